@@ -1,0 +1,141 @@
+#include "cli/dayreport.h"
+
+#include <charconv>
+#include <cstdio>
+#include <sstream>
+#include <vector>
+
+#include "data/errorlog.h"
+#include "data/textdb.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+namespace kl::cli {
+
+namespace {
+
+bool parseNumber(const std::string& s, long long& v, std::size_t minDigits, std::size_t maxDigits) {
+    if (s.size() < minDigits || s.size() > maxDigits) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    return ec == std::errc() && p == s.data() + s.size();
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::vector<std::pair<std::string, long long>> fields(const DayReport& r) {
+    const CalendarDay& d = r.day;
+    const KinRelations& k = r.relations;
+    return {{"kin", d.kin},           {"yearSign", d.yearSign},   {"yearTone", d.yearTone},
+            {"cromatic", d.cromatic}, {"vinal", d.vinal},         {"vinalTone", d.vinalTone},
+            {"weekNumber", d.weekNumber}, {"sign", d.sign},       {"tone", d.tone},
+            {"plasma", d.plasma},     {"monthDay", d.monthDay},   {"month", d.month},
+            {"moonPhase", d.moonPhase}, {"antipod", k.antipod},   {"analog", k.analog},
+            {"ateacher", k.ateacher}, {"guide", k.guide},         {"colour", k.colour},
+            {"group", k.group},       {"wordForm", k.wordForm},   {"portal", k.portal},
+            {"midColumn", k.midColumn}};
+}
+
+std::string dateText(const GregorianDate& d) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+const char* const kUsage = "usage: kestralune-cli day [YYYY-MM-DD] [--json]";
+
+}  // namespace
+
+std::optional<GregorianDate> parseDate(const std::string& text) {
+    const std::size_t a = text.find('-');
+    const std::size_t b = a == std::string::npos ? a : text.find('-', a + 1);
+    if (b == std::string::npos) return std::nullopt;
+    long long y = 0, m = 0, d = 0;
+    if (!parseNumber(text.substr(0, a), y, 4, 10) || !parseNumber(text.substr(a + 1, b - a - 1), m, 2, 2) ||
+        !parseNumber(text.substr(b + 1), d, 2, 2))
+        return std::nullopt;
+    if (y < 1 || y > 2147483647LL) return std::nullopt;
+    GregorianDate g;
+    g.year = static_cast<std::int32_t>(y);
+    g.month = static_cast<std::uint8_t>(m > 255 ? 0 : m);
+    g.day = static_cast<std::uint8_t>(d > 255 ? 0 : d);
+    if (!isValidDate(g)) return std::nullopt;
+    return g;
+}
+
+std::string toJson(const DayReport& r) {
+    std::ostringstream s;
+    s << "{";
+    for (const auto& [name, value] : fields(r)) s << "\"" << name << "\":" << value << ",";
+    s << "\"affirmation\":[";
+    for (std::size_t i = 0; i < r.affirmation.size(); ++i)
+        s << (i ? "," : "") << jsonString(r.affirmation[i]);
+    s << "]}\n";
+    return s.str();
+}
+
+std::string toText(const DayReport& r) {
+    std::ostringstream s;
+    s << "date: " << dateText(r.date) << "\n";
+    for (const auto& [name, value] : fields(r)) s << name << ": " << value << "\n";
+    for (std::size_t i = 0; i < r.affirmation.size(); ++i)
+        if (!r.affirmation[i].empty()) s << "affirmation " << i + 1 << ": " << r.affirmation[i] << "\n";
+    return s.str();
+}
+
+int run(int argc, char** argv, std::string& out, std::string& err) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] != "day") {
+        err = std::string(kUsage) + "\n";
+        return 2;
+    }
+    bool json = false;
+    std::optional<std::string> dateArg;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--json") json = true;
+        else if (!dateArg) dateArg = args[i];
+        else {
+            err = std::string(kUsage) + "\n";
+            return 2;
+        }
+    }
+    DayReport r;
+    if (dateArg) {
+        const auto date = parseDate(*dateArg);
+        if (!date) {
+            err = "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + *dateArg + "\n";
+            return 2;
+        }
+        r.date = *date;
+    } else {
+        r.date = platform::systemToday();
+    }
+    r.day = computeCalendarDay(r.date);
+    r.relations = computeKinRelations(r.day);
+    if (platform::fileExists("BASE.DRS")) r.affirmation = loadaffirmation(r.day);
+    out = json ? toJson(r) : toText(r);
+    return 0;
+}
+
+}  // namespace kl::cli

@@ -1,0 +1,24 @@
+#include "data/settings.h"
+
+namespace kl {
+
+bool _Yshine = false;
+bool _Yline = false;
+bool _Yfigure = false;
+bool _Sfigure = false;
+bool _SFX = false;
+std::int32_t _spconst = 0;
+bool _Swapbtn = false;
+bool _Mlinear = true;
+std::string _signfont;
+std::int32_t _hlpcount = 1;
+
+void resetSettings() {
+    _Yshine = _Yline = _Yfigure = _Sfigure = _SFX = _Swapbtn = false;
+    _spconst = 0;
+    _Mlinear = true;
+    _signfont.clear();
+    _hlpcount = 1;
+}
+
+}  // namespace kl

@@ -1,0 +1,24 @@
+// The user settings that other windows read often, copied from the
+// configuration dialog's controls by TForm4::assignv.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kl {
+
+extern bool _Yshine;        // shine in the year view
+extern bool _Yline;         // pulsar lines in the year view
+extern bool _Yfigure;       // day icon in the year view
+extern bool _Sfigure;       // day icon in the castle view
+extern bool _SFX;           // use transitions
+extern std::int32_t _spconst;  // transition steps; 0 when transitions are off
+extern bool _Swapbtn;       // swap the up/down key functions
+extern bool _Mlinear;       // linear (simplified) moon phase model
+extern std::string _signfont;  // text setting used by the sign renderer's export
+extern std::int32_t _hlpcount;  // number of help pages
+
+// Restores every setting to its value before any configuration is loaded.
+void resetSettings();
+
+}  // namespace kl

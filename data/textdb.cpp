@@ -1,0 +1,98 @@
+#include "data/textdb.h"
+
+#include <stdexcept>
+
+#include "core/kin.h"
+#include "data/errorlog.h"
+#include "platform/codec.h"
+#include "platform/files.h"
+
+namespace kl {
+
+void readtext(int n, const std::string& fileName, std::string& out) {
+    if (n < 0) {
+        out.clear();
+        return;
+    }
+    try {
+        std::string bytes;
+        if (!platform::readFileBytes(fileName, bytes)) throw std::runtime_error("cannot read");
+        std::string_view rest(bytes);
+        std::string_view line;
+        bool found = false;
+        for (int i = 0; i <= n && !rest.empty(); ++i) {
+            line = platform::nextLine(rest);
+            found = i == n;
+        }
+        out = found ? platform::fromCp1251(line) : std::string();
+    } catch (...) {
+        reportFailure(101, "readtext in kestral",
+                      {"line:" + std::to_string(n), "filename:" + fileName});
+    }
+}
+
+std::string L(int n) {
+    std::string s;
+    readtext(n, "BASE.DRS", s);
+    return s;
+}
+
+std::array<std::string, 6> loadaffirmation(const CalendarDay& day) {
+    std::array<std::string, 6> lines;
+    try {
+        const KinRelations r = computeKinRelations(day);
+        const int tone = day.tone, sign = day.sign;
+        lines[0] = L(192) + L(200 + tone) + L(400) + L(193) + L(214 + sign) + L(401);
+        const int second = tone == 5 ? 270 + sign : tone == 13 ? 291 + sign : 249 + sign;
+        lines[1] = L(235 + tone) + " " + L(second) + ".";
+        lines[2] = L(194) + L(312 + r.group) + " " + L(318 + sign);
+        lines[3] = L(195) + L(339 + tone) + " " + L(196) + L(353 + tone) + ".";
+        lines[4] = r.guide == sign ? L(199) : L(197) + L(367 + r.guide) + ".";
+        lines[5] = r.portal ? L(198) : std::string();
+    } catch (...) {
+        reportFailure(101, "loadaffirmation in kestral");
+    }
+    return lines;
+}
+
+char32_t upperCp1251(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 32;
+    if (c >= 0x0430 && c <= 0x044F) return c - 32;  // а..я
+    if (c >= 0x0450 && c <= 0x045F) return c - 80;  // ѐ..џ (ё, ђ, ѓ, є, ѕ, і, ї, ј, љ, њ, ћ, ќ, ў, џ)
+    if (c == 0x0491) return 0x0490;                 // ґ
+    return c;
+}
+
+char32_t lowerCp1251(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + 32;
+    if (c >= 0x0410 && c <= 0x042F) return c + 32;
+    if (c >= 0x0400 && c <= 0x040F) return c + 80;
+    if (c == 0x0490) return 0x0491;
+    return c;
+}
+
+std::string applyCaseMask(const std::string& text, const std::string& pattern) {
+    const std::u32string in = platform::toCodePoints(text);
+    std::u32string out;
+    std::size_t next = 0;  // next pattern letter
+    char letter = 0;       // the current word's letter
+    bool first = false;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        if (i == 0 || in[i - 1] == U' ') {
+            letter = next < pattern.size() ? pattern[next] : 0;
+            ++next;
+            first = true;
+        }
+        const char32_t c = in[i];
+        switch (letter) {
+            case 'A': out += first ? upperCp1251(c) : lowerCp1251(c); break;
+            case 'B': out += upperCp1251(c); break;
+            case 'a': out += lowerCp1251(c); break;
+            default: break;  // the word is left out
+        }
+        first = false;
+    }
+    return platform::fromCodePoints(out);
+}
+
+}  // namespace kl

@@ -1,0 +1,44 @@
+// The program's directory and its data files. Names are matched without
+// regard to letter case, and "\" is accepted as a separator, so
+// "graphic\5Y.bmp" finds graphic/5Y.bmp.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kl::platform {
+
+// The directory that holds the program's data files (normally the one that
+// holds the executable). Relative names are resolved below it.
+void setProgramDirectory(const std::string& dir);
+const std::string& programDirectory();
+
+// The directory of the running executable, from the operating system.
+std::string executableDirectory();
+
+// The path of an existing file or directory whose name matches `name`
+// (relative to the program directory unless absolute) component by
+// component without regard to case. When nothing matches, the path the name
+// would have if created (the existing part resolved, the rest as written).
+std::string resolvePath(std::string_view name);
+
+bool fileExists(std::string_view name);
+
+// Whole-file reads and writes of raw bytes. False on any failure.
+bool readFileBytes(std::string_view name, std::string& out);
+// Replaces the file atomically: the bytes go to a temporary file beside it,
+// which is flushed and renamed over the old one, so a failure part-way
+// leaves the old file as it was.
+bool writeFileAtomic(std::string_view name, std::string_view bytes);
+// Creates a new file and fails when one exists already (never replaces).
+bool createNewFile(std::string_view name, std::string_view bytes);
+
+// The read-only mark: a file is read-only when its owner may not write it.
+bool isReadOnly(std::string_view name);
+// Gives the owner write permission, keeping the other bits. 0 on success.
+int clearReadOnly(std::string_view name);
+
+// Splits text into lines at LF, dropping a CR before it.
+std::string_view nextLine(std::string_view& rest);
+
+}  // namespace kl::platform

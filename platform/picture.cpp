@@ -1,0 +1,57 @@
+#include "platform/picture.h"
+
+#include <QImageReader>
+
+#include "platform/files.h"
+
+namespace kl::platform {
+
+Picture::Picture(int width, int height, Rgb fill) : image_(width, height, QImage::Format_RGB888) {
+    if (image_.isNull() && width > 0 && height > 0) throw PictureError("cannot make a picture");
+    this->fill(fill);
+}
+
+Picture Picture::load(const std::string& name) {
+    const std::string path = resolvePath(name);
+    QImageReader reader(QString::fromStdString(path));
+    reader.setDecideFormatFromContent(true);
+    QImage img = reader.read();
+    if (img.isNull()) throw PictureError("not a readable picture: " + name);
+    return fromImage(img);
+}
+
+Picture Picture::fromImage(const QImage& image) {
+    Picture p;
+    p.image_ = image.convertToFormat(QImage::Format_RGB888);
+    return p;
+}
+
+void Picture::save(const std::string& name) const {
+    if (!image_.save(QString::fromStdString(resolvePath(name)), "BMP"))
+        throw PictureError("cannot save picture: " + name);
+}
+
+Rgb Picture::pixel(int x, int y) const {
+    const std::uint8_t* p = row(y) + 3 * x;
+    return {p[0], p[1], p[2]};
+}
+
+void Picture::setPixel(int x, int y, Rgb c) {
+    std::uint8_t* p = row(y) + 3 * x;
+    p[0] = c.r;
+    p[1] = c.g;
+    p[2] = c.b;
+}
+
+void Picture::fill(Rgb c) {
+    for (int y = 0; y < height(); ++y) {
+        std::uint8_t* p = row(y);
+        for (int x = 0; x < width(); ++x, p += 3) {
+            p[0] = c.r;
+            p[1] = c.g;
+            p[2] = c.b;
+        }
+    }
+}
+
+}  // namespace kl::platform

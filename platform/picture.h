@@ -1,0 +1,62 @@
+// The one off-screen picture type of the program: 24 bits per pixel (R, G, B
+// bytes in that order), rows addressable directly, loaded from and saved to
+// Windows bitmaps.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include <QImage>
+
+namespace kl::platform {
+
+// Thrown when a picture file is missing or is not a readable bitmap; the
+// caller's protected block catches it and reports.
+class PictureError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+class Picture {
+public:
+    Picture() = default;
+    Picture(int width, int height, Rgb fill = {});
+
+    // Loads a picture file (name resolved as the program's data files are).
+    static Picture load(const std::string& name);
+    // Saves as a 24-bit Windows bitmap; throws PictureError on failure.
+    void save(const std::string& name) const;
+
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    bool isNull() const { return image_.isNull(); }
+
+    std::uint8_t* row(int y) { return image_.scanLine(y); }
+    const std::uint8_t* row(int y) const { return image_.constScanLine(y); }
+    Rgb pixel(int x, int y) const;
+    void setPixel(int x, int y, Rgb c);
+    void fill(Rgb c);
+
+    // The underlying image, for drawing with the platform painter and for
+    // showing on a window. Always in 24-bit RGB.
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    static Picture fromImage(const QImage& image);
+
+private:
+    QImage image_;
+};
+
+// Colour in the Windows layout: low byte R, then G, then B.
+inline Rgb rgbFromColorRef(std::uint32_t c) {
+    return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),
+            static_cast<std::uint8_t>((c >> 16) & 0xFF)};
+}
+
+}  // namespace kl::platform

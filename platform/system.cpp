@@ -1,0 +1,99 @@
+#include "platform/system.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include <QApplication>
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QMessageBox>
+
+namespace kl::platform {
+
+namespace {
+
+MessageHandler& messageHandler() {
+    static MessageHandler handler;
+    return handler;
+}
+TerminateHandler& terminateHandler() {
+    static TerminateHandler handler;
+    return handler;
+}
+TerminateHandler& haltHandler() {
+    static TerminateHandler handler;
+    return handler;
+}
+
+}  // namespace
+
+void showMessage(const std::string& text) {
+    if (messageHandler()) {
+        messageHandler()(text);
+        return;
+    }
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                        QString::fromStdString(text), QMessageBox::Ok);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
+    } else {
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+}
+
+MessageHandler setMessageHandler(MessageHandler handler) {
+    return std::exchange(messageHandler(), std::move(handler));
+}
+
+void requestTerminate() {
+    if (terminateHandler()) {
+        terminateHandler()();
+        return;
+    }
+    if (QCoreApplication::instance()) QCoreApplication::exit(0);
+    else std::exit(0);
+}
+
+void haltNow() {
+    if (haltHandler()) {
+        haltHandler()();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+TerminateHandler setTerminateHandler(TerminateHandler handler) {
+    return std::exchange(terminateHandler(), std::move(handler));
+}
+
+TerminateHandler setHaltHandler(TerminateHandler handler) {
+    return std::exchange(haltHandler(), std::move(handler));
+}
+
+GregorianDate systemToday() {
+    const QDate d = QDate::currentDate();
+    GregorianDate g;
+    g.day = static_cast<std::uint8_t>(d.day());
+    g.month = static_cast<std::uint8_t>(d.month());
+    g.year = d.year();
+    g.weekDay = 0;
+    return g;
+}
+
+std::string shortDateText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string longTimeText() {
+    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat).toStdString();
+}
+
+double timeOfDayFraction() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 86'400'000.0;
+}
+
+}  // namespace kl::platform

@@ -1,0 +1,36 @@
+// The program's few ties to the desktop session that tests must be able to
+// replace: the message box, the request to end the application, and the
+// system clock. Nothing here ever blocks a headless run once replaced.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "core/calendar.h"
+
+namespace kl::platform {
+
+// Shows a modal message (UTF-8). The default asks the desktop; tests install
+// a recorder instead.
+void showMessage(const std::string& text);
+using MessageHandler = std::function<void(const std::string&)>;
+MessageHandler setMessageHandler(MessageHandler handler);  // returns the previous one
+
+// Asks the application to end: the event loop finishes after the current
+// event. Tests install a recorder.
+void requestTerminate();
+// Ends the process at once (the fatal path when not even a report can be written).
+void haltNow();
+using TerminateHandler = std::function<void()>;
+TerminateHandler setTerminateHandler(TerminateHandler handler);
+TerminateHandler setHaltHandler(TerminateHandler handler);
+
+// Today's date from the system clock's day, month and year (weekDay 0).
+GregorianDate systemToday();
+// The locale's short date and long time texts of now, for the error report.
+std::string shortDateText();
+std::string longTimeText();
+// Time of day as a fraction of a day, 0..1.
+double timeOfDayFraction();
+
+}  // namespace kl::platform
