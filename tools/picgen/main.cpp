@@ -1,0 +1,30 @@
+// picgen OUTPUT_RUN_DIR RESOURCE_DIR REVIEW_DIR [family ...]
+// Writes every picture family (or the ones named) and exits non-zero on failure.
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "tools/picgen/picgen.h"
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: picgen RUN_DIR RESOURCE_DIR REVIEW_DIR [family ...]\n");
+        return 2;
+    }
+    kl::picgen::Output out{QString(argv[1]) + "/graphic", argv[2], argv[3], argv[1]};
+    try {
+        for (const auto& family : kl::picgen::families()) {
+            bool wanted = argc == 4;
+            for (int i = 4; i < argc; ++i) wanted = wanted || QString(argv[i]) == family.name;
+            if (wanted) family.generate(out);
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "picgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
