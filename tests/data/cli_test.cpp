@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "cli/dayreport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include "support/testsupport.h"
+
+namespace kl::cli {
+namespace {
+
+int runCli(std::vector<std::string> args, std::string& out, std::string& err) {
+    args.insert(args.begin(), "kestralune-cli");
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    return run(static_cast<int>(argv.size()), argv.data(), out, err);
+}
+
+TEST(CliDate, AcceptsRealDatesAndEveryTwentyNinthOfFebruary) {
+    EXPECT_TRUE(parseDate("2001-08-21"));
+    EXPECT_TRUE(parseDate("2001-02-29"));
+    EXPECT_TRUE(parseDate("2147483647-12-31"));
+    EXPECT_TRUE(parseDate("0001-01-01"));
+    for (const char* bad : {"2004-02-30", "2004-13-01", "2004-00-10", "2004-04-31", "2004-01-00",
+                            "0000-01-01", "2147483648-01-01", "-5-01-01", "2004-1-1", "today",
+                            "2004-01-01x", "", "2004--01"})
+        EXPECT_FALSE(parseDate(bad)) << bad;
+}
+
+using CliTest = test::ProgramDirTest;
+
+TEST_F(CliTest, JsonHasExactlyTheRecordFields) {
+    std::string out, err;
+    ASSERT_EQ(runCli({"day", "2001-08-21", "--json"}, out, err), 0) << err;
+    EXPECT_EQ(out,
+              "{\"kin\":230,\"yearSign\":4,\"yearTone\":9,\"cromatic\":1,\"vinal\":2,"
+              "\"vinalTone\":6,\"weekNumber\":4,\"sign\":10,\"tone\":9,\"plasma\":6,"
+              "\"monthDay\":27,\"month\":1,\"moonPhase\":67796610,\"antipod\":20,\"analog\":9,"
+              "\"ateacher\":11,\"guide\":6,\"colour\":2,\"group\":3,\"wordForm\":0,\"portal\":0,"
+              "\"midColumn\":0,\"affirmation\":[\"\",\"\",\"\",\"\",\"\",\"\"]}\n");
+    EXPECT_FALSE(std::filesystem::exists(path("errorlog1.err")));
+}
+
+TEST_F(CliTest, AffirmationComesFromTheDatabaseAsUtf8) {
+    std::vector<std::string> lines(669, "");
+    lines[192] = "Я \"вижу\"";
+    writeLines("BASE.DRS", lines);
+    std::string out, err;
+    ASSERT_EQ(runCli({"day", "--json", "2001-08-21"}, out, err), 0);
+    EXPECT_NE(out.find("\"affirmation\":[\"Я \\\"вижу\\\"\",\"", 0), std::string::npos) << out;
+}
+
+TEST_F(CliTest, TextFormAndErrors) {
+    std::string out, err;
+    ASSERT_EQ(runCli({"day", "2004-02-29"}, out, err), 0);
+    EXPECT_NE(out.find("kin: 111\n"), std::string::npos) << out;
+    out.clear();
+    EXPECT_EQ(runCli({"day", "2004-02-30"}, out, err), 2);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    err.clear();
+    EXPECT_EQ(runCli({"week"}, out, err), 2);
+    EXPECT_FALSE(err.empty());
+    out.clear();
+    EXPECT_EQ(runCli({"day"}, out, err), 0);  // today
+    EXPECT_NE(out.find("kin: "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kl::cli

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "core/calendar.h"
+#include "core/kin.h"
+#include "data/errorlog.h"
+#include "data/textdb.h"
+#include "support/testsupport.h"
+
+namespace kl {
+namespace {
+
+using TextDbTest = test::ProgramDirTest;
+
+TEST_F(TextDbTest, ReadsNumberedLines) {
+    writeFile("some.drs", "first\r\nsecond\nthird");
+    std::string out = "unchanged";
+    readtext(0, "some.drs", out);
+    EXPECT_EQ(out, "first");
+    readtext(1, "SOME.DRS", out);
+    EXPECT_EQ(out, "second");
+    readtext(2, "some.drs", out);
+    EXPECT_EQ(out, "third");
+    readtext(3, "some.drs", out);
+    EXPECT_EQ(out, "");
+    out = "x";
+    readtext(-1, "some.drs", out);
+    EXPECT_EQ(out, "");
+    EXPECT_FALSE(logWritten());
+}
+
+TEST_F(TextDbTest, DecodesWindows1251) {
+    writeFile("BASE.DRS", "\xC4\xF0\xE0\xEA\xEE\xED\r\n");
+    EXPECT_EQ(L(0), "Дракон");
+}
+
+TEST_F(TextDbTest, MissingFileKeepsTheTextAndReportsOnce) {
+    std::string out = "kept";
+    readtext(7, "nothere.drs", out);
+    EXPECT_EQ(out, "kept");
+    ASSERT_TRUE(logWritten());
+    const std::string report = readFile("errorlog1.err");
+    EXPECT_NE(report.find("ERROR SENDER:readtext in kestral\r\n"), std::string::npos);
+    EXPECT_NE(report.find("ERROR CODE:101\r\n"), std::string::npos);
+    EXPECT_NE(report.find("LOCAL VARIABLES:\r\nline:7\r\nfilename:nothere.drs\r\n"), std::string::npos);
+    EXPECT_EQ(test::recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
+    EXPECT_EQ(test::recorded().terminateRequests, 1);
+}
+
+TEST(ApplyCaseMask, ShapesEachWordByItsLetter) {
+    EXPECT_EQ(applyCaseMask("КРАСНЫЙ ДРАКОН", "Aa"), "Красный дракон");
+    EXPECT_EQ(applyCaseMask("красный дракон", "AB"), "Красный ДРАКОН");
+    EXPECT_EQ(applyCaseMask("one two three", "Aa"), "One two ");
+    EXPECT_EQ(applyCaseMask("ёлка ЁЖ", "Aa"), "Ёлка ёж");
+    EXPECT_EQ(applyCaseMask("їжак ґанок", "BA"), "ЇЖАК Ґанок");
+    // Two spaces make the second one a word of its own.
+    EXPECT_EQ(applyCaseMask("a  b", "AAA"), "A  B");
+    EXPECT_EQ(applyCaseMask("a  b", "AA"), "A  ");
+    // Other letters leave their word out.
+    EXPECT_EQ(applyCaseMask("keep drop keep", "AxA"), "Keep Keep");
+    EXPECT_EQ(applyCaseMask("", "AAA"), "");
+    EXPECT_EQ(applyCaseMask("1st place", "Aa"), "1st place");
+}
+
+// A database whose line k reads "k" (so joins show which lines were used),
+// with the fixed affirmation words given texts.
+class AffirmationTest : public test::ProgramDirTest {
+protected:
+    void SetUp() override {
+        ProgramDirTest::SetUp();
+        std::vector<std::string> lines;
+        for (int i = 0; i < 669; ++i) lines.push_back("<" + std::to_string(i) + ">");
+        writeLines("BASE.DRS", lines);
+    }
+    static CalendarDay kin(int k) {
+        CalendarDay d;
+        d.kin = static_cast<std::uint16_t>(k);
+        d.sign = static_cast<std::uint8_t>((k - 1) % 20 + 1);
+        d.tone = static_cast<std::uint8_t>((k - 1) % 13 + 1);
+        return d;
+    }
+};
+
+TEST_F(AffirmationTest, JoinsTheLinesOfTheDay) {
+    // Kin 230: seal 10, tone 9, group 3, guide 6, not a portal.
+    const auto a = loadaffirmation(kin(230));
+    EXPECT_EQ(a[0], "<192><209><400><193><224><401>");
+    EXPECT_EQ(a[1], "<244> <259>.");
+    EXPECT_EQ(a[2], "<194><315> <328>");
+    EXPECT_EQ(a[3], "<195><348> <196><362>.");
+    EXPECT_EQ(a[4], "<197><373>.");
+    EXPECT_EQ(a[5], "");
+}
+
+TEST_F(AffirmationTest, ToneFiveAndThirteenUseTheirOwnRanges) {
+    EXPECT_EQ(loadaffirmation(kin(5))[1], "<240> <275>.");      // seal 5, tone 5
+    EXPECT_EQ(loadaffirmation(kin(13))[1], "<248> <304>.");     // seal 13, tone 13
+}
+
+TEST_F(AffirmationTest, OwnGuideAndPortalLines) {
+    const auto first = loadaffirmation(kin(1));  // tone 1: its own guide; a portal kin
+    EXPECT_EQ(first[4], "<199>");
+    EXPECT_EQ(first[5], "<198>");
+    EXPECT_FALSE(logWritten());
+}
+
+}  // namespace
+}  // namespace kl
