@@ -1,0 +1,322 @@
+#include "data/config.h"
+
+#include <charconv>
+#include <string_view>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QHideEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+
+#include "data/errorlog.h"
+#include "data/settings.h"
+#include "data/textdb.h"
+#include "platform/codec.h"
+#include "platform/files.h"
+#include "platform/system.h"
+
+namespace kl {
+
+namespace {
+
+constexpr const char* kConfigFile = "conf.dat";
+constexpr const char* kTextBase = "BASE.DRS";
+
+// The lists shown while there is no text database; the date formats are in
+// the order of their format numbers, so the initial "dd/mm" is number 5.
+const char* const kBuiltinDateFormats[] = {
+    "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
+const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)"};
+constexpr int kInitialDateFormat = 5;
+constexpr int kInitialMoonModel = 0;
+
+// BASE.DRS lines of the list entries and captions.
+constexpr int kDateFormatLines = 658;  // 7 lines
+constexpr int kMoonModelLines = 666;   // 2 lines
+
+QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Position of the box's text in its own list, -1 when absent.
+int position(const QComboBox* box) {
+    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// Replaces the entries of a pick-only list. The chosen text stays chosen
+// when the new list has it; otherwise the same position (or the first entry)
+// is chosen, so the box always shows one of its entries.
+void refill(QComboBox* box, const QStringList& entries) {
+    const QString text = box->currentText();
+    const int old = box->currentIndex();
+    box->clear();
+    box->addItems(entries);
+    int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) index = old >= 0 && old < box->count() ? old : 0;
+    box->setCurrentIndex(box->count() > 0 ? index : -1);
+}
+
+std::int32_t toInt(std::string_view text, int line) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    std::int32_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        throw ConfigError(line, "line " + std::to_string(line) + " is not a number");
+    return value;
+}
+
+}  // namespace
+
+void btos(bool value, std::string& out) { out = value ? "Y" : "N"; }
+
+bool stob(const std::string& text) { return text == "Y"; }
+
+TForm4::TForm4(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(qs("Calendar configuration"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFixedSize(481, 206);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    setFont(f);
+
+    auto bevel = [this](int x, int y, int w, int h) {
+        auto* b = new QFrame(this);
+        b->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        b->setGeometry(x, y, w, h);
+        return b;
+    };
+    Bevel1 = bevel(4, 4, 237, 141);
+    Bevel2 = bevel(244, 4, 225, 45);
+    Bevel3 = bevel(244, 51, 225, 35);
+    Bevel4 = bevel(244, 89, 225, 42);
+    Bevel5 = bevel(244, 134, 225, 42);
+
+    auto check = [this](int x, int y, int w, const char* text, bool on) {
+        auto* c = new QCheckBox(qs(text), this);
+        c->setLayoutDirection(Qt::RightToLeft);  // the text stands left of the box
+        c->setGeometry(x, y, w, 17);
+        c->setChecked(on);
+        return c;
+    };
+    auto label = [this](int x, int y, const char* text) {
+        auto* l = new QLabel(qs(text), this);
+        l->move(x, y);
+        l->adjustSize();
+        return l;
+    };
+    auto list = [this](int x, int y, const char* const* entries, int count, int chosen) {
+        auto* c = new QComboBox(this);
+        c->setEditable(false);  // pick-only: the box never holds a text outside its list
+        c->setGeometry(x, y, 217, 21);
+        for (int i = 0; i < count; ++i) c->addItem(qs(entries[i]));
+        c->setCurrentIndex(chosen);
+        return c;
+    };
+
+    cb2 = check(8, 12, 225, "Shine in Year mode", true);
+    cb3 = check(8, 28, 225, "Line in Year mode", true);
+    cb4 = check(8, 44, 225, "Day icon in Year mode", true);
+    cb5 = check(8, 60, 225, "Day icon in Castle mode", true);
+    cb6 = check(8, 76, 225, "Swap up/down button function", false);
+    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", false);
+    cb8 = check(8, 108, 225, "grag date in day mode", false);
+    cb9 = check(8, 124, 225, "greg date in day icon", true);
+    BitBtn1 = new QPushButton(qs("Save and exit"), this);
+    BitBtn1->setGeometry(4, 148, 237, 28);
+    cb1 = check(250, 6, 215, "Use transition", true);
+    Label1 = new QLabel(qs("Transition speed"), this);
+    Label1->setGeometry(250, 26, 137, 17);
+    sp = new QSpinBox(this);
+    sp->setGeometry(417, 24, 49, 22);
+    sp->setRange(1, 99);  // so at most two digits
+    sp->setValue(5);
+    l2 = label(248, 54, "После 23 дня 3 черепахи возврапщаются");
+    cb10 = check(248, 68, 217, "3 turtles in heaven walk", false);
+    l4 = label(248, 91, "l4");
+    cbx = list(248, 106, kBuiltinDateFormats, 7, kInitialDateFormat);
+    l3 = label(248, 136, "l3");
+    cbm = list(248, 151, kBuiltinMoonModels, 2, kInitialMoonModel);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+}
+
+TForm4::~TForm4() {
+    // The hooks point into windows that may already be gone at exit.
+    setFullScreenEnabled = nullptr;
+    onHidden = nullptr;
+}
+
+void TForm4::fillLists() {
+    // Without a text database the built-in lists stay, and no failure is
+    // reported for the missing file.
+    if (!platform::fileExists(kTextBase)) return;
+    QStringList formats, models;
+    for (int i = 0; i < 7; ++i) formats << QString::fromStdString(L(kDateFormatLines + i));
+    for (int i = 0; i < 2; ++i) models << QString::fromStdString(L(kMoonModelLines + i));
+    refill(cbx, formats);
+    refill(cbm, models);
+}
+
+void TForm4::setCaptions() {
+    if (!platform::fileExists(kTextBase)) return;  // the built-in captions stay
+    auto text = [](int n) { return QString::fromStdString(L(n)); };
+    setWindowTitle(text(637));
+    cb2->setText(text(638));
+    cb3->setText(text(639));
+    cb4->setText(text(640));
+    cb5->setText(text(641));
+    cb6->setText(text(642));
+    cb1->setText(text(643));
+    Label1->setText(text(644));
+    BitBtn1->setText(text(645));
+    cb7->setText(text(653));
+    cb8->setText(text(654));
+    cb9->setText(text(655));
+    l2->setText(text(656));
+    l3->setText(text(665));
+    l4->setText(text(668));
+    cb10->setText(text(657));
+    for (QLabel* l : {l2, l3, l4}) l->adjustSize();
+}
+
+void TForm4::readConfig(const std::string& bytes) {
+    std::string_view rest(bytes);
+    int line = 0;
+    auto next = [&]() -> std::string_view {
+        ++line;
+        if (rest.empty())
+            throw ConfigError(line, "the file ends before line " + std::to_string(line));
+        return platform::nextLine(rest);
+    };
+    auto flag = [&](QCheckBox* box) { box->setChecked(stob(std::string(next()))); };
+    auto choice = [&](QComboBox* box) {
+        const std::int32_t i = toInt(next(), line);
+        if (i < 0 || i >= box->count())
+            throw ConfigError(line, "line " + std::to_string(line) + " names no entry of its list");
+        box->setCurrentIndex(i);
+    };
+
+    for (QCheckBox* box : {cb2, cb3, cb4, cb5, cb1}) flag(box);
+    sp->setValue(toInt(next(), line));  // outside 1..99 it takes the nearest end
+    for (QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
+    choice(cbx);
+    choice(cbm);
+    signfontBytes_ = std::string(next());
+    signfontRead_ = platform::fromCp1251(signfontBytes_);
+    _signfont = signfontRead_;
+    _hlpcount = toInt(next(), line);
+}
+
+void TForm4::load() {
+    fillLists();
+    if (platform::fileExists(kConfigFile)) {
+        std::string bytes;
+        if (!platform::readFileBytes(kConfigFile, bytes))
+            throw ConfigError(1, "the file cannot be opened");
+        readConfig(bytes);
+    } else {
+        save();
+    }
+    assignv();
+}
+
+void TForm4::save() {
+    try {
+        std::string out, s;
+        auto put = [&out](std::string_view line) {
+            out += line;
+            out += "\r\n";
+        };
+        auto flag = [&](const QCheckBox* box) {
+            btos(box->isChecked(), s);
+            put(s);
+        };
+        for (const QCheckBox* box : {cb2, cb3, cb4, cb5, cb1}) flag(box);
+        put(std::to_string(sp->value()));
+        for (const QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
+        put(std::to_string(position(cbx)));
+        put(std::to_string(position(cbm)));
+        put(_signfont == signfontRead_ && !signfontBytes_.empty() ? signfontBytes_
+                                                                  : platform::toCp1251(_signfont));
+        put(std::to_string(_hlpcount));
+        if (!platform::writeFileAtomic(kConfigFile, out))
+            throw std::runtime_error("cannot write conf.dat");
+    } catch (...) {
+        reportFailure(101, "save in config", {std::string("filename:") + kConfigFile});
+    }
+}
+
+void TForm4::assignv() {
+    try {
+        _Yline = cb3->isChecked();
+        _Yshine = cb2->isChecked();
+        _Yfigure = cb4->isChecked();
+        _Sfigure = cb5->isChecked();
+        _SFX = cb1->isChecked();
+        _spconst = sp->value();
+        _Swapbtn = cb6->isChecked();
+        _Mlinear = position(cbm) == 0;
+        if (!_SFX) _spconst = 0;
+    } catch (...) {
+        reportFailure(111, "assignv in kestral");
+    }
+}
+
+void TForm4::BitBtn1Click() {
+    save();
+    assignv();
+    hide();
+}
+
+void TForm4::FormShow() {
+    try {
+        if (setFullScreenEnabled) setFullScreenEnabled(false);
+        load();
+        setCaptions();
+    } catch (const ConfigError& e) {
+        reportFailure(101, "show window  in config",
+                      {std::string("filename:") + kConfigFile, "line:" + std::to_string(e.line())});
+    } catch (...) {
+        reportFailure(101, "show window  in config");
+    }
+}
+
+void TForm4::FormHide() {
+    assignv();
+    if (setFullScreenEnabled) setFullScreenEnabled(true);
+    if (onHidden) onHidden();
+}
+
+bool TForm4::loadAtStartup() {
+    try {
+        load();
+        return true;
+    } catch (const ConfigError& e) {
+        platform::showMessage("The settings file conf.dat could not be read completely: reading "
+                              "stopped at line " +
+                              std::to_string(e.line()) + " (" + e.what() +
+                              "). The settings before that line are used; the others keep "
+                              "their values.");
+    } catch (const std::exception& e) {
+        platform::showMessage(std::string("The settings file conf.dat could not be read (") +
+                              e.what() + "). The settings keep their values.");
+    }
+    assignv();
+    return false;
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TForm4::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) FormHide();
+}
+
+}  // namespace kl

@@ -1,0 +1,107 @@
+// The configuration dialog and its file conf.dat. The dialog's controls hold
+// the user's settings: conf.dat is read into them, they are written back to
+// it, and assignv copies the often-read ones into the settings globals.
+#pragma once
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace kl {
+
+// conf.dat could not be read to its end; `line()` is the 1-based line at
+// which reading stopped. The lines before it have been applied.
+class ConfigError : public std::runtime_error {
+public:
+    ConfigError(int line, const std::string& what) : std::runtime_error(what), line_(line) {}
+    int line() const { return line_; }
+private:
+    int line_;
+};
+
+// "Y" for true, "N" for false.
+void btos(bool value, std::string& out);
+// True exactly for "Y".
+bool stob(const std::string& text);
+
+class TForm4 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+    ~TForm4() override;
+
+    // Fills the two lists, reads conf.dat into the controls (creating the
+    // file from the current values when there is none) and runs assignv.
+    // Throws ConfigError at the first line that is missing, not a number
+    // where one belongs, or a list position outside its list; the controls
+    // of the earlier lines keep their new values, the others their old ones.
+    void load();
+    // Writes conf.dat from the controls; a failure is reported.
+    void save();
+    // Copies the controls into the settings globals.
+    void assignv();
+    // "Save and exit".
+    void BitBtn1Click();
+    void FormShow();
+    void FormHide();
+
+    // load for the compact window's first show: a conf.dat that cannot be
+    // read to the end is reported by one message, the values read so far
+    // are applied, and the program goes on. False in that case.
+    bool loadAtStartup();
+
+    // The full-screen window's part: FormShow disables it and FormHide
+    // enables it again; onHidden clears its pending state and restarts its
+    // timer.
+    std::function<void(bool enabled)> setFullScreenEnabled;
+    std::function<void()> onHidden;
+
+    QCheckBox* cb1;   // use transition
+    QCheckBox* cb2;   // shine in the year view
+    QCheckBox* cb3;   // line in the year view
+    QCheckBox* cb4;   // day icon in the year view
+    QCheckBox* cb5;   // day icon in the castle view
+    QCheckBox* cb6;   // swap the up/down key functions
+    QCheckBox* cb7;   // Gregorian date in the book of kins
+    QCheckBox* cb8;   // Gregorian date in the day view
+    QCheckBox* cb9;   // Gregorian date in the day icons
+    QCheckBox* cb10;  // three turtles in the heaven walk
+    QSpinBox* sp;     // transition speed, 1..99
+    QComboBox* cbx;   // Gregorian date format
+    QComboBox* cbm;   // moon phase model
+    QPushButton* BitBtn1;
+    QLabel* Label1;
+    QLabel* l2;
+    QLabel* l3;
+    QLabel* l4;
+    QFrame* Bevel1;  // left column
+    QFrame* Bevel2;  // transition
+    QFrame* Bevel3;  // turtles
+    QFrame* Bevel4;  // date format
+    QFrame* Bevel5;  // moon model
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void fillLists();
+    void setCaptions();
+    void readConfig(const std::string& bytes);
+
+    // Line 14 as last read, so that a text the code page round trip would
+    // alter is written back byte for byte while the setting is unchanged.
+    std::string signfontBytes_;
+    std::string signfontRead_;
+};
+
+}  // namespace kl

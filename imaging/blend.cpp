@@ -1,0 +1,213 @@
+#include "imaging/blend.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <QRect>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace kl {
+
+using platform::Picture;
+using platform::Region;
+using platform::Rgb;
+
+namespace {
+
+#if defined(__SSE2__)
+// mixChannel on eight 16-bit lanes: w and 255 - w are the weights.
+inline __m128i mix8(__m128i w, __m128i d, __m128i s) {
+    const __m128i k255 = _mm_set1_epi16(255);
+    const __m128i k127 = _mm_set1_epi16(127);
+    const __m128i one = _mm_set1_epi16(1);
+    __m128i n = _mm_add_epi16(_mm_mullo_epi16(_mm_sub_epi16(k255, w), d), _mm_mullo_epi16(w, s));
+    n = _mm_add_epi16(n, k127);  // at most 65152: no 16-bit overflow
+    return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(n, one), _mm_srli_epi16(n, 8)), 8);
+}
+
+// Sixteen channels: d = mix(w, d, s).
+inline void mix16(std::uint8_t* d, const std::uint8_t* s, __m128i w) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
+    const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+    const __m128i lo = mix8(_mm_unpacklo_epi8(w, zero), _mm_unpacklo_epi8(dv, zero),
+                            _mm_unpacklo_epi8(sv, zero));
+    const __m128i hi = mix8(_mm_unpackhi_epi8(w, zero), _mm_unpackhi_epi8(dv, zero),
+                            _mm_unpackhi_epi8(sv, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_packus_epi16(lo, hi));
+}
+#endif
+
+// One row of modes 0..2 over n channel bytes. `mask` null: constant weight
+// `alpha`; otherwise the weight is the mask byte, or 255 minus it when
+// `invert`.
+void mixRow(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* mask, bool invert,
+            unsigned alpha, int n) {
+    int i = 0;
+#if defined(__SSE2__)
+    const __m128i flip = invert ? _mm_set1_epi8(static_cast<char>(0xFF)) : _mm_setzero_si128();
+    const __m128i constant = _mm_set1_epi8(static_cast<char>(alpha));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i w =
+            mask ? _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i)), flip)
+                 : constant;
+        mix16(d + i, s + i, w);
+    }
+#endif
+    for (; i < n; ++i) {
+        const unsigned w = mask ? (invert ? 255u - mask[i] : mask[i]) : alpha;
+        d[i] = mixChannel(w, d[i], s[i]);
+    }
+}
+
+void keyRow(std::uint8_t* d, const std::uint8_t* s, Rgb key, int width) {
+    for (int c = 0; c < width; ++c, d += 3, s += 3) {
+        if (s[0] == key.r && s[1] == key.g && s[2] == key.b) continue;
+        d[0] = s[0];
+        d[1] = s[1];
+        d[2] = s[2];
+    }
+}
+
+}  // namespace
+
+std::uint8_t blendbmp(const Picture& source, Picture& dest, const Picture* mask, int left, int top,
+                      int alpha, int mode) {
+    const int w = source.width(), h = source.height();
+    // Checked from the lowest rank up, so the last one that holds wins.
+    std::uint8_t code = kBlendDone;
+    if (mode != kBlendOpacity && (!mask || mask->width() != w || mask->height() != h))
+        code = kBlendMaskSize;
+    if (dest.width() < left + w) code = kBlendTooWide;
+    if (dest.height() < top + h) code = kBlendTooTall;
+    if (left < 0) code = kBlendLeftNegative;
+    if (top < 0) code = kBlendTopNegative;
+    if (code != kBlendDone) return code;
+    if (mode < kBlendMask || mode > kBlendKeyColour) return kBlendFailed;
+    if (w == 0 || h == 0) return kBlendDone;
+
+    try {
+        const unsigned a = static_cast<unsigned>(std::clamp(alpha, 0, 255));
+        const Rgb key = mode == kBlendKeyColour ? mask->pixel(0, 0) : Rgb{};
+        for (int r = 0; r < h; ++r) {
+            std::uint8_t* d = dest.row(top + r) + 3 * left;
+            const std::uint8_t* s = source.row(r);
+            switch (mode) {
+                case kBlendMask: mixRow(d, s, mask->row(r), false, 0, 3 * w); break;
+                case kBlendInverseMask: mixRow(d, s, mask->row(r), true, 0, 3 * w); break;
+                case kBlendOpacity: mixRow(d, s, nullptr, false, a, 3 * w); break;
+                default: keyRow(d, s, key, w); break;
+            }
+        }
+    } catch (...) {
+        return kBlendFailed;
+    }
+    return kBlendDone;
+}
+
+void blurrect(Picture& picture, int x1, int y1, int x2, int y2) {
+    const int width = picture.width(), height = picture.height();
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, width - 1);
+    y2 = std::min(y2, height - 1);
+    if (x1 > x2 || y1 > y2) return;
+
+    // Sums are taken from the unchanged picture; the results wait here until
+    // the whole rectangle is done.
+    const int cols = x2 - x1 + 1;
+    std::vector<std::uint8_t> out(static_cast<std::size_t>(cols) * (y2 - y1 + 1) * 3);
+    std::uint8_t* o = out.data();
+    for (int y = y1; y <= y2; ++y) {
+        const std::uint8_t* rows[3] = {picture.row(y > 0 ? y - 1 : y), picture.row(y),
+                                       picture.row(y < height - 1 ? y + 1 : y)};
+        for (int x = x1; x <= x2; ++x) {
+            const int xs[3] = {x > 0 ? x - 1 : x, x, x < width - 1 ? x + 1 : x};
+            for (int ch = 0; ch < 3; ++ch) {
+                unsigned sum = 0;
+                for (const std::uint8_t* row : rows)
+                    for (int xi : xs) sum += row[3 * xi + ch];
+                *o++ = static_cast<std::uint8_t>(sum / 9);
+            }
+        }
+    }
+    o = out.data();
+    for (int y = y1; y <= y2; ++y, o += 3 * cols) std::copy(o, o + 3 * cols, picture.row(y) + 3 * x1);
+}
+
+Region bmptorgn(const Picture& picture, std::uint32_t keyColour, bool keepKey) {
+    const Rgb key = platform::rgbFromColorRef(keyColour);
+    const int width = picture.width(), height = picture.height();
+
+    // Each row becomes its runs of region pixels; vertically adjacent rows
+    // with the same runs share one band, which is the form QRegion keeps, so
+    // the rectangles can be handed over in one step.
+    std::vector<QRect> rects;
+    std::vector<std::pair<int, int>> runs, bandRuns;  // [start, end) columns
+    int bandTop = 0, bandHeight = 0;
+    auto flushBand = [&] {
+        for (const auto& [x0, x1] : bandRuns) rects.emplace_back(x0, bandTop, x1 - x0, bandHeight);
+        bandRuns.clear();
+        bandHeight = 0;
+    };
+
+    std::vector<QRect> markerRects;
+    bool markerOpen = false;
+    int markerX = 0, markerY = 0;
+
+    for (int y = 0; y < height; ++y) {
+        runs.clear();
+        const std::uint8_t* p = picture.row(y);
+        int runStart = -1;
+        for (int x = 0; x < width; ++x, p += 3) {
+            const std::uint8_t r = p[0], g = p[1], b = p[2];
+            bool in;
+            if (r == 255 && g < 50 && b == 0) {
+                in = false;
+                if (g == 0) {  // a corner marker
+                    if (!markerOpen) {
+                        markerOpen = true;
+                        markerX = x;
+                        markerY = y;
+                    } else {
+                        markerOpen = false;
+                        markerRects.push_back(QRect(QPoint(std::min(markerX, x), markerY),
+                                                    QPoint(std::max(markerX, x), y)));
+                    }
+                }
+            } else if (keepKey) {
+                in = r == key.r && g == key.g && b == key.b;
+            } else {
+                in = r != key.r && g != key.g && b != key.b;
+            }
+            if (in && runStart < 0) runStart = x;
+            if (!in && runStart >= 0) {
+                runs.emplace_back(runStart, x);
+                runStart = -1;
+            }
+        }
+        if (runStart >= 0) runs.emplace_back(runStart, width);
+
+        if (bandHeight > 0 && runs == bandRuns) {
+            ++bandHeight;
+        } else {
+            flushBand();
+            if (!runs.empty()) {
+                bandRuns.swap(runs);
+                bandTop = y;
+                bandHeight = 1;
+            }
+        }
+    }
+    flushBand();
+
+    Region region;
+    if (!rects.empty()) region.setRects(rects.data(), static_cast<int>(rects.size()));
+    for (const QRect& m : markerRects) region += m;
+    return region;
+}
+
+}  // namespace kl
