@@ -48,7 +48,14 @@ MessageHandler setMessageHandler(MessageHandler handler) {
     return std::exchange(messageHandler(), std::move(handler));
 }
 
+namespace {
+bool g_terminateRequested = false;
+}
+
+bool terminateWasRequested() { return g_terminateRequested; }
+
 void requestTerminate() {
+    g_terminateRequested = true;
     if (terminateHandler()) {
         terminateHandler()();
         return;

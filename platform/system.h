@@ -19,6 +19,9 @@ MessageHandler setMessageHandler(MessageHandler handler);  // returns the previo
 // Asks the application to end: the event loop finishes after the current
 // event. Tests install a recorder.
 void requestTerminate();
+// True once the application has been asked to end (the request made before
+// the event loop runs is kept here, so start-up can stop cleanly).
+bool terminateWasRequested();
 // Ends the process at once (the fatal path when not even a report can be written).
 void haltNow();
 using TerminateHandler = std::function<void()>;

@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+#include <tuple>
+
+#include "core/moonmask.h"
+#include "core/state.h"
+#include "data/settings.h"
+#include "platform/system.h"
+#include "ui/compactfixture.h"
+
+namespace kl::test {
+namespace {
+
+GregorianDate date(int d, int m, int y) {
+    return GregorianDate{static_cast<std::uint8_t>(d), static_cast<std::uint8_t>(m), 0, y};
+}
+
+// --- Start-up and the loader ------------------------------------------------
+
+TEST_F(CompactTest, StartsWithTodayAndTheSmallFrame) {
+    createWindows(false);
+    EXPECT_EQ(form1->STATE, -101);
+    EXPECT_EQ(currentDate, platform::systemToday());
+    EXPECT_EQ(todayDate, currentDate);
+    EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+    EXPECT_EQ(form1->size(), QSize(600, 450));
+    // The window is cut to the emblem of the small frame.
+    EXPECT_EQ(form1->mask().boundingRect(), QRect(0, 0, 80, 80));
+    EXPECT_FALSE(logWritten());
+}
+
+TEST_F(CompactTest, LoaderGivesTheFullFaceAndTheFirstTickPaintsIt) {
+    createWindows();
+    EXPECT_EQ(form1->STATE, -101);
+    finishLoader();
+    EXPECT_EQ(form1->STATE, -100);
+    EXPECT_TRUE(form1->Timer1->isActive());
+    EXPECT_EQ(form1->mask().boundingRect(), QRect(20, 20, 560, 410));
+    EXPECT_EQ(form1->faceRegion.boundingRect(), QRect(20, 20, 560, 410));
+    EXPECT_EQ(form1->dotRegion, QRegion(0, 0, 1, 1));
+    // The face background is now the full face picture.
+    EXPECT_EQ(form1->Image1->picture.pixel(10, 440), (platform::Rgb{20, 10, 60}));
+    form1->Timer1Timer();
+    EXPECT_EQ(form1->STATE, 0);
+    EXPECT_FALSE(form1->Timer1->isActive());
+    // The first tick painted the face: the seal glyph sits in hot rectangle 2.
+    EXPECT_EQ(form1->Image1->picture.pixel(260, 258), (platform::Rgb{200, 30, 30}));
+}
+
+TEST_F(CompactTest, MissingFacePictureLeavesTheSmallFrameSilently) {
+    std::filesystem::remove(path("graphic/pyrA0.bmp"));
+    createWindows();
+    finishLoader();
+    EXPECT_EQ(form1->STATE, -101);
+    EXPECT_EQ(form1->mask().boundingRect(), QRect(0, 0, 80, 80));
+    EXPECT_FALSE(logWritten());
+}
+
+TEST_F(CompactTest, MissingStartPictureIsReportedOnceAndEndsTheProgram) {
+    std::filesystem::remove(path("graphic/frame1.bmp"));
+    createWindows(false);
+    EXPECT_TRUE(logWritten());
+    EXPECT_EQ(recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:104"});
+    EXPECT_EQ(recorded().terminateRequests, 1);
+    const std::string report = readFile("errorlog1.err");
+    EXPECT_NE(report.find("ERROR SENDER:kestral window\r\n"), std::string::npos);
+}
+
+TEST_F(CompactTest, DamagedConfigurationIsReportedOnceAndTheProgramGoesOn) {
+    writeFile("conf.dat", "Y\r\nN\r\n");
+    createWindows();
+    EXPECT_EQ(recorded().messages.size(), 1u);
+    EXPECT_EQ(recorded().terminateRequests, 0);
+    finishLoader();
+    EXPECT_EQ(form1->STATE, -100);
+}
+
+// --- The state machine and the hot rectangles -------------------------------
+
+TEST_F(CompactTest, BeforeTheFirstTickAPressOnlyOpensTheDateDialog) {
+    createWindows();
+    finishLoader();  // STATE is -100 until the timer ticks
+    form1->Image1MouseDown(Qt::LeftButton, 260, 258);
+    form1->Image1MouseUp(Qt::LeftButton, 260, 258);
+    EXPECT_EQ(fullScreenShows, 0);
+    EXPECT_EQ(form1->STATE, -100);
+    EXPECT_TRUE(form2->isVisible());
+}
+
+TEST_F(CompactTest, HotRectanglesOpenTheirModesEdgesIncluded) {
+    createWindows();
+    makeReady();
+    struct Case { int x, y, state, mode; };
+    const Case cases[] = {{226, 177, 12, 1}, {298, 217, 12, 1}, {226, 222, 22, 2}, {298, 294, 22, 2},
+                          {310, 231, 1, 4},  {370, 291, 1, 4},  {154, 218, 32, 3}, {208, 272, 32, 3}};
+    for (const Case& c : cases) {
+        form1->STATE = 0;
+        _newstate = 99;
+        const int shows = fullScreenShows;
+        form1->Image1MouseDown(Qt::LeftButton, c.x, c.y);
+        EXPECT_EQ(form1->STATE, c.state) << c.x << "," << c.y;
+        EXPECT_EQ(_newstate, c.mode) << c.x << "," << c.y;
+        EXPECT_EQ(fullScreenShows, shows + 1);
+        EXPECT_TRUE(form1->moved);
+        form1->Image1MouseUp(Qt::LeftButton, c.x, c.y);
+        EXPECT_FALSE(form2->isVisible());
+    }
+    // Just outside rectangle 1: a press that starts a drag.
+    form1->STATE = 0;
+    form1->Image1MouseDown(Qt::LeftButton, 225, 177);
+    EXPECT_EQ(form1->STATE, 0);
+    EXPECT_TRUE(form1->move);
+}
+
+TEST_F(CompactTest, FullScreenRectangleOpensTheDayViewWithoutChangingTheState) {
+    createWindows();
+    makeReady();
+    _newstate = 9;
+    form1->Image1MouseDown(Qt::LeftButton, 285, 70);
+    EXPECT_EQ(fullScreenShows, 1);
+    EXPECT_EQ(_newstate, 0);
+    EXPECT_EQ(form1->STATE, 0);
+}
+
+TEST_F(CompactTest, ADragMovesTheWindowAndDoesNotOpenTheDialog) {
+    createWindows();
+    makeReady();
+    const QPoint start = form1->pos();
+    form1->Image1MouseDown(Qt::LeftButton, 100, 100);
+    form1->Image1MouseMove(110, 105);
+    EXPECT_EQ(form1->pos(), start + QPoint(10, 5));
+    form1->Image1MouseUp(Qt::LeftButton, 110, 105);
+    EXPECT_FALSE(form2->isVisible());
+    EXPECT_FALSE(form1->move);
+    EXPECT_FALSE(form1->moved);
+}
+
+TEST_F(CompactTest, APlainClickOnAHintAreaOpensThePresetDateDialog) {
+    createWindows();
+    makeReady();
+    currentDate = date(5, 3, 2004);
+    form1->Image1MouseDown(Qt::LeftButton, 420, 240);  // rectangle 5
+    form1->Image1MouseUp(Qt::LeftButton, 420, 240);
+    ASSERT_TRUE(form2->isVisible());
+    EXPECT_EQ(form2->sp3->value(), 2004);
+    EXPECT_EQ(form2->sp2->value(), 3);
+    EXPECT_EQ(form2->sp1->value(), 5);
+    EXPECT_EQ(form2->windowTitle(), "05.03.2004");
+}
+
+TEST_F(CompactTest, StateActionRepaintsOnlyAtRest) {
+    createWindows();
+    makeReady();
+    form1->Image1->picture.fill({1, 2, 3});
+    form1->PAINTALL(5);
+    EXPECT_EQ(form1->Image1->picture.pixel(10, 440), (platform::Rgb{1, 2, 3}));
+    form1->PAINTALL(-101);
+    EXPECT_EQ(form1->Image1->picture.pixel(10, 440), (platform::Rgb{20, 10, 60}));
+    form1->Image1->picture.fill({1, 2, 3});
+    form1->PAINTALL(0);
+    EXPECT_EQ(form1->Image1->picture.pixel(10, 440), (platform::Rgb{20, 10, 60}));
+    spin = 4;
+    form1->PAINTALL(2);
+    EXPECT_EQ(spin, 0);
+    EXPECT_EQ(_newstate, 0);
+    EXPECT_EQ(fullScreenShows, 1);
+}
+
+// --- Keys -------------------------------------------------------------------
+
+TEST_F(CompactTest, KeysStepTheDate) {
+    createWindows();
+    makeReady();
+    struct Case { int key; bool swap; int days; };
+    const Case cases[] = {{39, false, 1},  {33, false, 1},  {37, false, -1}, {34, false, -1},
+                          {39, true, -1},  {33, true, -1},  {37, true, 1},   {34, true, 1},
+                          {188, false, -28}, {190, false, 28}, {188, true, -28}, {190, true, 28},
+                          {65, false, 0}};
+    for (const Case& c : cases) {
+        currentDate = date(15, 6, 2010);
+        _Swapbtn = c.swap;
+        form1->FormKeyDown(c.key);
+        EXPECT_EQ(currentDate, stepDate(date(15, 6, 2010), c.days)) << c.key << " swap " << c.swap;
+        if (c.days != 0) EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+    }
+}
+
+TEST_F(CompactTest, PeriodOnTheLastOfJanuaryLandsOnTheTwentyEighthOfFebruary) {
+    createWindows();
+    makeReady();
+    currentDate = date(31, 1, 2004);
+    form1->FormKeyDown(190);
+    EXPECT_EQ(currentDate, date(28, 2, 2004));
+}
+
+TEST_F(CompactTest, EscapeClosesTheWindow) {
+    createWindows();
+    makeReady();
+    form1->FormKeyDown(27);
+    EXPECT_TRUE(form1->closed);
+    EXPECT_FALSE(form1->isVisible());
+}
+
+// --- Hints ------------------------------------------------------------------
+
+TEST_F(CompactTest, HintBrightensThenFadesTickByTick) {
+    createWindows();
+    makeReady();
+    form1->Image1MouseMove(340, 260);  // rectangle 3
+    EXPECT_EQ(form1->sym, 1);
+    EXPECT_EQ(form1->xl->text(), "L393");
+    EXPECT_TRUE(form1->Timer1->isActive());
+    EXPECT_EQ(form1->hintColour(), (platform::Rgb{80, 90, 75}));
+    std::vector<platform::Rgb> seen;
+    int ticks = 0;
+    while (form1->Timer1->isActive() && ticks < 200) {
+        form1->Timer1Timer();
+        seen.push_back(form1->hintColour());
+        ++ticks;
+    }
+    ASSERT_EQ(ticks, 67);
+    EXPECT_EQ(seen[0], (platform::Rgb{95, 90, 75}));
+    EXPECT_EQ(seen[10], (platform::Rgb{245, 90, 75}));  // brightest
+    EXPECT_EQ(seen[11], (platform::Rgb{242, 91, 75}));  // fading by 3 a tick
+    for (int i = 12; i < 66; ++i) EXPECT_EQ(seen[i].r, seen[i - 1].r - 3) << i;
+    EXPECT_EQ(seen.back(), (platform::Rgb{80, 91, 75}));
+    EXPECT_EQ(form1->sym, 0);
+}
+
+TEST_F(CompactTest, HintAreasInTheirOrderAndButtons) {
+    createWindows();
+    makeReady();
+    const std::pair<QPoint, std::pair<int, const char*>> cases[] = {
+        {{340, 260}, {1, "L393"}}, {{260, 190}, {2, "L394"}}, {{260, 250}, {3, "L395"}},
+        {{180, 240}, {4, "L396"}}, {{300, 350}, {5, "L398"}}, {{420, 240}, {6, "L397"}}};
+    for (const auto& [point, expected] : cases) {
+        form1->Image1MouseMove(point.x(), point.y());
+        EXPECT_EQ(form1->sym, expected.first);
+        EXPECT_EQ(form1->xl->text(), expected.second);
+    }
+    // Moving within the same area does not restart the fade.
+    form1->Timer1Timer();
+    const platform::Rgb c = form1->hintColour();
+    form1->Image1MouseMove(421, 241);
+    EXPECT_EQ(form1->hintColour(), c);
+    form1->myButton1MouseMove();
+    EXPECT_EQ(form1->sym, 7);
+    EXPECT_EQ(form1->xl->text(), "L413");
+    form1->myButton2MouseMove();
+    EXPECT_EQ(form1->xl->text(), "L399");
+}
+
+TEST_F(CompactTest, ButtonsOpenTheFullScreenWindowAndEndTheProgram) {
+    createWindows();
+    makeReady();
+    spin = 3;
+    _newstate = 5;
+    form1->myButton1Click();
+    EXPECT_EQ(fullScreenShows, 1);
+    EXPECT_EQ(spin, 0);
+    EXPECT_EQ(_newstate, 0);
+    EXPECT_TRUE(form1->moved);
+    form1->myButton2Click();
+    EXPECT_TRUE(form1->closed);
+}
+
+// --- The face ---------------------------------------------------------------
+
+bool rowsHaveText(const platform::Picture& p, int top, int bottom, platform::Rgb background) {
+    for (int y = top; y <= bottom; ++y)
+        for (int x = 130; x < 470; ++x)
+            if (!(p.pixel(x, y) == background)) return true;
+    return false;
+}
+
+TEST_F(CompactTest, DayOutOfTimeShowsItsTextInsteadOfTheMoonLinesAndPlasma) {
+    createWindows();
+    makeReady();
+    const platform::Rgb bg{20, 10, 60};
+    currentDate = date(24, 7, 2010);
+    recomputeCurrentDay();
+    const platform::Picture before = form1->Image1->picture;
+    EXPECT_TRUE(rowsHaveText(before, 97, 110, bg));
+    EXPECT_EQ(before.pixel(175, 240), (platform::Rgb{200, 200, 30}));  // the plasma glyph
+    currentDate = date(25, 7, 2010);
+    recomputeCurrentDay();
+    const platform::Picture& dot = form1->Image1->picture;
+    EXPECT_FALSE(rowsHaveText(dot, 97, 112, bg));   // no moon lines
+    EXPECT_TRUE(rowsHaveText(dot, 117, 128, bg));   // L419 in font 5
+    EXPECT_EQ(dot.pixel(175, 240), bg);            // no plasma glyph
+    EXPECT_EQ(dot.pixel(260, 258), (platform::Rgb{200, 30, 30}));  // the seal is drawn as usual
+    EXPECT_TRUE(rowsHaveText(dot, 296, 306, bg));  // and the affirmation
+}
+
+TEST_F(CompactTest, ToneAndSealLineSplitsWhenWiderThan217Pixels) {
+    // Kin 230 (seal 10, tone 9, word form 0): tone word line 125, seal name line 90.
+    const auto faceRows = [this](const std::string& toneWord, const std::string& seal) {
+        std::vector<std::string> lines(669);
+        lines[125] = toneWord;
+        lines[90] = seal;
+        writeDatabase(lines);
+        currentDate = date(21, 8, 2001);
+        recomputeCurrentDay();
+        return rowsHaveText(form1->Image1->picture, 172, 180, {20, 10, 60});
+    };
+    createWindows();
+    makeReady();
+    EXPECT_FALSE(faceRows("Short", "Dog"));
+    EXPECT_TRUE(faceRows("Extraordinarily long tone", "and a long seal name"));
+}
+
+TEST_F(CompactTest, FaceFailureIsReportedWithItsCode) {
+    createWindows();
+    makeReady();
+    std::filesystem::remove(path("graphic/9Y.bmp"));  // kin 9's large seal... any seal of the day
+    for (int s = 0; s < 20; ++s) std::filesystem::remove(path("graphic/" + std::to_string(s) + "Y.bmp"));
+    form1->PAINTALL(0);
+    EXPECT_EQ(recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
+    EXPECT_NE(readFile("errorlog1.err").find("ERROR SENDER:DRAWSIGNP in kestral"), std::string::npos);
+    EXPECT_EQ(recorded().terminateRequests, 1);
+}
+
+// --- The date dialog --------------------------------------------------------
+
+TEST_F(CompactTest, DateDialogRefusesImpossibleDates) {
+    createWindows();
+    makeReady();
+    const GregorianDate before = date(10, 10, 2010);
+    for (const auto& [d, m, y] : {std::tuple{31, 4, 2004}, {30, 2, 2004}, {32, 1, 2004}, {1, 1, 0},
+                                  {1, 1, -5}}) {
+        currentDate = before;
+        form2->openFor(before);
+        form2->sp3->setValue(y);
+        form2->sp2->setValue(m);
+        form2->sp1->setValue(d);
+        form2->yesClick();
+        EXPECT_EQ(currentDate, before) << d << "." << m << "." << y;
+        EXPECT_FALSE(form2->isVisible());
+    }
+}
+
+TEST_F(CompactTest, DateDialogAcceptsTheTwentyNinthAndLargeYears) {
+    createWindows();
+    makeReady();
+    pb2ys = 4;
+    form2->openFor(date(1, 1, 2001));
+    form2->sp1->setValue(29);
+    form2->sp2->setValue(2);
+    form2->sp3->setValue(2001);
+    form2->yesClick();
+    EXPECT_EQ(currentDate, date(29, 2, 2001));
+    EXPECT_EQ(currentDay, computeCalendarDay(date(28, 2, 2001)));
+    EXPECT_EQ(pb2ys, 0);
+    form2->openFor(date(1, 1, 2001));
+    form2->sp3->setValue(1'000'000);
+    form2->yesClick();
+    EXPECT_EQ(currentDate.year, 1'000'000);
+}
+
+TEST_F(CompactTest, DateDialogCaptionAndToday) {
+    createWindows();
+    makeReady();
+    form2->openFor(date(5, 3, 2004));
+    EXPECT_EQ(form2->windowTitle(), "05.03.2004");
+    EXPECT_EQ(form2->yes->text(), "L167");
+    EXPECT_EQ(form2->lp1->text(), "L422");
+    form2->sp1->setValue(12);
+    EXPECT_EQ(form2->windowTitle(), "12.03.2004");
+    currentDate = date(5, 3, 2004);
+    form2->todaybClick();
+    EXPECT_EQ(currentDate, todayDate);
+    EXPECT_FALSE(form2->isVisible());
+    form2->openFor(date(7, 7, 2007));
+    form2->noClick();
+    EXPECT_EQ(currentDate, todayDate);
+}
+
+}  // namespace
+}  // namespace kl::test

@@ -1,0 +1,93 @@
+#include "ui/compactfixture.h"
+
+#include <QCoreApplication>
+
+#include "core/state.h"
+#include "data/settings.h"
+
+namespace kl::test {
+
+void CompactTest::writePicture(const std::string& name, int w, int h, QColor fill) {
+    std::filesystem::create_directories(path("graphic"));
+    QImage img(w, h, QImage::Format_RGB888);
+    img.fill(fill);
+    ASSERT_TRUE(img.save(QString::fromStdString(path("graphic/" + name)), "BMP"));
+}
+
+void CompactTest::writeDatabase(std::vector<std::string> overrides) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 669; ++i) lines.push_back("L" + std::to_string(i));
+    for (std::size_t i = 0; i < overrides.size() && i < lines.size(); ++i)
+        if (!overrides[i].empty()) lines[i] = overrides[i];
+    writeLines("BASE.DRS", lines);
+}
+
+void CompactTest::SetUp() {
+    ProgramDirTest::SetUp();
+    resetSettings();
+    _newstate = 0;
+    spin = 0;
+    // The small frame: an 80 x 80 emblem at the top-left, black elsewhere.
+    QImage frame(600, 450, QImage::Format_RGB888);
+    frame.fill(Qt::black);
+    QPainter(&frame).fillRect(0, 0, 80, 80, QColor(40, 40, 90));
+    std::filesystem::create_directories(path("graphic"));
+    frame.save(QString::fromStdString(path("graphic/frame1.bmp")), "BMP");
+    writePicture("frameclr.bmp", 600, 450, QColor(40, 40, 90));
+    writePicture("pyr0.bmp", 600, 450, QColor(20, 10, 60));
+    QImage shape(600, 450, QImage::Format_RGB888);
+    shape.fill(Qt::black);
+    QPainter(&shape).fillRect(20, 20, 560, 410, QColor(255, 255, 255));
+    shape.save(QString::fromStdString(path("graphic/pyrA0.bmp")), "BMP");
+    writePicture("moon.bmp", 60, 60, QColor(200, 200, 190));
+    for (int s = 0; s < 20; ++s) {
+        writePicture(std::to_string(s) + "Y.bmp", 76, 76, QColor(200, 30, 30));
+        writePicture(std::to_string(s) + ".bmp", 56, 56, QColor(30, 200, 30));
+    }
+    writePicture("SBalfa.bmp", 76, 76, Qt::white);
+    writePicture("Smalfa.bmp", 56, 56, Qt::white);
+    for (int t = 1; t <= 13; ++t) {
+        writePicture("Tone" + std::to_string(t) + ".bmp", 70, 36, QColor(30, 30, 200));
+        writePicture("ToneAlfa" + std::to_string(t) + ".bmp", 70, 36, Qt::white);
+    }
+    for (int p = 1; p <= 7; ++p) writePicture(std::to_string(p) + "X.bmp", 54, 54, QColor(200, 200, 30));
+    writePicture("plalfa.bmp", 54, 54, Qt::white);
+    writeDatabase();
+    fullScreen().show = [this] { ++fullScreenShows; };
+}
+
+void CompactTest::TearDown() {
+    if (form1) form1->waitForRegload();
+    QCoreApplication::processEvents();
+    form2.reset();
+    form1.reset();
+    form4.reset();
+    windows() = Windows{};
+    fullScreen() = FullScreenLink{};
+    ProgramDirTest::TearDown();
+}
+
+void CompactTest::createWindows(bool show) {
+    form1 = std::make_unique<TForm1>();
+    windows().form1 = form1.get();
+    form2 = std::make_unique<TForm2>();
+    windows().form2 = form2.get();
+    form4 = std::make_unique<TForm4>();
+    windows().form4 = form4.get();
+    if (show) form1->show();
+}
+
+void CompactTest::finishLoader() {
+    form1->waitForRegload();
+    for (int i = 0; i < 20 && !form1->regloadDone(); ++i) QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+void CompactTest::makeReady() {
+    finishLoader();
+    ASSERT_EQ(form1->STATE, -100);
+    form1->Timer1Timer();
+    ASSERT_EQ(form1->STATE, 0);
+}
+
+}  // namespace kl::test

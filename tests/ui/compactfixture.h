@@ -1,0 +1,41 @@
+// A program directory with small stand-in pictures of the right sizes and a
+// database whose line n reads "Ln", so the compact window can be driven
+// without the shipped art.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include <filesystem>
+#include <memory>
+
+#include "data/config.h"
+#include "data/errorlog.h"
+#include "support/testsupport.h"
+#include "ui/compact/tform1.h"
+#include "ui/compact/tform2.h"
+#include "ui/fullscreen/fullstate.h"
+
+namespace kl::test {
+
+class CompactTest : public ProgramDirTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void writePicture(const std::string& name, int w, int h, QColor fill);
+    void writeDatabase(std::vector<std::string> overrides = {});
+    // Creates the windows as the program does and shows the compact one.
+    void createWindows(bool show = true);
+    // Lets the loader finish and hands its window work over.
+    void finishLoader();
+    // Loader done and the first tick run: the face is ready.
+    void makeReady();
+
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm4> form4;
+    int fullScreenShows = 0;
+};
+
+}  // namespace kl::test

@@ -1,0 +1,183 @@
+// Painting the compact calendar face.
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "core/kin.h"
+#include "core/moonmask.h"
+#include "core/state.h"
+#include "data/settings.h"
+#include "data/textdb.h"
+#include "imaging/blend.h"
+#include "platform/system.h"
+#include "ui/compact/tform1.h"
+#include "ui/fullscreen/fullstate.h"
+
+namespace kl {
+
+namespace {
+
+constexpr int kCentreLine = 299;      // x of the face's vertical centre line
+constexpr int kSealLineWidth = 217;   // widest tone-and-seal line kept on one row
+constexpr int kMoonLeft = 390;        // top-left corner of the day's moon
+constexpr int kMoonTop = 216;
+constexpr int kMoonSize = 60;
+
+// An error inside a protected routine that has already been reported.
+struct Reported {};
+
+std::string glyphPictureName(int g) {
+    if (g == 0 || g == 20) return "graphic\\0Y.bmp";
+    if (g >= 1 && g <= 19) return "graphic\\" + std::to_string(g) + "Y.bmp";
+    if (g == 30 || g == 50) return "graphic\\0.bmp";
+    if (g >= 31 && g <= 49) return "graphic\\" + std::to_string(g - 30) + ".bmp";
+    if (g >= 51 && g <= 63) return "graphic\\Tone" + std::to_string(g - 50) + ".bmp";
+    if (g >= 71 && g <= 77) return "graphic\\" + std::to_string(g - 70) + "X.bmp";
+    return {};
+}
+
+std::string glyphMaskName(int g) {
+    if (g >= 0 && g <= 20) return "graphic\\SBalfa.bmp";
+    if (g >= 30 && g <= 50) return "graphic\\Smalfa.bmp";
+    if (g >= 51 && g <= 63) return "graphic\\ToneAlfa" + std::to_string(g - 50) + ".bmp";
+    if (g >= 71 && g <= 77) return "graphic\\plalfa.bmp";
+    return {};
+}
+
+}  // namespace
+
+const QFont& TForm1::faceFont(int font) const {
+    return faceLabels[std::clamp(font, 1, 6) - 1]->font();
+}
+
+void TForm1::drawFaceText(int x, int y, const std::string& text, bool centred, int font) {
+    QImage& image = Image1->picture.image();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont& f = faceFont(font);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    const QString s = QString::fromStdString(text);
+    const QFontMetrics m(f);
+    const int left = centred ? kCentreLine + x - m.horizontalAdvance(s) / 2 : x;
+    p.drawText(left, y + m.ascent(), s);
+}
+
+void TForm1::DRAWSIGNP(int x, int y, int g, bool centred) {
+    const std::string picture = glyphPictureName(g);
+    const std::string mask = glyphMaskName(g);
+    int cx = x;
+    try {
+        if (picture.empty()) throw std::out_of_range("no glyph");
+        const platform::Picture glyph = platform::Picture::load(picture);
+        const platform::Picture opacity = platform::Picture::load(mask);
+        if (centred) cx = kCentreLine + x - glyph.width() / 2;
+        blendbmp(glyph, Image1->picture, &opacity, cx, y, 255, kBlendMask);
+    } catch (...) {
+        reportFailure(101, "DRAWSIGNP in kestral",
+                      {"filename:" + picture, "X:" + std::to_string(x), "Y:" + std::to_string(y),
+                       "CX:" + std::to_string(cx), "transpfile:" + mask, "ID" + std::to_string(g)});
+        throw Reported{};
+    }
+}
+
+void TForm1::paintMoon(std::int32_t moonPhase) {
+    GreyCanvas grey;
+    drawMoonMask(grey, moonPercent(moonPhase), _Mlinear);
+    platform::Picture canvas(kMoonMaskSize, kMoonMaskSize);
+    for (int y = 0; y < kMoonMaskSize; ++y)
+        for (int x = 0; x < kMoonMaskSize; ++x) canvas.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});
+    blurrect(canvas, 1, 1, kMoonMaskSize - 1, kMoonMaskSize - 1);
+    const platform::Picture mask = platform::Picture::fromImage(
+        canvas.image().scaled(kMoonSize, kMoonSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    // The texture and the mask must match and fit the face; otherwise the
+    // moon is left out without a report.
+    if (moon_.width() != mask.width() || moon_.height() != mask.height()) return;
+    blendbmp(moon_, Image1->picture, &mask, kMoonLeft, kMoonTop, 255, kBlendMask);
+}
+
+void TForm1::FILLPYR(const CalendarDay& day) {
+    std::string colourWord, toneWord, drawing;
+    try {
+        const KinRelations r = computeKinRelations(day);
+        // 1. The background.
+        {
+            QPainter p(&Image1->picture.image());
+            p.drawImage(0, 0, frame_.image());
+        }
+        // 2. The word forms of the day's seal.
+        colourWord = L(r.wordForm == 1 ? 130 + r.colour : 134 + r.colour);
+        toneWord = L(r.wordForm == 1 ? 103 + day.tone : 116 + day.tone);
+        const auto text = [&](int x, int y, const std::string& s, bool centred, int font) {
+            drawing = s;
+            drawFaceText(x, y, s, centred, font);
+        };
+        // 3. The 13-moon date, or the day out of time.
+        if (day.month != 0) {
+            text(0, 97, L(66 + day.month) + L(29), true, 2);
+            text(0, 113, L(61) + " " + L(150 + day.month), true, 2);
+            text(0, 128, L(59) + " " + std::to_string(day.monthDay), true, 3);
+            DRAWSIGNP(150, 216, day.plasma + 70, false);
+            text(170, 198, applyCaseMask(L(49 + day.plasma), "AB"), false, 3);
+            text(170, 186, applyCaseMask(L(165) + ":", "AB"), false, 3);
+        } else {
+            text(0, 117, L(419), true, 5);
+        }
+        // 4.-5. Tone glyph and colour line.
+        DRAWSIGNP(227, 182, day.tone + 50, false);
+        text(0, 140, L(402) + " " + colourWord, true, 2);
+        // 6. The moon of the day.
+        paintMoon(day.moonPhase);
+        // 7. Tone and seal, on two rows when too wide for one.
+        const std::string seal = L(80 + day.sign);
+        const std::string line = toneWord + " " + seal;
+        if (QFontMetrics(faceFont(2)).horizontalAdvance(QString::fromStdString(line)) <= kSealLineWidth) {
+            text(0, 155, line, true, 2);
+        } else {
+            text(0, 155, toneWord, true, 2);
+            text(0, 167, seal, true, 2);
+        }
+        // 8.-11. Labels beside the glyphs.
+        text(304, 214, applyCaseMask(L(168) + ": " + L(170 + day.sign), "AB"), false, 3);
+        text(304, 188, applyCaseMask(L(60) + ": " + std::to_string(day.kin), "Aa"), false, 3);
+        text(304, 202, applyCaseMask(L(34) + ": " + std::to_string(day.tone), "Aa"), false, 3);
+        text(396, 186, applyCaseMask(L(166), "Aaa"), false, 3);
+        text(400, 198, applyCaseMask(L(392), "aaa"), false, 3);
+        // 12. Seal and guide glyphs.
+        DRAWSIGNP(224, 220, day.sign, false);
+        DRAWSIGNP(308, 229, r.guide + 30, false);
+        // 13. The affirmation.
+        static constexpr std::array<const char*, 6> kMasks{"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
+                                                           "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
+        static constexpr std::array<int, 6> kRows{296, 311, 326, 340, 354, 368};
+        const auto affirmation = loadaffirmation(day);
+        for (int i = 0; i < 6; ++i) text(0, kRows[i], applyCaseMask(affirmation[i], kMasks[i]), true, 1);
+        Image1->update();
+    } catch (const Reported&) {
+        // DRAWSIGNP has reported already.
+    } catch (...) {
+        reportFailure(103, "FILLPYR in kestral",
+                      {"string0:" + colourWord, "string1:" + toneWord, "string2:" + drawing});
+    }
+}
+
+void TForm1::PAINTALL(int state) {
+    try {
+        spin = 0;
+        if (closed) return;
+        switch (state) {
+            case 0:
+            case -101: FILLPYR(currentDay); break;
+            case 1: case 2: case 12: case 22: case 32: {
+                openFullScreen();
+                moved = true;
+                _newstate = state == 1 ? 4 : state == 2 ? 0 : state == 12 ? 1 : state == 22 ? 2 : 3;
+                break;
+            }
+            default: break;
+        }
+    } catch (...) {
+        reportFailure(102, "PAINTALL in kestral", {"state:" + std::to_string(state)});
+    }
+}
+
+}  // namespace kl

@@ -1,0 +1,327 @@
+#include "ui/compact/tform1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "core/state.h"
+#include "data/config.h"
+#include "data/settings.h"
+#include "data/textdb.h"
+#include "imaging/blend.h"
+#include "platform/system.h"
+#include "ui/compact/tform2.h"
+#include "ui/fullscreen/fullstate.h"
+
+namespace kl {
+
+Windows& windows() {
+    static Windows w;
+    return w;
+}
+
+FaceImage::FaceImage(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FaceImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!picture.isNull()) p.drawImage(0, 0, picture.image());
+}
+
+void FaceImage::mousePressEvent(QMouseEvent* e) {
+    emit mouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void FaceImage::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMove(e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+void FaceImage::mouseReleaseEvent(QMouseEvent* e) {
+    emit mouseUp(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+}
+
+namespace {
+
+QScreen* screenOf(const QWidget* w) {
+    return w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+}
+
+QImage buttonStrip(const char* path) {
+    QImage strip(path);
+    return strip;
+}
+
+}  // namespace
+
+TForm1::TForm1() {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowTitle(QApplication::applicationDisplayName());
+    setFixedSize(600, 450);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowIcon(QIcon(":/icons/kestralune.png"));
+
+    Image1 = new FaceImage(this);
+    Image1->setGeometry(0, 0, 600, 450);
+    connect(Image1, &FaceImage::mouseDown, this, &TForm1::Image1MouseDown);
+    connect(Image1, &FaceImage::mouseMove, this, &TForm1::Image1MouseMove);
+    connect(Image1, &FaceImage::mouseUp, this, &TForm1::Image1MouseUp);
+
+    const auto makeButton = [this](int x, const char* strip) {
+        auto* b = new TmyButton(this);
+        b->setGeometry(x, 75, 15, 17);
+        b->setNumGlyphs(4);
+        b->setFlat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        const QImage glyph = buttonStrip(strip);
+        if (!glyph.isNull()) b->setGlyph(glyph);
+        return b;
+    };
+    myButton1 = makeButton(264, ":/buttons/myButton1.bmp");
+    myButton2 = makeButton(320, ":/buttons/myButton2.bmp");
+    connect(myButton1, &TmyButton::clicked, this, &TForm1::myButton1Click);
+    connect(myButton1, &TmyButton::mouseMoved, this, [this](int, int) { myButton1MouseMove(); });
+    connect(myButton2, &TmyButton::clicked, this, &TForm1::myButton2Click);
+    connect(myButton2, &TmyButton::mouseMoved, this, [this](int, int) { myButton2MouseMove(); });
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    xl = new QLabel(this);
+    xl->move(249, 53);
+    QFont hintFont("Arial");
+    hintFont.setPixelSize(13);
+    hintFont.setBold(true);
+    xl->setFont(hintFont);
+    xl->setAttribute(Qt::WA_TranslucentBackground);
+    xl->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setHintColour(platform::rgbFromColorRef(kHintStartColour));
+
+    // The six face fonts, carried by hidden labels: face, pixel height, bold.
+    struct FontSpec { const char* face; int height; bool bold; };
+    static constexpr FontSpec kFonts[6] = {{"Arial", 12, true}, {"Arial", 13, true},
+                                           {"Arial", 11, true}, {"Arial", 16, true},
+                                           {"Verdana", 13, true}, {"Arial", 9, false}};
+    for (int i = 0; i < 6; ++i) {
+        QFont f(kFonts[i].face);
+        f.setPixelSize(kFonts[i].height);
+        f.setBold(kFonts[i].bold);
+        faceLabels[i] = new QLabel(this);
+        faceLabels[i]->setFont(f);
+        faceLabels[i]->hide();
+    }
+
+    setReportProvider("compact", [this](WindowReportState& s) {
+        s.STATE = STATE;
+        s.xm = xm;
+        s.ym = ym;
+        s.sym = sym;
+        s.move = move;
+        s.moved = moved;
+        s.closed = closed;
+    });
+    setStateAction([this] { PAINTALL(STATE); });
+
+    try {
+        setattributes();
+        hot = {HotRect{226, 177, 298, 217}, HotRect{226, 222, 298, 294}, HotRect{310, 231, 370, 291},
+               HotRect{154, 218, 208, 272}, HotRect{393, 218, 447, 272}, HotRect{125, 300, 475, 390},
+               HotRect{285, 70, 315, 95}};
+        moon_ = platform::Picture::load("graphic\\moon.bmp");
+        const QRect screen = screenOf(this)->geometry();
+        QWidget::move(screen.width() / 2 - 40, screen.height() / 2 - 40);
+        STATE = -101;
+        frame_ = platform::Picture::load("graphic\\frame1.bmp");
+        // Today from the clock's own day, month and year: reading them out of
+        // the locale's short date text breaks on any format but dd.MM.yyyy.
+        currentDate = todayDate = platform::systemToday();
+        currentDay = computeCalendarDay(currentDate);
+        Image1->picture = platform::Picture::load("graphic\\frameclr.bmp");
+        applyRegion(bmptorgn(frame_, 0, false));
+    } catch (...) {
+        if (writeerror(104, "kestral window")) platform::requestTerminate();
+    }
+}
+
+TForm1::~TForm1() {
+    waitForRegload();
+    setStateAction({});
+    setReportProvider("compact", {});
+}
+
+bool TForm1::writeerror(int code, const std::string& sender, const Details& details) {
+    return kl::writeerror(code, sender, details);
+}
+
+void TForm1::applyRegion(const platform::Region& region) {
+    if (!region.isEmpty()) setMask(region);
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    STATE = -101;
+    if (TForm4* config = windows().form4) {
+        // A damaged conf.dat is reported once inside and the program goes on.
+        config->loadAtStartup();
+        config->assignv();
+    }
+    startRegload();
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    FormClose();
+    e->accept();
+    // Closing the compact window ends the program, whatever else is open.
+    QCoreApplication::quit();
+}
+
+void TForm1::FormClose() {
+    closed = true;
+    frame_ = platform::Picture();
+    moon_ = platform::Picture();
+}
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton || STATE < 0) return;
+    moved = false;
+    static constexpr std::array<int, 4> kStates{12, 22, 1, 32};
+    for (int i = 0; i < 4; ++i) {
+        if (hot[i].contains(x, y)) {
+            STATE = kStates[i];
+            PAINTALL(STATE);
+            moved = true;
+        }
+    }
+    if (hot[6].contains(x, y)) {
+        openFullScreen();
+        moved = true;
+        _newstate = 0;
+    }
+    if (!moved) {
+        move = true;
+        xm = x;
+        ym = y;
+    }
+}
+
+void TForm1::Image1MouseMove(int x, int y) {
+    if (move) {
+        QWidget::move(pos() + QPoint(x - xm, y - ym));
+        moved = true;
+    }
+    // Hint areas in the order they are tested: (rectangle, hint state, line).
+    static constexpr std::array<std::array<int, 3>, 6> kHints{
+        {{2, 1, 393}, {0, 2, 394}, {1, 3, 395}, {3, 4, 396}, {5, 5, 398}, {4, 6, 397}}};
+    for (const auto& [rect, area, line] : kHints) {
+        if (hot[rect].contains(x, y) && sym != area) showHint(static_cast<std::uint8_t>(area), line);
+    }
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
+    move = false;
+    if (!moved) {
+        if (TForm2* dialog = windows().form2) dialog->openFor(currentDate);
+    }
+    moved = false;
+}
+
+void TForm1::keyPressEvent(QKeyEvent* e) {
+    // The desktop's virtual key codes; comma and period are the same keys
+    // with Shift held.
+    switch (e->key()) {
+        case Qt::Key_Escape: FormKeyDown(27); break;
+        case Qt::Key_PageUp: FormKeyDown(33); break;
+        case Qt::Key_PageDown: FormKeyDown(34); break;
+        case Qt::Key_Left: FormKeyDown(37); break;
+        case Qt::Key_Right: FormKeyDown(39); break;
+        case Qt::Key_Comma: case Qt::Key_Less: FormKeyDown(188); break;
+        case Qt::Key_Period: case Qt::Key_Greater: FormKeyDown(190); break;
+        default: QWidget::keyPressEvent(e); return;
+    }
+    e->accept();
+}
+
+void TForm1::FormKeyDown(int key) {
+    int n = 0;
+    switch (key) {
+        case 27: close(); return;
+        case 33: case 39: n = _Swapbtn ? -1 : 1; break;
+        case 34: case 37: n = _Swapbtn ? 1 : -1; break;
+        case 188: n = -28; break;
+        case 190: n = 28; break;
+        default: return;
+    }
+    currentDate = stepDate(currentDate, n);
+    recomputeCurrentDay();
+}
+
+void TForm1::setHintColour(platform::Rgb c) {
+    hintColour_ = c;
+    xl->setStyleSheet(QString("color: rgb(%1, %2, %3); background: transparent;")
+                          .arg(c.r).arg(c.g).arg(c.b));
+}
+
+void TForm1::showHint(std::uint8_t area, int line) {
+    setHintColour(platform::rgbFromColorRef(kHintStartColour));
+    sym = area;
+    hintLine_ = line;
+    Timer1->start();
+    xl->setText(QString::fromStdString(L(line)));
+    xl->adjustSize();
+}
+
+void TForm1::Timer1Timer() {
+    if (STATE == -100) {
+        STATE = 0;
+        FILLPYR(currentDay);
+        Timer1->stop();
+    }
+    if (sym >= 1 && sym <= 7) {
+        int r = hintColour_.r, g = hintColour_.g;
+        if (r < 240 && g < 91) r += 15;
+        else g = 91;
+        if (g == 91) {
+            if (r > 80) {
+                r -= 3;
+            } else {
+                Timer1->stop();
+                sym = 0;
+            }
+        }
+        setHintColour({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), hintColour_.b});
+    }
+}
+
+// Moving over a button restarts its hint only when it is not already the
+// one fading, so the hint brightens while the pointer rests on the button.
+void TForm1::myButton1MouseMove() {
+    if (sym != 7 || hintLine_ != 413) showHint(7, 413);
+}
+
+void TForm1::myButton2MouseMove() {
+    if (sym != 7 || hintLine_ != 399) showHint(7, 399);
+}
+
+void TForm1::myButton1Click() {
+    openFullScreen();
+    moved = true;
+    spin = 0;
+    _newstate = 0;
+}
+
+void TForm1::myButton2Click() { close(); }
+
+}  // namespace kl

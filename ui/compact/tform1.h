@@ -1,0 +1,140 @@
+// The compact main window: a borderless 600 x 450 calendar face cut to the
+// outline of its picture. It paints the day's face, moves with a drag of the
+// face, steps the date with the keys, fades hints in and out, and opens the
+// date dialog and the full-screen window.
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "core/calendar.h"
+#include "data/errorlog.h"
+#include "imaging/mybutton.h"
+#include "platform/picture.h"
+#include "platform/region.h"
+
+namespace kl {
+
+// A hot rectangle of the face; both edges count as inside.
+struct HotRect {
+    int left, top, right, bottom;
+    bool contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+// The face picture on the window; it hands its mouse events to the window.
+class FaceImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit FaceImage(QWidget* parent);
+    platform::Picture picture;
+
+signals:
+    void mouseDown(Qt::MouseButton button, int x, int y);
+    void mouseMove(int x, int y);
+    void mouseUp(Qt::MouseButton button, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Hint label colour at the start of a fade: red 80, green 90, blue 75.
+    static constexpr std::uint32_t kHintStartColour = 4938320;
+
+    TForm1();  // FormCreate
+    ~TForm1() override;
+
+    // The error report writer every protected routine calls.
+    static bool writeerror(int code, const std::string& sender, const Details& details = {});
+
+    // Handlers (public so the other windows and the tests can drive them).
+    void FormShow();
+    void FormClose();
+    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp(Qt::MouseButton button, int x, int y);
+    // Key codes are the desktop's virtual keys: 27 Esc, 33 Page Up, 34 Page
+    // Down, 37 Left, 39 Right, 188 comma, 190 period.
+    void FormKeyDown(int key);
+    void Timer1Timer();
+    void myButton1Click();
+    void myButton1MouseMove();
+    void myButton2Click();
+    void myButton2MouseMove();
+
+    // Painting the face.
+    void FILLPYR(const CalendarDay& day);
+    void DRAWSIGNP(int x, int y, int g, bool centred);
+    void drawFaceText(int x, int y, const std::string& text, bool centred, int font);
+    void PAINTALL(int state);
+    void paintMoon(std::int32_t moonPhase);
+
+    // The background picture loader, normally started by FormShow.
+    void startRegload();
+    void waitForRegload();
+
+    // Window state (the error report prints it).
+    std::int32_t STATE = -101;
+    bool move = false;
+    bool moved = false;
+    std::int32_t xm = 0;
+    std::int32_t ym = 0;
+    std::uint8_t sym = 0;
+    bool closed = false;
+
+    // Controls.
+    FaceImage* Image1 = nullptr;
+    TmyButton* myButton1 = nullptr;
+    TmyButton* myButton2 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QLabel* xl = nullptr;
+    std::array<QLabel*, 6> faceLabels{};  // _lbl1, _lbl2, _Lbl3 .. _Lbl6: the face fonts
+    std::array<HotRect, 7> hot{};
+
+    // The face region and the 1 x 1 region, kept once the loader has run.
+    platform::Region faceRegion;
+    platform::Region dotRegion;
+    bool regloadDone() const { return regloadFinished_; }
+    platform::Rgb hintColour() const { return hintColour_; }
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void showHint(std::uint8_t area, int line);
+    void setHintColour(platform::Rgb c);
+    void applyRegion(const platform::Region& region);
+    const QFont& faceFont(int font) const;
+
+    platform::Picture frame_;  // background of every repaint and, at first, the window shape
+    platform::Picture moon_;   // the moon texture
+    std::thread loader_;
+    std::atomic<bool> regloadFinished_{false};
+    bool shownOnce_ = false;
+    platform::Rgb hintColour_;
+    int hintLine_ = -1;
+};
+
+// The program's windows, created at start in this order.
+struct Windows {
+    TForm1* form1 = nullptr;
+    class TForm2* form2 = nullptr;
+    class TForm4* form4 = nullptr;
+};
+Windows& windows();
+
+}  // namespace kl
