@@ -1,0 +1,113 @@
+// textgen SOURCE_DIR RUN_DIR REVIEW_DIR
+// Writes the shipped text files from their UTF-8 sources and exits non-zero,
+// failing the build, when a source is malformed (see textsource.h).
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "tools/textgen/figures.h"
+#include "tools/textgen/review.h"
+#include "tools/textgen/textsource.h"
+
+namespace fs = std::filesystem;
+using kl::textgen::SourceText;
+
+namespace {
+
+std::vector<std::string> g_errors;
+
+// Reads one source; `exactLines` > 0 demands that many lines, `minLines` at
+// least that many (missing trailing entries are padded with empty lines).
+std::vector<std::string> loadSource(const fs::path& path, std::size_t minLines, std::size_t exactLines) {
+    std::string bytes;
+    if (!kl::platform::readFileBytes(path.string(), bytes)) {
+        g_errors.push_back(path.string() + ": cannot read");
+        return {};
+    }
+    SourceText src = kl::textgen::parseSource(bytes, path.filename().string());
+    for (auto& e : src.errors) g_errors.push_back(e);
+    if (exactLines && src.lines.size() > exactLines)
+        g_errors.push_back(path.filename().string() + ": " + std::to_string(src.lines.size()) +
+                           " lines, the program reads " + std::to_string(exactLines));
+    const std::size_t want = std::max(minLines, exactLines);
+    if (src.lines.size() < want) src.lines.resize(want);
+    return src.lines;
+}
+
+void ship(const fs::path& runDir, const std::string& name, const std::vector<std::string>& lines) {
+    if (!kl::platform::writeFileAtomic((runDir / name).string(), kl::textgen::encodeShipped(lines)))
+        g_errors.push_back(name + ": cannot write");
+}
+
+// The user's own files: put in place once, never replaced by a rebuild.
+void shipOnce(const fs::path& runDir, const std::string& name, const std::vector<std::string>& lines) {
+    if (fs::exists(runDir / name)) return;
+    if (!kl::platform::createNewFile((runDir / name).string(), kl::textgen::encodeShipped(lines)))
+        g_errors.push_back(name + ": cannot create");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: textgen SOURCE_DIR RUN_DIR REVIEW_DIR\n");
+        return 2;
+    }
+    const fs::path src = argv[1], run = argv[2], review = argv[3];
+    fs::create_directories(run);
+    fs::create_directories(review);
+
+    // The text database: every line the windows read, 0..668.
+    const auto base = loadSource(src / "base.txt", 669, 0);
+    // Description pages: 17 lines per seal and per tone, 5 per plasma.
+    const auto dayInfo = loadSource(src / "dayinfo.txt", 0, 20 * 17);
+    const auto toneInfo = loadSource(src / "toneinfo.txt", 0, 13 * 17);
+    const auto plasmaInfo = loadSource(src / "plasminfo.txt", 0, 7 * 5);
+
+    // Help pages hlp1 .. hlpN, numbered without gaps; a page shows 32 lines.
+    std::vector<std::vector<std::string>> help;
+    for (int n = 1; fs::exists(src / "help" / ("hlp" + std::to_string(n) + ".txt")); ++n)
+        help.push_back(loadSource(src / "help" / ("hlp" + std::to_string(n) + ".txt"), 0, 32));
+    for (const auto& entry : fs::directory_iterator(src / "help")) {
+        const std::string name = entry.path().filename().string();
+        const std::string stem = entry.path().stem().string();
+        bool counted = false;
+        for (std::size_t n = 1; n <= help.size(); ++n) counted = counted || stem == "hlp" + std::to_string(n);
+        if (!counted) g_errors.push_back("help/" + name + ": not part of the numbered run hlp1.." +
+                                         std::to_string(help.size()));
+    }
+    if (help.empty()) g_errors.push_back("help: no page hlp1.txt");
+
+    // First-run settings: 14 lines from the source, then the number of help
+    // pages, so that a new user can page through all of them.
+    auto conf = loadSource(src / "conf.txt", 14, 14);
+    conf.push_back(std::to_string(help.size()));
+    const auto windows = loadSource(src / "windwhp.txt", 9, 9);
+
+    if (!g_errors.empty()) {
+        for (const auto& e : g_errors) std::fprintf(stderr, "textgen: %s\n", e.c_str());
+        return 1;
+    }
+
+    ship(run, "BASE.DRS", base);
+    ship(run, "DAYINFO.drs", dayInfo);
+    ship(run, "TONEINFO.drs", toneInfo);
+    ship(run, "PLASMINFO.drs", plasmaInfo);
+    for (std::size_t n = 0; n < help.size(); ++n) ship(run, "hlp" + std::to_string(n + 1) + ".dat", help[n]);
+    ship(run, "izinfo.dat", kl::textgen::izinfoLines());
+    ship(run, "iznum.drs", kl::textgen::iznumLines());
+    shipOnce(run, "conf.dat", conf);
+    shipOnce(run, "WindWHP.dat", windows);
+
+    if (g_errors.empty() && !kl::textgen::writeReview(run.string(), (review / "kins.txt").string()))
+        g_errors.push_back("review/kins.txt: cannot write");
+    for (const auto& e : g_errors) std::fprintf(stderr, "textgen: %s\n", e.c_str());
+    return g_errors.empty() ? 0 : 1;
+}
