@@ -1,0 +1,252 @@
+// The compact calendar face: the start-up emblem (frame1, frameclr), the full
+// face pyr0 with its window shape pyrA0, and the moon textures.
+//
+// The full face is a stepped pyramid. Each tier is as wide as the items the
+// face painter puts on it, so the window shape never cuts a text or glyph.
+#include "tools/picgen/boardstyle.h"
+#include "tools/picgen/face.h"
+#include "tools/picgen/picgen.h"
+
+#include <QLinearGradient>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace kl::picgen {
+namespace {
+
+using namespace style;
+
+constexpr int kFaceWidth = 600;   // the compact window's client area
+constexpr int kFaceHeight = 450;
+
+// The emblem of the small start-up window: it sits at the face's top-left,
+// the rest of frame1 is black and so outside the window.
+constexpr int kEmblemSize = 80;
+
+// Areas the face painter uses (window coordinates, inclusive rectangles).
+const QRect kHintLabel(249, 53, 120, 16);        // the fading hint text
+const QRect kToneArea(226, 177, 73, 41);         // hot rectangle 1, tone glyph at (227, 182)
+const QRect kSealArea(226, 222, 73, 73);         // hot rectangle 2, seal glyph at (224, 220)
+const QRect kGuideArea(310, 231, 61, 61);        // hot rectangle 3, guide glyph at (308, 229)
+const QRect kPlasmaArea(154, 218, 55, 55);       // hot rectangle 4, plasma glyph at (150, 216)
+const QRect kMoonArea(390, 216, 60, 60);         // the moon picture
+const QRect kFullScreenHot(285, 70, 31, 26);     // hot rectangle 7
+
+}  // namespace
+
+QPainterPath faceOutline() {
+    // Tiers from the top: the cap (hint, buttons), the date lines
+    // (y 97-128), the colour and kin name (140-167, up to 217 px wide), the
+    // glyph band (labels from x 150 to about 480), the affirmation (six lines
+    // at y 296-368, each up to 350 px wide, hot rectangle 6 to y 390) and a
+    // base plate.
+    struct Tier { int left, top, right, bottom; };
+    constexpr Tier tiers[] = {
+        {186, 36, 414, 100},
+        {160, 90, 440, 138},
+        {134, 130, 466, 180},
+        {112, 172, 488, 292},
+        {96, 284, 504, 402},
+        {72, 396, 528, 414},
+    };
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    for (const Tier& t : tiers)
+        outline.addRoundedRect(QRectF(t.left, t.top, t.right - t.left, t.bottom - t.top), 7, 7);
+    return outline.simplified();
+}
+
+QImage drawFace() {
+    const QPainterPath outline = faceOutline();
+    QImage face = canvas(kFaceWidth, kFaceHeight, Qt::black);
+    QPainter p(&face);
+    smooth(p);
+
+    // Body: night blue, a little lighter towards the cap.
+    QLinearGradient body(0, 36, 0, 414);
+    body.setColorAt(0, QColor(30, 18, 84));
+    body.setColorAt(0.35, kNight.lighter(180));
+    body.setColorAt(1, QColor(10, 2, 44));
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawPath(outline);
+
+    p.save();
+    p.setClipPath(outline);
+    // A faint sun behind the cap and a violet haze behind the glyph band.
+    glow(p, QPointF(300, 60), 130, QColor(120, 90, 200), 0.30);
+    glow(p, QPointF(300, 250), 230, QColor(60, 40, 150), 0.28);
+    stars(p, QRectF(72, 36, 456, 378), 260, 0xface, &outline);
+    // Tier joints: thin lines that make the steps read as a pyramid.
+    p.setPen(QPen(QColor(70, 56, 140), 1));
+    for (int y : {92, 132, 174, 286, 398}) p.drawLine(QPointF(60, y + 0.5), QPointF(540, y + 0.5));
+    p.restore();
+
+    // Panels behind the glyphs: glyphs are blended through their masks, so
+    // the panel shows around them.
+    auto panel = [&](const QRect& r, double radius) {
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, QColor(36, 24, 96));
+        g.setColorAt(1, QColor(16, 8, 58));
+        p.setPen(QPen(kVioletDim, 1.2));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(r).adjusted(-2.5, -2.5, 2.5, 2.5), radius, radius);
+    };
+    panel(kToneArea, 6);
+    panel(kSealArea, 8);
+    panel(kGuideArea, 8);
+    panel(kPlasmaArea, 27);
+    // The moon sits in a dark well so that its unlit part reads as sky.
+    p.setPen(QPen(kVioletDim, 1.5));
+    p.setBrush(kNightDeep);
+    p.drawEllipse(QRectF(kMoonArea).adjusted(-4, -4, 4, 4));
+
+    // The full-screen hot spot: a small eye of the pyramid between the two
+    // buttons.
+    const QPointF eye = QRectF(kFullScreenHot).center();
+    glow(p, eye, 14, kGold, 0.45);
+    QPainterPath lid;
+    lid.moveTo(eye.x() - 11, eye.y());
+    lid.quadTo(eye.x(), eye.y() - 8, eye.x() + 11, eye.y());
+    lid.quadTo(eye.x(), eye.y() + 8, eye.x() - 11, eye.y());
+    p.setPen(QPen(kGold, 1.3));
+    p.setBrush(QColor(40, 26, 80));
+    p.drawPath(lid);
+    p.setBrush(kGold);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(eye, 3, 3);
+
+    // Outline: gold edge with a violet inner line.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGold, 2.2));
+    p.drawPath(outline);
+    p.end();
+
+    fitToShape(face, shapeMask(kFaceWidth, kFaceHeight, outline));
+    return face;
+}
+
+QImage drawFaceShape() { return shapeMask(kFaceWidth, kFaceHeight, faceOutline()); }
+
+namespace {
+
+QPainterPath emblemOutline() {
+    QPainterPath path;
+    path.addEllipse(QRectF(1, 1, kEmblemSize - 2, kEmblemSize - 2));
+    return path;
+}
+
+// The start-up emblem: a small pyramid under a ring, alone at the top-left.
+QImage drawEmblem(bool lit) {
+    QImage img = canvas(kFaceWidth, kFaceHeight, Qt::black);
+    QPainter p(&img);
+    smooth(p);
+    const QPainterPath ring = emblemOutline();
+    QRadialGradient bg(QPointF(40, 36), 42);
+    bg.setColorAt(0, QColor(44, 28, 110));
+    bg.setColorAt(1, kNight);
+    p.setPen(Qt::NoPen);
+    p.setBrush(bg);
+    p.drawPath(ring);
+    p.save();
+    p.setClipPath(ring);
+    stars(p, QRectF(0, 0, kEmblemSize, kEmblemSize), 30, 0xe3b1e3, &ring);
+    if (lit) glow(p, QPointF(40, 30), 30, kGold, 0.35);
+    QPolygonF pyramid;
+    pyramid << QPointF(40, 18) << QPointF(63, 58) << QPointF(17, 58);
+    p.setPen(QPen(kGold, 1.6));
+    p.setBrush(QColor(70, 50, 130));
+    p.drawPolygon(pyramid);
+    for (double y : {31.0, 44.0}) {
+        const double half = (y - 18) * 23 / 40;
+        p.drawLine(QPointF(40 - half, y), QPointF(40 + half, y));
+    }
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGold, 2));
+    p.drawEllipse(QRectF(2, 2, kEmblemSize - 4, kEmblemSize - 4));
+    p.end();
+    fitToShape(img, shapeMask(kFaceWidth, kFaceHeight, ring));
+    return img;
+}
+
+}  // namespace
+
+QImage drawMoonTexture(int size, std::uint32_t seed) {
+    // A full moon: grey disc with darker seas and small craters, lit a little
+    // from the upper left; black around the disc.
+    QImage img = canvas(size, size, Qt::black);
+    QPainter p(&img);
+    smooth(p);
+    const double r = size / 2.0 - 0.5;
+    const QPointF c(size / 2.0, size / 2.0);
+    QRadialGradient lit(QPointF(c.x() - r * 0.3, c.y() - r * 0.3), r * 1.5);
+    lit.setColorAt(0, QColor(236, 234, 222));
+    lit.setColorAt(0.7, QColor(196, 194, 184));
+    lit.setColorAt(1, QColor(140, 138, 132));
+    QPainterPath disc;
+    disc.addEllipse(c, r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(lit);
+    p.drawPath(disc);
+    p.setClipPath(disc);
+    // Seas: clusters of soft grey patches, denser in the upper left as on
+    // the familiar full moon, so the disc does not look like a plain ball.
+    struct Sea { double x, y, rad; };
+    constexpr Sea seas[] = {{-0.28, -0.30, 0.24}, {-0.08, -0.38, 0.16}, {0.18, -0.30, 0.20},
+                            {0.34, -0.05, 0.17}, {-0.40, 0.05, 0.18}, {-0.22, 0.22, 0.14},
+                            {0.06, -0.08, 0.12}, {0.20, 0.18, 0.10}};
+    Scatter sc(seed);
+    for (const Sea& s : seas) {
+        for (int k = 0; k < 4; ++k) {
+            const QPointF at(c.x() + (s.x + sc.range(-0.08, 0.08)) * r,
+                             c.y() + (s.y + sc.range(-0.08, 0.08)) * r);
+            const double rad = s.rad * r * sc.range(0.55, 0.95);
+            QRadialGradient g(at, rad);
+            g.setColorAt(0, QColor(128, 126, 122, 95));
+            g.setColorAt(0.7, QColor(128, 126, 122, 60));
+            g.setColorAt(1, QColor(128, 126, 122, 0));
+            p.setBrush(g);
+            p.drawEllipse(at, rad, rad);
+        }
+    }
+    // Craters: a shaded rim (dark towards the light, bright away from it).
+    const int craters = 4 + size / 8;
+    for (int i = 0; i < craters; ++i) {
+        const double a = sc.range(0, 2 * M_PI), d = std::sqrt(sc.unit()) * r * 0.85;
+        const QPointF at(c.x() + d * std::cos(a), c.y() + d * std::sin(a));
+        const double cr = std::max(1.0, r * sc.range(0.03, 0.07));
+        p.setBrush(QColor(110, 108, 104, 90));
+        p.drawEllipse(at - QPointF(cr * 0.15, cr * 0.15), cr, cr);
+        p.setBrush(QColor(250, 248, 240, 90));
+        p.drawEllipse(at + QPointF(cr * 0.2, cr * 0.2), cr * 0.8, cr * 0.8);
+    }
+    p.end();
+    // The disc must stay non-black everywhere, or blending with black as the
+    // key colour would show holes in the moon.
+    fitToShape(img, shapeMask(size, size, disc));
+    return img;
+}
+
+QImage drawStartFrame() { return drawEmblem(false); }
+QImage drawStartPicture() { return drawEmblem(true); }
+
+namespace {
+
+void generateFace(const Output& out) {
+    writeBitmap(drawStartFrame(), out.graphic, "frame1.bmp");
+    writeBitmap(drawStartPicture(), out.graphic, "frameclr.bmp");
+    writeBitmap(drawFace(), out.graphic, "pyr0.bmp");
+    writeBitmap(drawFaceShape(), out.graphic, "pyrA0.bmp");
+    writeBitmap(drawMoonTexture(60, 0x3007), out.graphic, "moon.bmp");
+    // The print moon is stretched to any size on the page, so it is drawn
+    // large enough to stay sharp at a quarter of a page.
+    writeBitmap(drawMoonTexture(240, 0x3007), out.graphic, "moon2.bmp");
+}
+
+}  // namespace
+
+KL_PICTURE_FAMILY("face", generateFace);
+
+}  // namespace kl::picgen
