@@ -1,0 +1,116 @@
+// The seven plasmas: one emblem each on a round plate, in the colour the
+// glyph export gives them (colour index plasma + 2: yellow, red, white, blue,
+// yellow, red, white).
+#include <QPainterPath>
+#include <QtMath>
+
+#include "tools/picgen/signs.h"
+#include "tools/picgen/style.h"
+
+namespace kl::picgen {
+
+void drawPlasmaEmblem(QPainter& p, int plasma, const QColor& c, const QColor& hole, double stroke) {
+    const QPen pen(c, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPointF o(50, 50);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    switch (plasma) {
+        case 1:  // a point in its circle
+            p.drawEllipse(o, 24, 24);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(o, 9, 9);
+            break;
+        case 2:  // two linked rings
+            p.drawEllipse(QPointF(50, 37), 14, 14);
+            p.drawEllipse(QPointF(50, 63), 14, 14);
+            break;
+        case 3: {  // a triangle round a point
+            QPolygonF tri;
+            for (int i = 0; i < 3; ++i) {
+                const double a = qDegreesToRadians(-90 + 120.0 * i);
+                tri << QPointF(50 + 28 * std::cos(a), 54 + 28 * std::sin(a));
+            }
+            p.drawPolygon(tri);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(QPointF(50, 54), 6, 6);
+            break;
+        }
+        case 4:  // a diamond with a cross
+            p.drawPolygon(QPolygonF({{50, 20}, {80, 50}, {50, 80}, {20, 50}}));
+            p.drawLine(QPointF(50, 34), QPointF(50, 66));
+            p.drawLine(QPointF(34, 50), QPointF(66, 50));
+            break;
+        case 5:  // five petals
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            for (int i = 0; i < 5; ++i) {
+                p.save();
+                p.translate(o);
+                p.rotate(72.0 * i);
+                p.drawEllipse(QRectF(-7, -31, 14, 24));
+                p.restore();
+            }
+            p.setBrush(hole);
+            p.drawEllipse(o, 5, 5);
+            break;
+        case 6: {  // two crossed triangles
+            for (int k = 0; k < 2; ++k) {
+                QPolygonF tri;
+                for (int i = 0; i < 3; ++i) {
+                    const double a = qDegreesToRadians(-90 + 60.0 * k + 120.0 * i);
+                    tri << QPointF(50 + 29 * std::cos(a), 50 + 29 * std::sin(a));
+                }
+                p.drawPolygon(tri);
+            }
+            break;
+        }
+        default: {  // seven rays round a hub
+            for (int i = 0; i < 7; ++i) {
+                const double a = qDegreesToRadians(-90 + 360.0 * i / 7);
+                p.drawLine(QPointF(50 + 16 * std::cos(a), 50 + 16 * std::sin(a)),
+                           QPointF(50 + 31 * std::cos(a), 50 + 31 * std::sin(a)));
+            }
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(o, 9, 9);
+            break;
+        }
+    }
+}
+
+namespace {
+
+QImage plasmaArt(int plasma, PicSize size, QRectF disc, double rim, double stroke) {
+    QImage img = canvas(size);
+    QPainter p;
+    beginPainter(p, img);
+    const QColor colour = sealColor(plasma + 2);
+    p.translate(disc.topLeft());
+    p.scale(disc.width() / 100.0, disc.height() / 100.0);
+    p.setPen(QPen(colour, rim));
+    p.setBrush(kPlate);
+    p.drawEllipse(QRectF(rim / 2, rim / 2, 100 - rim, 100 - rim));
+    p.translate(8, 8);
+    p.scale(0.84, 0.84);
+    drawPlasmaEmblem(p, plasma, colour, kPlate, stroke);
+    p.end();
+    return img;
+}
+
+}  // namespace
+
+void generatePlasmas(const Output& out) {
+    QImage first;
+    for (int plasma = 1; plasma <= 7; ++plasma) {
+        const QImage large = plasmaArt(plasma, kPlasmaLarge,
+                                       QRectF(kPlasmaDiscX, kPlasmaDiscY, kPlasmaDisc, kPlasmaDisc), 5, 7);
+        if (plasma == 1) first = large;
+        writeSign(out, 70 + plasma, large);
+        writeSign(out, 130 + plasma, plasmaArt(plasma, kPlasma35, QRectF(0.5, 0.5, 34, 34), 7, 9));
+    }
+    writeMask(out, "plalfa.bmp", first);  // every plasma has the same disc outline
+}
+
+}  // namespace kl::picgen

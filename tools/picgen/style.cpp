@@ -1,0 +1,125 @@
+#include "tools/picgen/style.h"
+
+#include <stdexcept>
+
+#include "ui/fullscreen/signfiles.h"
+
+namespace kl::picgen {
+
+QColor sealColor(int i) {
+    switch (((i % 4) + 4) % 4) {
+        case 0: return QColor(232, 52, 44);
+        case 1: return QColor(242, 242, 238);
+        case 2: return QColor(64, 128, 255);
+        default: return QColor(252, 214, 40);
+    }
+}
+
+QColor chromaticColor(int c) {
+    switch (((c - 1) % 4 + 4) % 4) {
+        case 0: return QColor(255, 100, 100);
+        case 1: return QColor(180, 180, 180);
+        case 2: return QColor(110, 120, 255);
+        default: return QColor(255, 240, 100);
+    }
+}
+
+QImage canvas(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void beginPainter(QPainter& p, QImage& img) {
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+}
+
+QImage flattenOnKey(const QImage& art, platform::Rgb key) {
+    const QImage src = art.convertToFormat(QImage::Format_ARGB32);
+    QImage out(src.size(), QImage::Format_RGB888);
+    const int br = kViewBackground.red(), bg = kViewBackground.green(), bb = kViewBackground.blue();
+    for (int y = 0; y < src.height(); ++y) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        uchar* d = out.scanLine(y);
+        for (int x = 0; x < src.width(); ++x, d += 3) {
+            const int a = qAlpha(s[x]);
+            int r = key.r, g = key.g, b = key.b;
+            if (a > 0) {
+                r = (qRed(s[x]) * a + br * (255 - a) + 127) / 255;
+                g = (qGreen(s[x]) * a + bg * (255 - a) + 127) / 255;
+                b = (qBlue(s[x]) * a + bb * (255 - a) + 127) / 255;
+                if (r == key.r && g == key.g && b == key.b) b = b > 0 ? b - 1 : 1;
+            }
+            d[0] = static_cast<uchar>(r);
+            d[1] = static_cast<uchar>(g);
+            d[2] = static_cast<uchar>(b);
+        }
+    }
+    return out;
+}
+
+QImage alphaMask(const QImage& art) {
+    const QImage src = art.convertToFormat(QImage::Format_ARGB32);
+    QImage out(src.size(), QImage::Format_RGB888);
+    for (int y = 0; y < src.height(); ++y) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        uchar* d = out.scanLine(y);
+        for (int x = 0; x < src.width(); ++x, d += 3) d[0] = d[1] = d[2] = static_cast<uchar>(qAlpha(s[x]));
+    }
+    return out;
+}
+
+QString fileOf(int code) {
+    const std::string name = signFileName(code);
+    const auto slash = name.find('\\');
+    return QString::fromStdString(slash == std::string::npos ? name : name.substr(slash + 1));
+}
+
+void writeSign(const Output& out, int code, const QImage& art) {
+    const PicSize want = signPictureSize(code);
+    if (art.width() != want.w || art.height() != want.h)
+        throw std::runtime_error("sign " + std::to_string(code) + " drawn at the wrong size");
+    writeBitmap(flattenOnKey(art, signKeyColor(code)), out.graphic, fileOf(code));
+}
+
+void writeMask(const Output& out, const QString& name, const QImage& art) {
+    writeBitmap(alphaMask(art), out.graphic, name);
+}
+
+void drawBarDot(QPainter& p, int n, const QRectF& box, double dot, double bar, double gap,
+                const QColor& fill, const QColor& edge) {
+    const int bars = n / 5, dots = n % 5;
+    const double barW = box.width() * 0.86;
+    const double height = (dots ? dot : 0) + bars * bar + (std::max(0, (dots ? 1 : 0) + bars - 1)) * gap;
+    double y = box.center().y() - height / 2;
+    p.setPen(QPen(edge, std::max(0.8, dot * 0.12)));
+    p.setBrush(fill);
+    if (dots) {
+        const double pitch = dot + gap * 1.2;
+        double x = box.center().x() - (dots * pitch - gap * 1.2) / 2;
+        for (int i = 0; i < dots; ++i, x += pitch) p.drawEllipse(QRectF(x, y, dot, dot));
+        y += dot + gap;
+    }
+    for (int i = 0; i < bars; ++i, y += bar + gap)
+        p.drawRoundedRect(QRectF(box.center().x() - barW / 2, y, barW, bar), bar * 0.35, bar * 0.35);
+}
+
+void drawBarDotUpright(QImage& img, int n, const QColor& fill) {
+    const int bars = n / 5, dots = n % 5;
+    const int width = dots * 3 + bars * 3 - 1;  // 2-pixel marks, 1-pixel gaps
+    int x = (img.width() - width) / 2;
+    const QRgb c = fill.rgba();
+    const int h = img.height();
+    // Dots sit in a column on the left, one above the other as far as they fit.
+    for (int i = 0; i < dots; ++i, x += 3) {
+        const int y = (h - 2) / 2;
+        for (int dy = 0; dy < 2; ++dy)
+            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, y + dy, c);
+    }
+    for (int i = 0; i < bars; ++i, x += 3)
+        for (int y = 0; y < h; ++y)
+            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, y, c);
+}
+
+}  // namespace kl::picgen
