@@ -98,7 +98,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     auto check = [this](int x, int y, int w, const char* text, bool on) {
         auto* c = new QCheckBox(qs(text), this);
         c->setLayoutDirection(Qt::RightToLeft);  // the text stands left of the box
-        c->setGeometry(x, y, w, 17);
+        c->setGeometry(x, y, w, 16);  // 16 apart in the left column
         c->setChecked(on);
         return c;
     };
@@ -192,23 +192,27 @@ void TForm4::readConfig(const std::string& bytes) {
             throw ConfigError(line, "the file ends before line " + std::to_string(line));
         return platform::nextLine(rest);
     };
+    auto number = [&] {
+        const std::string_view text = next();
+        return toInt(text, line);
+    };
     auto flag = [&](QCheckBox* box) { box->setChecked(stob(std::string(next()))); };
     auto choice = [&](QComboBox* box) {
-        const std::int32_t i = toInt(next(), line);
+        const std::int32_t i = number();
         if (i < 0 || i >= box->count())
             throw ConfigError(line, "line " + std::to_string(line) + " names no entry of its list");
         box->setCurrentIndex(i);
     };
 
     for (QCheckBox* box : {cb2, cb3, cb4, cb5, cb1}) flag(box);
-    sp->setValue(toInt(next(), line));  // outside 1..99 it takes the nearest end
+    sp->setValue(number());  // outside 1..99 it takes the nearest end
     for (QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
     choice(cbx);
     choice(cbm);
     signfontBytes_ = std::string(next());
     signfontRead_ = platform::fromCp1251(signfontBytes_);
     _signfont = signfontRead_;
-    _hlpcount = toInt(next(), line);
+    _hlpcount = number();
 }
 
 void TForm4::load() {

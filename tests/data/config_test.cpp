@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include <filesystem>
+
+#include "data/config.h"
+#include "data/settings.h"
+#include "support/testsupport.h"
+
+namespace kl {
+namespace {
+
+using test::recorded;
+
+const std::vector<std::string> kFirstFile = {"Y", "Y", "Y", "Y", "Y", "5", "N", "N",
+                                             "N", "Y", "N", "5", "0", "",  "1"};
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\r\n";
+    return s;
+}
+
+class ConfigTest : public test::ProgramDirTest {
+protected:
+    void SetUp() override {
+        ProgramDirTest::SetUp();
+        resetSettings();
+    }
+    void TearDown() override {
+        resetSettings();
+        ProgramDirTest::TearDown();
+    }
+    std::vector<std::string> confLines() const {
+        std::vector<std::string> lines;
+        std::string s = readFile("conf.dat"), line;
+        for (char c : s) {
+            if (c == '\n') {
+                lines.push_back(line);
+                line.clear();
+            } else if (c != '\r') {
+                line += c;
+            }
+        }
+        EXPECT_TRUE(line.empty()) << "last line without its line end";
+        return lines;
+    }
+    void writeConf(std::vector<std::string> lines) { writeFile("conf.dat", joined(lines)); }
+    // A database whose lines 637..668 are "T<n>", with Russian entries for the lists.
+    void writeTextBase() {
+        std::vector<std::string> lines(670);
+        for (int n = 637; n <= 668; ++n) lines[n] = "T" + std::to_string(n);
+        for (int i = 0; i < 7; ++i) lines[658 + i] = "формат " + std::to_string(i);
+        lines[666] = "Линейный";
+        lines[667] = "Плавный";
+        writeLines("BASE.DRS", lines);
+    }
+};
+
+TEST_F(ConfigTest, FirstLoadCreatesTheFileFromTheInitialValues) {
+    TForm4 form;
+    form.load();
+    EXPECT_EQ(readFile("conf.dat"), joined(kFirstFile));
+    EXPECT_TRUE(_Yshine && _Yline && _Yfigure && _Sfigure && _SFX);
+    EXPECT_FALSE(_Swapbtn);
+    EXPECT_EQ(_spconst, 5);
+    EXPECT_TRUE(_Mlinear);
+    EXPECT_TRUE(recorded().messages.empty());
+}
+
+TEST_F(ConfigTest, SavedValuesComeBackInAnotherDialog) {
+    {
+        TForm4 form;
+        form.cb2->setChecked(false);
+        form.cb6->setChecked(true);
+        form.cb7->setChecked(true);
+        form.cb9->setChecked(false);
+        form.cb10->setChecked(true);
+        form.sp->setValue(42);
+        form.cbx->setCurrentIndex(2);
+        form.cbm->setCurrentIndex(1);
+        _signfont = "Знаки";
+        _hlpcount = 6;
+        form.save();
+    }
+    EXPECT_EQ(confLines(), (std::vector<std::string>{"N", "Y", "Y", "Y", "Y", "42", "Y", "Y", "N",
+                                                     "N", "Y", "2", "1", "\xC7\xED\xE0\xEA\xE8",
+                                                     "6"}));
+    const std::string saved = readFile("conf.dat");
+    resetSettings();
+    TForm4 again;
+    again.load();
+    EXPECT_FALSE(again.cb2->isChecked());
+    EXPECT_TRUE(again.cb6->isChecked() && again.cb7->isChecked() && again.cb10->isChecked());
+    EXPECT_FALSE(again.cb9->isChecked());
+    EXPECT_EQ(again.sp->value(), 42);
+    EXPECT_EQ(again.cbx->currentIndex(), 2);
+    EXPECT_EQ(again.cbm->currentIndex(), 1);
+    EXPECT_EQ(_signfont, "Знаки");
+    EXPECT_EQ(_hlpcount, 6);
+    EXPECT_FALSE(_Yshine);
+    EXPECT_TRUE(_Swapbtn);
+    EXPECT_FALSE(_Mlinear);
+    again.save();
+    EXPECT_EQ(readFile("conf.dat"), saved);
+}
+
+TEST_F(ConfigTest, OnlyACapitalYReadsAsTrue) {
+    std::string s;
+    btos(true, s);
+    EXPECT_EQ(s, "Y");
+    btos(false, s);
+    EXPECT_EQ(s, "N");
+    for (const char* text : {"y", "Yes", "", " Y", "YY", "N"}) EXPECT_FALSE(stob(text)) << text;
+    EXPECT_TRUE(stob("Y"));
+
+    auto lines = kFirstFile;
+    lines[0] = "y";
+    lines[1] = "Yes";
+    writeConf(lines);
+    TForm4 form;
+    form.load();
+    EXPECT_FALSE(form.cb2->isChecked());
+    EXPECT_FALSE(form.cb3->isChecked());
+    EXPECT_TRUE(form.cb4->isChecked());
+}
+
+TEST_F(ConfigTest, TransitionsOffGiveSpeedZeroButKeepTheSpinValue) {
+    auto lines = kFirstFile;
+    lines[4] = "N";
+    lines[5] = "7";
+    writeConf(lines);
+    TForm4 form;
+    form.load();
+    EXPECT_FALSE(_SFX);
+    EXPECT_EQ(_spconst, 0);
+    EXPECT_EQ(form.sp->value(), 7);
+    form.save();
+    EXPECT_EQ(confLines()[5], "7");
+}
+
+TEST_F(ConfigTest, SpeedOutsideItsRangeTakesTheNearestEnd) {
+    auto lines = kFirstFile;
+    lines[5] = "250";
+    writeConf(lines);
+    TForm4 form;
+    form.load();
+    EXPECT_EQ(form.sp->value(), 99);
+}
+
+TEST_F(ConfigTest, MoonModelChoosesTheLinearFlag) {
+    TForm4 form;
+    form.cbm->setCurrentIndex(1);
+    form.assignv();
+    EXPECT_FALSE(_Mlinear);
+    form.cbm->setCurrentIndex(0);
+    form.assignv();
+    EXPECT_TRUE(_Mlinear);
+    EXPECT_FALSE(form.cbm->isEditable());
+    EXPECT_FALSE(form.cbx->isEditable());
+}
+
+struct BadFile {
+    const char* what;
+    std::vector<std::string> lines;
+    int stopLine;
+};
+
+class ConfigBadFile : public ConfigTest, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(ConfigBadFile, StopsAtTheBadLineKeepingWhatWasReadAndTheRest) {
+    const BadFile& c = GetParam();
+    writeConf(c.lines);
+    TForm4 form;
+    // Values the file would change, so that "kept" and "read" differ.
+    form.cb2->setChecked(false);
+    form.cb10->setChecked(true);
+    form.sp->setValue(33);
+    form.cbm->setCurrentIndex(1);
+    _hlpcount = 9;
+    try {
+        form.load();
+        ADD_FAILURE() << c.what << ": no error";
+    } catch (const ConfigError& e) {
+        EXPECT_EQ(e.line(), c.stopLine) << c.what;
+    }
+    EXPECT_EQ(form.cb2->isChecked(), c.stopLine > 1 ? c.lines[0] == "Y" : false) << c.what;
+    EXPECT_EQ(form.sp->value(), c.stopLine > 6 ? std::stoi(c.lines[5]) : 33) << c.what;
+    EXPECT_EQ(form.cb10->isChecked(), c.stopLine > 11 ? c.lines[10] == "Y" : true) << c.what;
+    EXPECT_EQ(form.cbm->currentIndex(), c.stopLine > 13 ? std::stoi(c.lines[12]) : 1) << c.what;
+    EXPECT_EQ(_hlpcount, 9) << c.what;
+    EXPECT_EQ(readFile("conf.dat"), joined(c.lines)) << c.what << ": the file is left as it was";
+}
+
+std::vector<std::string> firstWith(int index, const std::string& value) {
+    auto lines = kFirstFile;
+    lines[index] = value;
+    return lines;
+}
+std::vector<std::string> firstLines(int count) {
+    return std::vector<std::string>(kFirstFile.begin(), kFirstFile.begin() + count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConfigBadFile,
+    ::testing::Values(BadFile{"empty file", {}, 1}, BadFile{"three lines", firstLines(3), 4},
+                      BadFile{"ten lines", firstLines(10), 11},
+                      BadFile{"no last line", firstLines(14), 15},
+                      BadFile{"speed not a number", firstWith(5, "fast"), 6},
+                      BadFile{"speed with a tail", firstWith(5, "5x"), 6},
+                      BadFile{"date format past its list", firstWith(11, "7"), 12},
+                      BadFile{"moon model -1", firstWith(12, "-1"), 13},
+                      BadFile{"help count not a number", firstWith(14, "many"), 15},
+                      BadFile{"help count too large", firstWith(14, "99999999999"), 15}));
+
+TEST_F(ConfigTest, StartupLoadOfABadFileTellsTheUserOnceAndGoesOn) {
+    auto lines = kFirstFile;
+    lines[1] = "N";       // read before the bad line: applied
+    lines[5] = "oops";    // the bad line
+    lines[6] = "Y";       // after it: not read
+    writeConf(lines);
+    TForm4 form;
+    EXPECT_FALSE(form.loadAtStartup());
+    ASSERT_EQ(recorded().messages.size(), 1u);
+    EXPECT_NE(recorded().messages[0].find("conf.dat"), std::string::npos);
+    EXPECT_NE(recorded().messages[0].find("line 6"), std::string::npos);
+    EXPECT_EQ(recorded().terminateRequests, 0);
+    EXPECT_EQ(recorded().halts, 0);
+    EXPECT_FALSE(_Yline);    // from the file
+    EXPECT_TRUE(_Yshine);
+    EXPECT_EQ(_spconst, 5);  // the spin edit kept its value
+    EXPECT_FALSE(_Swapbtn);
+    EXPECT_EQ(readFile("conf.dat"), joined(lines));
+
+    std::filesystem::remove(path("conf.dat"));
+    recorded().messages.clear();
+    EXPECT_TRUE(form.loadAtStartup());
+    EXPECT_TRUE(recorded().messages.empty());
+}
+
+TEST_F(ConfigTest, ShowingTheDialogWithABadFileIsReported) {
+    writeConf(firstWith(11, "12"));
+    TForm4 form;
+    form.FormShow();
+    ASSERT_FALSE(recorded().messages.empty());
+    EXPECT_EQ(recorded().messages[0], "ERROR! ERROR CODE:101");
+    EXPECT_EQ(recorded().terminateRequests, 1);
+    bool found = false;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".err")
+            found = readFile(entry.path().filename().string()).find("ERROR SENDER:show window  in config") !=
+                    std::string::npos;
+    EXPECT_TRUE(found);
+}
+
+TEST_F(ConfigTest, HidingWithoutSavingAppliesChangesForThisRunOnly) {
+    TForm4 form;
+    int enabled = 0, disabled = 0, hidden = 0;
+    form.setFullScreenEnabled = [&](bool on) { ++(on ? enabled : disabled); };
+    form.onHidden = [&] { ++hidden; };
+    form.show();  // loads, creating the file
+    EXPECT_EQ(disabled, 1);
+    const std::string file = readFile("conf.dat");
+    form.cb2->setChecked(false);
+    form.cb6->setChecked(true);
+    form.hide();
+    EXPECT_EQ(enabled, 1);
+    EXPECT_EQ(hidden, 1);
+    EXPECT_FALSE(_Yshine);
+    EXPECT_TRUE(_Swapbtn);
+    EXPECT_EQ(readFile("conf.dat"), file);
+    form.show();  // the next load brings back the saved values
+    EXPECT_TRUE(form.cb2->isChecked());
+    EXPECT_TRUE(_Yshine);
+    form.hide();
+}
+
+TEST_F(ConfigTest, SaveAndExitWritesAppliesAndHides) {
+    TForm4 form;
+    form.show();
+    form.cb3->setChecked(false);
+    form.BitBtn1->click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(confLines()[1], "N");
+    EXPECT_FALSE(_Yline);
+}
+
+TEST_F(ConfigTest, CarriedLinesSurviveManyCycles) {
+    auto lines = kFirstFile;
+    lines[13] = "Font\x98 \xC6";  // a byte with no character, then a Cyrillic letter
+    lines[14] = "12";
+    writeFile("conf.dat", joined(lines));
+    for (int i = 0; i < 3; ++i) {
+        TForm4 form;
+        form.load();
+        form.cb5->setChecked(i % 2 == 0);
+        form.save();
+    }
+    const auto got = confLines();
+    ASSERT_EQ(got.size(), 15u);
+    EXPECT_EQ(got[13], lines[13]);
+    EXPECT_EQ(got[14], "12");
+    EXPECT_EQ(_hlpcount, 12);
+}
+
+TEST_F(ConfigTest, AFailedSaveIsReportedAndKeepsTheSettingsInMemory) {
+    std::filesystem::create_directory(path("conf.dat"));  // cannot be replaced by a file
+    TForm4 form;
+    form.cb4->setChecked(false);
+    form.save();
+    ASSERT_FALSE(recorded().messages.empty());
+    EXPECT_EQ(recorded().messages[0], "ERROR! ERROR CODE:101");
+    EXPECT_EQ(recorded().terminateRequests, 1);
+    EXPECT_FALSE(form.cb4->isChecked());
+    EXPECT_FALSE(std::filesystem::exists(path("conf.dat.tmp~")));
+}
+
+TEST_F(ConfigTest, WithoutATextBaseTheBuiltInTextsStayAndNothingIsReported) {
+    TForm4 form;
+    form.FormShow();
+    EXPECT_EQ(form.windowTitle(), "Calendar configuration");
+    EXPECT_EQ(form.cb1->text(), "Use transition");
+    EXPECT_EQ(form.cbx->count(), 7);
+    EXPECT_EQ(form.cbx->currentText(), "григорианская дата дд/мм");
+    EXPECT_EQ(form.cbm->count(), 2);
+    EXPECT_EQ(form.cbm->currentText(), "Линейный (упрощённый)");
+    EXPECT_TRUE(recorded().messages.empty());
+}
+
+TEST_F(ConfigTest, CaptionsAndListsComeFromTheTextBase) {
+    writeTextBase();
+    TForm4 form;
+    form.FormShow();
+    EXPECT_TRUE(recorded().messages.empty());
+    EXPECT_EQ(form.windowTitle(), "T637");
+    const std::pair<QWidget*, int> captions[] = {
+        {form.cb2, 638}, {form.cb3, 639}, {form.cb4, 640}, {form.cb5, 641}, {form.cb6, 642},
+        {form.cb1, 643}, {form.Label1, 644}, {form.BitBtn1, 645}, {form.cb7, 653},
+        {form.cb8, 654}, {form.cb9, 655}, {form.l2, 656}, {form.cb10, 657}, {form.l3, 665},
+        {form.l4, 668}};
+    for (const auto& [w, n] : captions) {
+        const QString want = QString("T%1").arg(n);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            EXPECT_EQ(b->text(), want);
+        } else if (auto* l = qobject_cast<QLabel*>(w)) {
+            EXPECT_EQ(l->text(), want);
+        } else {
+            ADD_FAILURE() << n;
+        }
+    }
+    ASSERT_EQ(form.cbx->count(), 7);
+    EXPECT_EQ(form.cbx->itemText(6), "формат 6");
+    EXPECT_EQ(form.cbm->itemText(1), "Плавный");
+    // The initial text is not in these lists: the same position stays chosen.
+    EXPECT_EQ(form.cbx->currentIndex(), 5);
+    EXPECT_EQ(form.cbm->currentIndex(), 0);
+    EXPECT_EQ(confLines()[11], "5");
+}
+
+TEST_F(ConfigTest, ControlsSitWhereTheDialogPlacesThemAndDoNotOverlap) {
+    TForm4 form;
+    EXPECT_EQ(form.size(), QSize(481, 206));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form.cb2->geometry(), QRect(8, 12, 225, 16));
+    EXPECT_EQ(form.cb10->geometry(), QRect(248, 68, 217, 16));
+    EXPECT_EQ(form.BitBtn1->geometry(), QRect(4, 148, 237, 28));
+    EXPECT_EQ(form.sp->geometry(), QRect(417, 24, 49, 22));
+    EXPECT_EQ(form.cbm->geometry(), QRect(248, 151, 217, 21));
+    EXPECT_EQ(form.sp->minimum(), 1);
+    EXPECT_EQ(form.sp->maximum(), 99);
+    const QList<QWidget*> controls = {form.cb1, form.cb2, form.cb3, form.cb4, form.cb5, form.cb6,
+                                      form.cb7, form.cb8, form.cb9, form.cb10, form.sp, form.cbx,
+                                      form.cbm, form.BitBtn1, form.Label1, form.l2, form.l3,
+                                      form.l4};
+    for (QWidget* a : controls) {
+        EXPECT_TRUE(form.rect().contains(a->geometry())) << a->metaObject()->className();
+        for (QWidget* b : controls)
+            if (a != b) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->metaObject()->className() << " at " << a->x() << "," << a->y()
+                    << " overlaps one at " << b->x() << "," << b->y();
+            }
+    }
+}
+
+}  // namespace
+}  // namespace kl
