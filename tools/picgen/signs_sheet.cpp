@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include <cstdio>
 #include <stdexcept>
 #include <vector>
 
@@ -110,8 +109,8 @@ void contactSheet(const Output& out) {
     p.end();
     if (!sheet.save(out.review + "/signs.png", "PNG")) throw std::runtime_error("cannot write the contact sheet");
     if (!missing.empty())
-        std::fprintf(stderr, "picgen: %s\n", (std::to_string(missing.size()) + " sign pictures missing, first code " +
-                                 std::to_string(missing.front())).c_str());
+        throw std::runtime_error(std::to_string(missing.size()) + " sign pictures missing, first code " +
+                                 std::to_string(missing.front()));
 }
 
 // Blends a glyph through its mask as the compact face does.
