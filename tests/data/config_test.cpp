@@ -390,3 +390,58 @@ TEST_F(ConfigTest, ControlsSitWhereTheDialogPlacesThemAndDoNotOverlap) {
 
 }  // namespace
 }  // namespace kl
+
+namespace kl {
+namespace {
+
+// Captions must fit their controls and stay inside their frames. When
+// KL_SHOT_DIR is set the dialog is also saved there as a picture to look at.
+class ConfigDialogLook : public test::ProgramDirTest {
+protected:
+    void expectReadable(TForm4& form, const char* name) {
+        for (QCheckBox* box : {form.cb1, form.cb2, form.cb3, form.cb4, form.cb5, form.cb6,
+                               form.cb7, form.cb8, form.cb9, form.cb10})
+            EXPECT_LE(box->sizeHint().width(), box->width()) << name << ": " << box->text().toStdString();
+        EXPECT_LE(form.Label1->sizeHint().width(), form.sp->x() - form.Label1->x())
+            << name << ": " << form.Label1->text().toStdString();
+        for (QLabel* label : {form.l2, form.l3, form.l4})
+            EXPECT_LE(label->geometry().right(), form.Bevel3->geometry().right())
+                << name << ": " << label->text().toStdString();
+        EXPECT_LE(form.BitBtn1->fontMetrics().horizontalAdvance(form.BitBtn1->text()),
+                  form.BitBtn1->width() - 8);
+        if (const char* shots = std::getenv("KL_SHOT_DIR"))
+            form.grab().save(QString("%1/config_%2.png").arg(shots, name));
+    }
+};
+
+TEST_F(ConfigDialogLook, BuiltInCaptionsFit) {
+    TForm4 form;
+    form.show();
+    expectReadable(form, "builtin");
+    form.hide();
+}
+
+TEST_F(ConfigDialogLook, RussianCaptionsFit) {
+    std::vector<std::string> lines(670);
+    const std::pair<int, const char*> texts[] = {
+        {637, "Настройка календаря"}, {638, "Сияние в режиме года"},
+        {639, "Линия в режиме года"}, {640, "Значок дня в режиме года"},
+        {641, "Значок дня в режиме замка"}, {642, "Поменять кнопки вверх/вниз"},
+        {643, "Плавный переход"}, {644, "Скорость перехода"}, {645, "Сохранить и выйти"},
+        {653, "Грегорианская дата в Книге кинов"}, {654, "Грегорианская дата в дне"},
+        {655, "Грегорианская дата в значке"}, {656, "После 23 дня 3 черепахи возвращаются"},
+        {657, "3 черепахи в небесном пути"}, {658, "дд.мм.гггг"}, {659, "дд.мм.гг"},
+        {660, "дд.мм"}, {661, "мм.дд"}, {662, "мм/дд"}, {663, "дд/мм"}, {664, "без даты"},
+        {665, "Модель фазы Луны"}, {666, "Линейный (упрощённый)"},
+        {667, "Плавный (по косинусу)"}, {668, "Формат грегорианской даты"}};
+    for (const auto& [n, t] : texts) lines[n] = t;
+    writeLines("BASE.DRS", lines);
+    TForm4 form;
+    form.show();
+    EXPECT_EQ(form.cb1->text(), "Плавный переход");
+    expectReadable(form, "russian");
+    form.hide();
+}
+
+}  // namespace
+}  // namespace kl
