@@ -18,6 +18,7 @@ struct SealStyle {
     QColor symbol;    // strokes and fills of the symbol
     double rimWidth;  // design units
     double stroke;    // design units
+    double corner;    // corner radius of the tile, design units
 };
 void drawSealTile(QPainter& p, int seal, const QRectF& box, const SealStyle& style);
 // Plasma emblems 1..7 in a 100 x 100 design square (a disc).

@@ -83,13 +83,15 @@ QImage marker(const QColor& c, bool star) {
 
 // One line of a figure at row `top`: solid, or broken in two with a gap.
 void figureLine(QPainter& p, double top, bool solid) {
-    const double w = kFigurePiece.w, h = kFigurePiece.h, gap = 6;
+    // A one-pixel margin at both ends keeps the rounded ends clear of the
+    // picture's edge (and the edge columns in the key colour).
+    const double w = kFigurePiece.w - 2, h = kFigurePiece.h, gap = 6;
     if (solid) {
-        p.drawRoundedRect(QRectF(0.5, top + 0.5, w - 1, h - 1), 1.5, 1.5);
+        p.drawRoundedRect(QRectF(1, top + 0.5, w, h - 1), 1.5, 1.5);
     } else {
         const double half = (w - gap) / 2;
-        p.drawRoundedRect(QRectF(0.5, top + 0.5, half - 1, h - 1), 1.5, 1.5);
-        p.drawRoundedRect(QRectF(half + gap + 0.5, top + 0.5, half - 1, h - 1), 1.5, 1.5);
+        p.drawRoundedRect(QRectF(1, top + 0.5, half, h - 1), 1.5, 1.5);
+        p.drawRoundedRect(QRectF(1 + half + gap, top + 0.5, half, h - 1), 1.5, 1.5);
     }
 }
 

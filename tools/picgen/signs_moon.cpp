@@ -99,11 +99,25 @@ QImage vinal(int k, PicSize size) {
     return img;
 }
 
+// Vinal count n (1..19): a narrow cartouche beside the vinal, the count in
+// bars and dots. Four dots must fit the 16-pixel width, so the dots are
+// packed closer than the bars are stacked.
 QImage vinalCount(int n) {
     QImage img = canvas(kVinalCount);
     QPainter p;
     beginPainter(p, img);
-    drawBarDot(p, n, QRectF(0, 0, kVinalCount.w, kVinalCount.h), 3, 3, 1, kVinalColour, kVinalColour.darker(160));
+    p.setPen(QPen(kVinalColour, 1.4));
+    p.setBrush(kPlate);
+    p.drawRoundedRect(QRectF(0.7, 0.7, kVinalCount.w - 1.4, kVinalCount.h - 1.4), 5, 5);
+    constexpr double dot = 2.6, dotPitch = 3.1, bar = 3, gap = 2.4, barW = 11;
+    const int bars = n / 5, dots = n % 5;
+    double y = kVinalCount.h / 2.0 - ((dots ? dot + gap : 0) + bars * (bar + gap) - gap) / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kVinalColour);
+    const double cx = kVinalCount.w / 2.0;
+    for (int i = 0; i < dots; ++i) p.drawEllipse(QRectF(cx - dotPitch * dots / 2 + dotPitch * i + (dotPitch - dot) / 2, y, dot, dot));
+    if (dots) y += dot + gap;
+    for (int i = 0; i < bars; ++i, y += bar + gap) p.drawRoundedRect(QRectF(cx - barW / 2, y, barW, bar), 1, 1);
     p.end();
     return img;
 }

@@ -353,9 +353,11 @@ constexpr SymbolFn kSymbols[20] = {dragon, wind,   night, seed,      serpent, wo
 // symbol on a dark plate; at 15 pixels a rim cannot be seen, so the whole
 // tile takes the colour and the symbol is cut out in dark ink.
 SealStyle plateStyle(int seal, double rimWidth, double stroke) {
-    return {kPlate, sealColor(seal - 1), sealColor(seal - 1), rimWidth, stroke};
+    return {kPlate, sealColor(seal - 1), sealColor(seal - 1), rimWidth, stroke, 18};
 }
-SealStyle solidStyle(int seal) { return {sealColor(seal - 1), sealColor(seal - 1), kInk, 0, 11}; }
+// The wider corner leaves the corner pixels of the 15-pixel tile wholly
+// outside it, so that they take the key colour and the tile reads as rounded.
+SealStyle solidStyle(int seal) { return {sealColor(seal - 1), sealColor(seal - 1), kInk, 0, 11, 28}; }
 
 QImage sealArt(int seal, PicSize size, int inset, const SealStyle& style) {
     QImage img = canvas(size);
@@ -381,7 +383,7 @@ void drawSealTile(QPainter& p, int seal, const QRectF& box, const SealStyle& sty
     const double half = style.rimWidth / 2;
     p.setPen(style.rimWidth > 0 ? QPen(style.rim, style.rimWidth) : Qt::NoPen);
     p.setBrush(style.tile);
-    p.drawRoundedRect(QRectF(half, half, 100 - style.rimWidth, 100 - style.rimWidth), 18, 18);
+    p.drawRoundedRect(QRectF(half, half, 100 - style.rimWidth, 100 - style.rimWidth), style.corner, style.corner);
     // The symbol keeps clear of the rim.
     const double scale = style.rimWidth > 0 ? 0.84 : 0.92;
     p.translate(50 * (1 - scale), 50 * (1 - scale));
