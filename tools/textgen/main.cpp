@@ -60,7 +60,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: textgen SOURCE_DIR RUN_DIR REVIEW_DIR\n");
         return 2;
     }
-    const fs::path src = argv[1], run = argv[2], review = argv[3];
+    // Absolute, since the file layer resolves relative names below the
+    // program directory, which the review points at the run directory.
+    const fs::path src = fs::absolute(argv[1]), run = fs::absolute(argv[2]), review = fs::absolute(argv[3]);
     fs::create_directories(run);
     fs::create_directories(review);
 

@@ -1,0 +1,197 @@
+// The day texts of all 260 kins, assembled by the program's own routines
+// from the shipped BASE.DRS: complete, grammatical in form, untouched by the
+// word patterns they are drawn with, cleanly spaced and inside their areas.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+#include "core/kin.h"
+#include "data/textdb.h"
+#include "platform/files.h"
+#include "shipped/text_support.h"
+#include "support/testsupport.h"
+
+namespace kl::test {
+namespace {
+
+class ShippedTexts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous = platform::programDirectory();
+        platform::setProgramDirectory(KL_RUN_DIR);
+        ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
+        recorded() = Recorded{};
+    }
+    void TearDown() override {
+        EXPECT_EQ(recorded().terminateRequests, 0) << "a text read failed";
+        platform::setProgramDirectory(previous);
+    }
+    std::string previous;
+};
+
+CalendarDay dayOfKin(int kin) {
+    CalendarDay d;
+    d.kin = static_cast<std::uint16_t>(kin);
+    d.sign = static_cast<std::uint8_t>((kin - 1) % 20 + 1);
+    d.tone = static_cast<std::uint8_t>((kin - 1) % 13 + 1);
+    d.month = 1;
+    return d;
+}
+
+bool endsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Patterns of the six affirmation rows: compact face, day view, book of kins.
+constexpr std::array<const char*, 6> kFaceRows = {"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
+                                                  "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
+constexpr std::array<const char*, 6> kViewRows = {"Aaaaaaaaaaaa", "aaaaaaaaaaaa", "Aaaaaaaaaaaa",
+                                                  "aaaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
+constexpr const char* kBookLastRow = "AaaaaAaaaaaa";
+
+TEST_F(ShippedTexts, DatabaseCoversEveryLineTheWindowsRead) {
+    const auto lines = shippedLines("BASE.DRS");
+    EXPECT_GE(lines.size(), 669u);
+    std::vector<int> wanted = {0, 28, 29, 34, 59, 60, 61, 63, 145, 146, 147, 149, 165, 166, 167, 168, 169,
+                               192, 193, 194, 195, 196, 197, 198, 199, 389, 390, 391, 392, 399, 400, 401,
+                               402, 413, 414, 415, 416, 417, 418, 419, 420, 421, 422, 423, 424, 425, 469,
+                               566, 577, 579, 580, 581, 583, 515, 516, 517, 518, 519};
+    const auto range = [&](int a, int b) { for (int i = a; i <= b; ++i) wanted.push_back(i); };
+    range(1, 20); range(35, 47); range(50, 56); range(67, 79); range(81, 100); range(104, 129); range(131, 138);
+    range(151, 163); range(171, 190); range(201, 213); range(215, 234); range(236, 248);
+    range(250, 269); range(271, 290); range(292, 311); range(313, 317); range(319, 338);
+    range(340, 352); range(354, 366); range(368, 387); range(393, 398); range(427, 441);
+    range(443, 467); range(470, 482); range(484, 500); range(503, 523); range(525, 564);
+    range(567, 576); range(584, 592); range(594, 605); range(607, 617); range(619, 626);
+    range(628, 635); range(637, 651); range(653, 668);
+    for (int i : wanted) EXPECT_FALSE(L(i).empty()) << "BASE.DRS line " << i << " is empty";
+}
+
+TEST_F(ShippedTexts, WordFormsAgreeWithTheirSeals) {
+    // Form 1 serves masculine and neuter seals, form 0 feminine ones; the
+    // names are genitive, where those endings are -ого and -ой.
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(endsWith(L(130 + i), "ого") || endsWith(L(130 + i), "его")) << L(130 + i);
+        EXPECT_TRUE(endsWith(L(134 + i), "ой") || endsWith(L(134 + i), "ей")) << L(134 + i);
+        EXPECT_EQ(L(130 + i).substr(0, 6), L(134 + i).substr(0, 6)) << "colour " << i << " forms differ in stem";
+    }
+    for (int t = 1; t <= 13; ++t) {
+        EXPECT_TRUE(endsWith(L(103 + t), "ого")) << L(103 + t);
+        EXPECT_TRUE(endsWith(L(116 + t), "ой")) << L(116 + t);
+        EXPECT_EQ(L(103 + t).substr(0, 6), L(116 + t).substr(0, 6)) << "tone " << t << " forms differ in stem";
+        EXPECT_TRUE(endsWith(L(339 + t), "ым") || endsWith(L(339 + t), "им")) << L(339 + t);
+    }
+    // Seals of the feminine form end their genitive in -и or -ы.
+    for (int s = 1; s <= 20; ++s) {
+        if (computeKinRelations(dayOfKin(s)).wordForm == 0) {
+            EXPECT_TRUE(endsWith(L(80 + s), "и") || endsWith(L(80 + s), "ы")) << "seal " << s << ": " << L(80 + s);
+        }
+    }
+}
+
+TEST_F(ShippedTexts, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
+    for (int kin = 1; kin <= 260; ++kin) {
+        const CalendarDay day = dayOfKin(kin);
+        const KinRelations r = computeKinRelations(day);
+        const auto rows = loadaffirmation(day);
+        for (std::size_t i = 0; i < 5; ++i) EXPECT_FALSE(rows[i].empty()) << "kin " << kin << " row " << i + 1;
+        EXPECT_EQ(rows[5].empty(), r.portal == 0) << "kin " << kin;
+        EXPECT_TRUE(endsWith(rows[0], ",")) << rows[0];   // row 2 goes on in lower case
+        EXPECT_TRUE(endsWith(rows[1], ".")) << rows[1];
+        EXPECT_FALSE(endsWith(rows[2], ".")) << rows[2];  // row 4 completes its sentence
+        EXPECT_TRUE(endsWith(rows[3], ".")) << rows[3];
+        EXPECT_TRUE(endsWith(rows[4], ".")) << rows[4];
+        for (std::size_t i = 0; i < 6; ++i) {
+            const std::string& row = rows[i];
+            EXPECT_TRUE(cleanSpacing(row)) << "kin " << kin << " row " << i + 1 << ": [" << row << "]";
+            EXPECT_EQ(applyCaseMask(row, kFaceRows[i]), row) << "kin " << kin << " face row " << i + 1;
+            EXPECT_EQ(applyCaseMask(row, kViewRows[i]), row) << "kin " << kin << " view row " << i + 1;
+            if (i == 5) {
+                EXPECT_EQ(applyCaseMask(row, kBookLastRow), row) << "kin " << kin;
+            }
+            EXPECT_LE(faceFont1(row), 350) << "kin " << kin << " row " << i + 1 << ": " << row;
+            EXPECT_LE(preset2(row), kCentredViewWidth) << "kin " << kin << " row " << i + 1;
+        }
+    }
+}
+
+TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
+    for (int kin = 1; kin <= 260; ++kin) {
+        const CalendarDay day = dayOfKin(kin);
+        const KinRelations r = computeKinRelations(day);
+        const std::string colour = L(r.wordForm ? 130 + r.colour : 134 + r.colour);
+        const std::string tone = L(r.wordForm ? 103 + day.tone : 116 + day.tone);
+        const std::string seal = L(80 + day.sign);
+        const std::string nameRow = tone + " " + seal;
+        EXPECT_TRUE(cleanSpacing(nameRow)) << nameRow;
+        EXPECT_TRUE(cleanSpacing(L(402) + " " + colour));
+        // Two rows only when one would pass 217 pixels, and then each row fits.
+        if (faceFont2(nameRow) > 217) {
+            EXPECT_LE(faceFont2(tone), 217) << tone;
+            EXPECT_LE(faceFont2(seal), 217) << seal;
+        }
+        // The seal page's title, centred in the view.
+        EXPECT_LE(preset2(L(0) + " " + colour + " " + seal), kCentredViewWidth);
+        // "AB" keeps two words: label and the seal's action.
+        const std::string action = L(168) + ": " + L(170 + day.sign);
+        EXPECT_EQ(patternWords(action), 2u) << action;
+    }
+}
+
+TEST_F(ShippedTexts, FixedFaceAndViewLabelsKeepEveryWordOfTheirPatterns) {
+    struct Case { std::string text; const char* pattern; bool spaced = true; };
+    std::vector<Case> cases = {{L(165) + ":", "AB"}, {L(166), "Aaa"}, {L(392), "aaa"},
+                               {L(60) + ": 260", "Aa"}, {L(34) + ": 13", "Aa"}};
+    for (int p = 1; p <= 7; ++p) cases.push_back({L(49 + p), "AB"});
+    // Book of kins: kin and tone in one line, "Aaaaa" then "AABAAAAA".
+    // Its three blanks are meant: they count as two pattern words.
+    cases.push_back({applyCaseMask(L(60) + ": 260", "Aaaaa") + "   " + L(34) + ": 13", "AABAAAAA", false});
+    // Telektonon captions and their patterns.
+    const std::vector<std::pair<int, const char*>> board = {
+        {590, "aaaaaaaa"}, {588, "Aaaaaaaa"}, {589, "Aaaaaaaa"}, {607, "aaaaaaaa"}, {600, "Aaaaa"},
+        {601, "aaaaa"}, {602, "Aaaaa"}, {603, "aaaaaa"}, {613, "AAAAAAAAAA"}, {614, "AaAAAAAAAA"},
+        {611, "AAAAAAAAA"}, {612, "aaaaaa"}, {615, "AAaaaaaa"}, {616, "Aaaaaa"}, {617, "Aaaaaa"},
+        {594, "Aaaaaa"}, {608, "Aaaaaa"}, {610, "aaaaaaa"}, {609, "aaaaaa"}};
+    for (const auto& [line, pattern] : board) cases.push_back({L(line), pattern});
+    for (int line = 619; line <= 626; ++line) cases.push_back({L(line), line % 2 ? "Aaaaaa" : "aaaaaa"});
+    for (const auto& c : cases) {
+        EXPECT_FALSE(c.text.empty());
+        EXPECT_LE(patternWords(c.text), std::string(c.pattern).size()) << c.text << " / " << c.pattern;
+        if (c.spaced) {
+            EXPECT_TRUE(cleanSpacing(c.text)) << "[" << c.text << "]";
+        }
+        // The pattern leaves no word out.
+        EXPECT_EQ(applyCaseMask(c.text, c.pattern).size(), c.text.size()) << c.text;
+    }
+}
+
+TEST_F(ShippedTexts, MoonAndViewHeadingsReadAsOnePhrase) {
+    for (int m = 1; m <= 13; ++m) {
+        const std::string first = L(66 + m) + L(29), second = L(61) + " " + L(150 + m);
+        const std::string title = L(66 + m) + L(28) + " " + L(34) + " " + L(150 + m);
+        for (const auto& t : {first, second, title, L(34) + " " + L(34 + m), L(469 + m)}) {
+            EXPECT_TRUE(cleanSpacing(t)) << "[" << t << "]";
+            EXPECT_LE(textWidth(t, "Arial", 16, true), kCentredViewWidth) << t;
+        }
+    }
+    for (int c = 1; c <= 5; ++c)
+        for (int line : {426 + c, 431 + c, 436 + c, 442 + c}) EXPECT_LE(textWidth(L(line), "Arial", 11, true), 190);
+    for (int w = 1; w <= 20; ++w)
+        for (int line : {447 + w, 523 + 2 * w, 524 + 2 * w})
+            EXPECT_LE(textWidth(L(line), "Arial", 11, true), 2 * (670 - 299 - 202)) << L(line);
+}
+
+TEST_F(ShippedTexts, DialogListsHoldTheTextsTheDialogStartsWith) {
+    const auto conf = shippedLines("conf.dat");
+    ASSERT_GE(conf.size(), 13u);
+    // The date format list: entry n names format n; the shipped setting points
+    // at the dialog's initial text, the moon model at the linear model.
+    EXPECT_EQ(L(658 + std::stoi(conf[11])), "григорианская дата дд/мм");
+    EXPECT_EQ(L(666 + std::stoi(conf[12])), "Линейный (упрощённый)");
+    EXPECT_NE(L(658).find("дд.мм.гггг"), std::string::npos);
+    EXPECT_NE(L(659).find("дд.мм.гг"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kl::test
