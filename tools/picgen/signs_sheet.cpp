@@ -157,6 +157,146 @@ void facePreview(const Output& out) {
     if (!sheet.save(out.review + "/face-glyphs.png", "PNG")) throw std::runtime_error("cannot write the face preview");
 }
 
+// View mock-ups: the signs of the moon-month, week, year, oracle and
+// wavespell views placed where those views place them (texts left out), to
+// check that no family overlaps its neighbours. Days run through consecutive
+// kins; only positions matter here.
+class ViewMock {
+public:
+    ViewMock(const Output& out) : out_(out), view_(670, 550, QImage::Format_RGB32) { view_.fill(kViewBackground); }
+    // S(x, y, c, n) of the day sign renderer.
+    void S(int x, int y, bool centred, int code) {
+        const QImage sign = loadSign(out_, code, missing_);
+        if (centred) x = 299 + x - sign.width() / 2;
+        drawKeyed(view_, sign, x, y, signKeyColor(code));
+    }
+    QImage& view() { return view_; }
+    const std::vector<int>& missing() const { return missing_; }
+
+private:
+    const Output& out_;
+    QImage view_;
+    std::vector<int> missing_;
+};
+
+int sealOf(int kin) { return (kin - 1) % 20 + 1; }
+int toneOf(int kin) { return (kin - 1) % 13 + 1; }
+
+QImage moonMonthMock(const Output& out) {
+    ViewMock m(out);
+    m.S(272, 3, false, 50 + 5);
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 7; ++j) {
+            const int day = 7 * (i - 1) + j, kin = 100 + day, x = 76 * j, y = 86 * i;
+            if (i == 1) m.S(x - 13, 95, false, 130 + j);
+            m.S(x - 30, y + 50, false, 137 + (day - 1) / 7 % 4 + 1);
+            if (day % 9 == 3) m.S(x - 18, y + 73, false, day % 2 ? 239 : 243);
+            m.S(x - 4, y + 73, false, 97 + sealOf(kin));
+            m.S(x - 4, y + 53, false, 141 + toneOf(kin));
+        }
+    return m.view();
+}
+
+QImage weekMock(const Output& out) {
+    ViewMock m(out);
+    const int q = 1, figureNumber = 44;  // red lines; a figure with both kinds of line
+    m.S(27, 72, false, 431 + 3 * q);
+    m.S(582, 100, false, 433 + 3 * q);
+    m.S(27, 100, false, 433 + 3 * q);
+    m.S(27, 424, false, 432 + 3 * q);
+    const int lower = (figureNumber - 1) % 8, upper = (figureNumber - 1) / 8;
+    for (int i = 1; i <= 7; ++i) {
+        const int x = 76 * i, kin = 200 + i, monthDay = 14 + i, vinalTone = i == 3 ? 0 : i + 4;
+        if (i <= 6)
+            for (int k = 0; k < i; ++k) {
+                const bool solid = k < 3 ? (lower >> k) & 1 : (upper >> (k - 3)) & 1;
+                m.S(x - 14, 220 + 42 - 7 * k, false, solid ? 234 : 233);
+            }
+        if (i == 2) m.S(x - 18, 159, false, 239);
+        if (vinalTone != 0) {
+            m.S(x - 4, 375, false, 392 + 7);
+            m.S(x - 21, 380, false, 411 + vinalTone);
+        } else {
+            m.S(x - 20, 370, false, 373 + 7);
+        }
+        m.S(x - 15, 280, false, 314 + monthDay);
+        m.S(x - 20, 325, false, 343 + monthDay);
+        m.S(x - 13, 90, false, 130 + i);
+        m.S(x - 30, 129, false, 234 + 3);
+        m.S(x - 4, 159, false, 97 + sealOf(kin));
+        m.S(x - 4, 139, false, 141 + toneOf(kin));
+    }
+    m.S(517, 222, false, 250 + figureNumber);
+    return m.view();
+}
+
+QImage yearMock(const Output& out) {
+    ViewMock m(out);
+    int row = 0, column = 0, kin = 1;
+    for (int i = 0; i <= 12; ++i) {
+        if (i < 5) ++row;
+        else if (i <= 8) ++column;
+        else if (i <= 11) --row;
+        else --column;
+        for (int w = 0; w <= 3; ++w)
+            for (int j = 0; j <= 6; ++j, ++kin) {
+                const int x0 = 128 * column + 17 * j + 20, y0 = 100 * row + 23 * w - 78;
+                const int cromatic = (kin - 1) / 13 % 4 + 1;
+                m.S(x0 - 1, y0 - 7, false, 174 + cromatic);
+                m.S(x0, y0, false, 154 + sealOf(kin));
+                m.S(x0, y0 - 7, false, 165 + toneOf(kin) + 13 * cromatic);
+            }
+    }
+    m.S(236, 22, false, 97 + 9);
+    m.S(236, 2, false, 141 + 6);
+    m.S(315, 240, false, 97 + 12);
+    m.S(301, 240, false, 239);
+    m.S(315, 220, false, 141 + 8);
+    m.S(289, 217, false, 137 + 2);
+    m.S(167, 62, false, 232);
+    m.S(244, 115, false, 174 + 1);
+    m.S(245, 122, false, 154 + 10);
+    m.S(245, 115, false, 165 + 3 + 13);
+    m.S(143, 46, false, 372);
+    return m.view();
+}
+
+QImage oracleMock(const Output& out) {
+    ViewMock m(out);
+    m.S(0, 233, true, 11);
+    m.S(0, 130, true, 30 + 15);
+    m.S(0, 195, true, 50 + 13);
+    m.S(-82, 242, true, 30 + 1);
+    m.S(82, 242, true, 30 + 9);
+    m.S(0, 314, true, 30 + 10);
+    // The day-out-of-time page, to the right.
+    m.S(6 + 200, 146, true, 372);
+    m.S(200, 218, true, 97 + 4);
+    m.S(200, 198, true, 141 + 12);
+    return m.view();
+}
+
+QImage wavespellMock(const Output& out) {
+    ViewMock m(out);
+    const int cols[13] = {0, 0, 0, 0, 0, 1, 2, 3, 4, 4, 4, 4, 3};
+    const int rows[13] = {1, 2, 3, 4, 5, 5, 5, 5, 5, 4, 3, 2, 2};
+    for (int i = 1; i <= 13; ++i) {
+        const int g = 102 * cols[i - 1], h = 91 * rows[i - 1], s = (6 + i - 2) % 20 + 1;
+        m.S(g + 79, h - 44, false, 77 + s);
+        m.S(g + 79, h - 68, false, 117 + i);
+        m.S(g + 128, h - 35, false, 97 + (s + 7) % 20 + 1);
+    }
+    return m.view();
+}
+
+void viewMocks(const Output& out) {
+    const QImage views[] = {moonMonthMock(out), weekMock(out), yearMock(out), oracleMock(out), wavespellMock(out)};
+    const char* names[] = {"moon-month", "week", "year", "oracle", "wavespell"};
+    for (int i = 0; i < 5; ++i)
+        if (!views[i].save(out.review + "/view-" + names[i] + ".png", "PNG"))
+            throw std::runtime_error("cannot write a view mock-up");
+}
+
 void generateAllSigns(const Output& out) {
     generateSeals(out);
     generateTones(out);
@@ -174,6 +314,7 @@ void generateSignSheet(const Output& out) {
     QDir().mkpath(out.review);
     facePreview(out);
     contactSheet(out);
+    viewMocks(out);
 }
 
 KL_PICTURE_FAMILY("signs", generateAllSigns);

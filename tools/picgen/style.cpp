@@ -110,15 +110,14 @@ void drawBarDotUpright(QImage& img, int n, const QColor& fill) {
     const int width = dots * 3 + bars * 3 - 1;  // 2-pixel marks, 1-pixel gaps
     int x = (img.width() - width) / 2;
     const QRgb c = fill.rgba();
-    const int h = img.height();
-    // Dots sit in a column on the left, one above the other as far as they fit.
-    for (int i = 0; i < dots; ++i, x += 3) {
-        const int y = (h - 2) / 2;
+    // Row 0 lies on the border of the year-view frame drawn under the strip,
+    // so the marks use the rows below it.
+    const int top = 1, h = img.height() - top;
+    for (int i = 0; i < dots; ++i, x += 3)
         for (int dy = 0; dy < 2; ++dy)
-            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, y + dy, c);
-    }
+            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, top + (h - 2) / 2 + dy, c);
     for (int i = 0; i < bars; ++i, x += 3)
-        for (int y = 0; y < h; ++y)
+        for (int y = top; y < img.height(); ++y)
             for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, y, c);
 }
 
