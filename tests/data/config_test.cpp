@@ -171,6 +171,8 @@ struct BadFile {
     int stopLine;
 };
 
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.what; }
+
 class ConfigBadFile : public ConfigTest, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(ConfigBadFile, StopsAtTheBadLineKeepingWhatWasReadAndTheRest) {

@@ -37,6 +37,8 @@ struct CodeCase {
     int expected;
 };
 
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.what; }
+
 class BlendResultCodes : public ::testing::TestWithParam<CodeCase> {};
 
 TEST_P(BlendResultCodes, ReportsTheHighestRankedFailureAndDrawsNothing) {
