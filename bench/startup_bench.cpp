@@ -1,0 +1,49 @@
+// Start-up of the compact window: from creating the windows to the first
+// painted face (the loader traced the shape and the timer's first tick
+// painted the day), with the shipped pictures and texts of build/run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdlib>
+
+#include "data/config.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "ui/compact/tform1.h"
+#include "ui/compact/tform2.h"
+
+namespace {
+
+void BM_StartToFirstFace(benchmark::State& state) {
+    for (auto _ : state) {
+        kl::TForm1 form1;
+        kl::windows().form1 = &form1;
+        kl::TForm2 form2(&form1);
+        kl::windows().form2 = &form2;
+        kl::TForm4 form4;
+        kl::windows().form4 = &form4;
+        form1.show();
+        QElapsedTimer guard;
+        guard.start();
+        while (form1.STATE != 0 && guard.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (form1.STATE != 0) state.SkipWithError("the face was never painted");
+        form1.waitForRegload();
+        kl::windows() = kl::Windows{};
+    }
+}
+BENCHMARK(BM_StartToFirstFace)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    kl::platform::setProgramDirectory(KL_RUN_DIR);
+    kl::platform::setMessageHandler([](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
