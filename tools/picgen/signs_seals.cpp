@@ -50,16 +50,23 @@ struct Brushes {
 };
 
 void dragon(Brushes& b) {
-    b.line();  // horns
-    b.p.drawLine(QPointF(40, 34), QPointF(30, 15));
-    b.p.drawLine(QPointF(49, 32), QPointF(50, 13));
+    b.line();  // horns swept back
+    QPainterPath horns;
+    horns.moveTo(40, 34);
+    horns.quadTo(30, 30, 20, 18);
+    horns.moveTo(48, 32);
+    horns.quadTo(40, 22, 38, 10);
+    b.p.drawPath(horns);
     b.fill();  // head in profile with open jaws, spines down the neck
     b.p.drawPath(poly({{24, 82}, {28, 52}, {42, 32}, {62, 33}, {84, 44}, {82, 53}, {60, 55}, {80, 64},
                        {76, 70}, {56, 68}, {46, 84}}));
     b.p.drawPath(poly({{29, 50}, {16, 46}, {27, 60}}));
     b.p.drawPath(poly({{26, 64}, {14, 64}, {25, 74}}));
+    b.p.drawPath(poly({{40, 34}, {38, 24}, {46, 31}}));  // crest between the horns
+    b.p.drawPath(poly({{72, 58}, {96, 50}, {88, 58}, {98, 62}, {86, 64}, {94, 72}, {74, 62}}));  // fire
     b.punch();
     b.p.drawEllipse(QPointF(52, 42), 4.5, 4.5);
+    b.p.drawPath(poly({{64, 54}, {67, 58}, {70, 54}}));  // teeth
 }
 
 void wind(Brushes& b) {
@@ -111,8 +118,8 @@ void seed(Brushes& b) {
     b.p.rotate(30);
     b.p.drawEllipse(QRectF(-12, -6, 24, 12));
     b.p.restore();
-    b.punchLine(b.stroke * 0.5);
-    b.p.drawArc(QRectF(38, 58, 24, 20), 200 * 16, 140 * 16);
+    b.punchLine(b.stroke * 0.5);  // the seam of the seed
+    b.p.drawLine(QPointF(50, 60), QPointF(50, 78));
 }
 
 void serpent(Brushes& b) {
@@ -164,8 +171,6 @@ void hand(Brushes& b) {
     b.p.rotate(-40);
     b.p.drawRoundedRect(QRectF(-4, -26, 9, 28), 4.5, 4.5);
     b.p.restore();
-    b.punchLine(b.stroke * 0.45);
-    b.p.drawArc(QRectF(40, 60, 22, 16), 200 * 16, 140 * 16);
 }
 
 void starSeal(Brushes& b) {
