@@ -1,7 +1,10 @@
 #include "tools/textgen/review.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <array>
@@ -26,6 +29,75 @@ int widthIn(const std::string& text, int pixels) {
 // The word patterns of the compact face's six affirmation rows.
 constexpr std::array<const char*, 6> kRowPatterns = {"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
                                                      "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
+
+// The view's text presets used by the text pages: face, pixels, bold.
+struct Preset { const char* face; int px; bool bold; };
+constexpr Preset kPreset2{"Arial", 13, true}, kPreset4{"Arial", 16, true}, kPreset5{"Verdana", 13, true};
+
+// A 670 x 550 view with the texts of one page, drawn as the view draws them:
+// y is the top of the text, a centred text is centred on x = 299 + x.
+class ViewSheet {
+public:
+    ViewSheet() : image(670, 550, QImage::Format_RGB32) { image.fill(QColor(7, 0, 35)); }
+    void text(int x, int y, bool centred, const std::string& t, Preset p) {
+        QPainter g(&image);
+        QFont f(p.face);
+        f.setPixelSize(p.px);
+        f.setBold(p.bold);
+        g.setFont(f);
+        g.setPen(Qt::white);
+        const QString q = QString::fromStdString(t);
+        const QFontMetrics m(f);
+        const int left = centred ? 299 + x - m.horizontalAdvance(q) / 2 : x;
+        g.drawText(left, y + m.ascent(), q);
+    }
+    // Where the sign picture goes: an outline only.
+    void signBox(int y, int size) {
+        QPainter g(&image);
+        g.setPen(QColor(90, 90, 140));
+        g.drawRect(299 - size / 2, y, size, size);
+    }
+    void lines(const std::string& file, int first, int count, int x, int y, bool centred, int spacing) {
+        for (int i = 0; i < count; ++i) {
+            std::string t;
+            readtext(first + i, file, t);
+            text(x, y + spacing * i, centred, t, kPreset5);
+        }
+    }
+    bool save(const std::string& path) { return image.save(QString::fromStdString(path)); }
+
+private:
+    QImage image;
+};
+
+// Seal, tone and plasma pages of one day and every help page, as pictures.
+bool writePagePictures(const std::string& dir, const CalendarDay& day) {
+    const KinRelations r = computeKinRelations(day);
+    const std::string colour = L(r.wordForm ? 130 + r.colour : 134 + r.colour);
+    bool ok = true;
+    ViewSheet seal;
+    seal.signBox(105, 76);
+    seal.text(0, 195, true, L(0) + " " + colour + " " + L(80 + day.sign), kPreset2);
+    seal.lines("DAYINFO.drs", 17 * (day.sign - 1), 17, 0, 233, true, 17);
+    ok = seal.save(dir + "/page_seal.png") && ok;
+    ViewSheet tone;
+    tone.signBox(90, 40);
+    tone.text(0, 162, true, L(66 + day.tone) + L(28) + " " + L(34) + " " + L(150 + day.tone), kPreset4);
+    tone.text(0, 140, true, L(34) + " " + L(34 + day.tone), kPreset2);
+    tone.lines("TONEINFO.drs", 17 * (day.tone - 1), 17, 0, 196, true, 17);
+    ok = tone.save(dir + "/page_tone.png") && ok;
+    ViewSheet plasma;
+    plasma.signBox(105, 60);
+    plasma.text(0, 195, true, L(165) + " " + L(49 + day.plasma), kPreset2);
+    plasma.lines("PLASMINFO.drs", 5 * (day.plasma - 1), 5, 0, 233, true, 17);
+    ok = plasma.save(dir + "/page_plasma.png") && ok;
+    for (int n = 1; platform::fileExists("hlp" + std::to_string(n) + ".dat"); ++n) {
+        ViewSheet help;
+        help.lines("hlp" + std::to_string(n) + ".dat", 0, 32, 0, 19, false, 16);
+        ok = help.save(dir + "/page_help" + std::to_string(n) + ".png") && ok;
+    }
+    return ok;
+}
 
 }  // namespace
 
@@ -75,7 +147,14 @@ bool writeReview(const std::string& runDir, const std::string& path) {
               << (width > 350 || drawn != rows[i] ? " !" : "") << "\n";
         }
     }
-    return platform::writeFileAtomic(path, s.str());
+    // Pages of kin 104 (seal 4, tone 13) on a day of plasma 3.
+    CalendarDay sample;
+    sample.kin = 104;
+    sample.sign = 4;
+    sample.tone = 13;
+    sample.plasma = 3;
+    const std::string dir = path.substr(0, path.find_last_of('/'));
+    return writePagePictures(dir, sample) && platform::writeFileAtomic(path, s.str());
 }
 
 }  // namespace kl::textgen
