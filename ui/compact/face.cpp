@@ -9,6 +9,7 @@
 #include "data/textdb.h"
 #include "imaging/blend.h"
 #include "platform/system.h"
+#include "ui/compact/glyphfiles.h"
 #include "ui/compact/tform1.h"
 #include "ui/fullscreen/fullstate.h"
 
@@ -24,24 +25,6 @@ constexpr int kMoonSize = 60;
 
 // An error inside a protected routine that has already been reported.
 struct Reported {};
-
-std::string glyphPictureName(int g) {
-    if (g == 0 || g == 20) return "graphic\\0Y.bmp";
-    if (g >= 1 && g <= 19) return "graphic\\" + std::to_string(g) + "Y.bmp";
-    if (g == 30 || g == 50) return "graphic\\0.bmp";
-    if (g >= 31 && g <= 49) return "graphic\\" + std::to_string(g - 30) + ".bmp";
-    if (g >= 51 && g <= 63) return "graphic\\Tone" + std::to_string(g - 50) + ".bmp";
-    if (g >= 71 && g <= 77) return "graphic\\" + std::to_string(g - 70) + "X.bmp";
-    return {};
-}
-
-std::string glyphMaskName(int g) {
-    if (g >= 0 && g <= 20) return "graphic\\SBalfa.bmp";
-    if (g >= 30 && g <= 50) return "graphic\\Smalfa.bmp";
-    if (g >= 51 && g <= 63) return "graphic\\ToneAlfa" + std::to_string(g - 50) + ".bmp";
-    if (g >= 71 && g <= 77) return "graphic\\plalfa.bmp";
-    return {};
-}
 
 }  // namespace
 
@@ -63,8 +46,9 @@ void TForm1::drawFaceText(int x, int y, const std::string& text, bool centred, i
 }
 
 void TForm1::DRAWSIGNP(int x, int y, int g, bool centred) {
-    const std::string picture = glyphPictureName(g);
-    const std::string mask = glyphMaskName(g);
+    const GlyphFiles files = glyphFiles(g);
+    const std::string& picture = files.picture;
+    const std::string& mask = files.mask;
     int cx = x;
     try {
         if (picture.empty()) throw std::out_of_range("no glyph");
