@@ -1,0 +1,47 @@
+// The configuration dialog with the shipped captions: every caption fits its
+// control (the dialog takes its texts from BASE.DRS when it is shown).
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <cstdlib>
+
+#include "data/config.h"
+#include "platform/files.h"
+
+namespace kl {
+namespace {
+
+TEST(ShippedDialogTexts, ConfigurationCaptionsFitTheirControls) {
+    const std::string previous = platform::programDirectory();
+    platform::setProgramDirectory(KL_RUN_DIR);
+    {
+        TForm4 form;
+        form.show();
+        EXPECT_EQ(form.windowTitle().toStdString(), "Настройка календаря");
+        for (QCheckBox* box : {form.cb1, form.cb2, form.cb3, form.cb4, form.cb5, form.cb6, form.cb7,
+                               form.cb8, form.cb9, form.cb10})
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+        EXPECT_LE(form.Label1->sizeHint().width(), form.sp->x() - form.Label1->x());
+        // Labels keep clear of the frame they sit in.
+        for (QLabel* label : {form.l2, form.l3, form.l4})
+            EXPECT_LE(label->x() + label->sizeHint().width(), form.Bevel3->geometry().right() - 3)
+                << label->text().toStdString();
+        EXPECT_LE(form.BitBtn1->fontMetrics().horizontalAdvance(form.BitBtn1->text()), form.BitBtn1->width() - 8);
+        // The drop-down lists show their longest entry whole.
+        for (QComboBox* list : {form.cbx, form.cbm})
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_LE(list->fontMetrics().horizontalAdvance(list->itemText(i)), list->width() - 24)
+                    << list->itemText(i).toStdString();
+        if (const char* shots = std::getenv("KL_SHOT_DIR"))
+            form.grab().save(QString("%1/config_shipped.png").arg(shots));
+        form.hide();
+    }
+    platform::setProgramDirectory(previous);
+}
+
+}  // namespace
+}  // namespace kl
