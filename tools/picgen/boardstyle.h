@@ -16,9 +16,9 @@ namespace kl::picgen::style {
 // Palette. The view background is the colour every full-screen renderer
 // fills its picture with before drawing, so boards are painted on it.
 inline const QColor kNight(7, 0, 35);
-inline const QColor kNightRaised(22, 12, 68);
+inline const QColor kNightRaised(28, 22, 68);  // the sign plates
 inline const QColor kNightDeep(3, 0, 18);
-inline const QColor kGold(222, 188, 96);
+inline const QColor kGold(236, 196, 96);  // the sign pictures' gold
 inline const QColor kGoldDim(140, 112, 58);
 inline const QColor kViolet(120, 96, 210);
 inline const QColor kVioletDim(58, 44, 120);
