@@ -216,15 +216,23 @@ void drawIcon(Icon icon, QPainter& p, const QRectF& box, const QColor& ink) {
     case Icon::Smooth:
         for (int i = 0; i < 3; ++i) glow(p, u.at(0.25 + 0.25 * i, 0.5), u.len(0.28), ink, 0.9);
         break;
-    case Icon::Setup:
-        pen(p, u, ink, 0.1);
-        p.drawEllipse(u.at(0.5, 0.5), u.len(0.22), u.len(0.22));
-        for (int i = 0; i < 8; ++i) {
-            const double a = i * M_PI / 4;
-            p.drawLine(u.at(0.5 + 0.3 * std::cos(a), 0.5 + 0.3 * std::sin(a)),
-                       u.at(0.5 + 0.44 * std::cos(a), 0.5 + 0.44 * std::sin(a)));
+    case Icon::Setup: {  // a gear: toothed wheel with a hole
+        QPainterPath gear;
+        for (int i = 0; i < 16; ++i) {
+            const double a0 = i * M_PI / 8, r = i % 2 ? 0.32 : 0.46;
+            const QPointF v1 = u.at(0.5 + r * std::cos(a0 - 0.17), 0.5 + r * std::sin(a0 - 0.17));
+            const QPointF v2 = u.at(0.5 + r * std::cos(a0 + 0.17), 0.5 + r * std::sin(a0 + 0.17));
+            if (i == 0) gear.moveTo(v1); else gear.lineTo(v1);
+            gear.lineTo(v2);
         }
+        gear.closeSubpath();
+        QPainterPath hole;
+        hole.addEllipse(u.at(0.5, 0.5), u.len(0.13), u.len(0.13));
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawPath(gear.subtracted(hole));
         break;
+    }
     case Icon::ActualSize: letter(p, u, ink, "1:1", 0.45); break;
     case Icon::Repaint:
         pen(p, u, ink, 0.09);

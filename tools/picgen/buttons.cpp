@@ -9,6 +9,7 @@
 #include "tools/picgen/picgen.h"
 
 #include <QDir>
+#include <QFont>
 #include <QFile>
 #include <QLinearGradient>
 #include <QTextStream>
@@ -151,11 +152,34 @@ constexpr NamedButton kPrintButtons[] = {
     {"myButton23", Icon::EasyMode},
 };
 
+// A review page of every strip, enlarged, with its resource path.
+void writeButtonSheet(const Output& out, const std::vector<std::pair<QString, QImage>>& strips) {
+    constexpr int kScale = 2, kColumnWidth = 380;
+    QImage sheet = canvas(2 * kColumnWidth, 20 + int(strips.size() + 1) / 2 * (40 * kScale + 18), kNight);
+    QPainter p(&sheet);
+    QFont f("DejaVu Sans");
+    f.setPixelSize(10);
+    p.setFont(f);
+    for (size_t i = 0; i < strips.size(); ++i) {
+        const int x = 10 + int(i % 2) * kColumnWidth, y = 10 + int(i / 2) * (40 * kScale + 18);
+        const QImage& img = strips[i].second;
+        const int scale = img.height() < 20 ? 4 : kScale;
+        p.drawImage(QRect(x, y, img.width() * scale, img.height() * scale), img);
+        p.setPen(QColor(200, 200, 230));
+        p.drawText(x, y + img.height() * scale + 12, ":/" + strips[i].first);
+    }
+    p.end();
+    QDir().mkpath(out.review);
+    if (!sheet.save(out.review + "/sheet_buttons.png", "PNG")) throw std::runtime_error("cannot write sheet_buttons.png");
+}
+
 void generateButtons(const Output& out) {
     std::vector<ResourceEntry> entries;
+    std::vector<std::pair<QString, QImage>> sheet;
     auto put = [&](const QImage& strip, const QString& folder, const QString& control, const QString& alias) {
         writeBitmap(strip, out.resources + "/" + folder, control + ".bmp");
         entries.push_back({folder + "/" + control + ".bmp", alias});
+        sheet.push_back({alias, strip});
     };
 
     // Compact window: the strips start from the face under each button, so
@@ -189,6 +213,8 @@ void generateButtons(const Output& out) {
     entries.push_back({"icons/kestralune.png", "icons/kestralune.png"});
 
     writeResourceCollection(out.resources, "kestralune.qrc", entries);
+    sheet.push_back({"icons/kestralune.png", applicationIcon(64)});
+    writeButtonSheet(out, sheet);
 }
 
 }  // namespace

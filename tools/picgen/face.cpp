@@ -7,10 +7,13 @@
 #include "tools/picgen/face.h"
 #include "tools/picgen/picgen.h"
 
+#include <QDir>
+#include <QFont>
 #include <QLinearGradient>
 #include <QRadialGradient>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace kl::picgen {
 namespace {
@@ -214,10 +217,14 @@ QImage drawMoonTexture(int size, std::uint32_t seed) {
         const double a = sc.range(0, 2 * M_PI), d = std::sqrt(sc.unit()) * r * 0.85;
         const QPointF at(c.x() + d * std::cos(a), c.y() + d * std::sin(a));
         const double cr = std::max(1.0, r * sc.range(0.03, 0.07));
-        p.setBrush(QColor(110, 108, 104, 90));
-        p.drawEllipse(at - QPointF(cr * 0.15, cr * 0.15), cr, cr);
-        p.setBrush(QColor(250, 248, 240, 90));
-        p.drawEllipse(at + QPointF(cr * 0.2, cr * 0.2), cr * 0.8, cr * 0.8);
+        // Floor a little darker, the rim lit on the side away from the light.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 118, 112, 80));
+        p.drawEllipse(at, cr, cr);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(250, 248, 240, 120), std::max(0.8, cr * 0.35)));
+        p.drawArc(QRectF(at.x() - cr, at.y() - cr, 2 * cr, 2 * cr), -100 * 16, 150 * 16);
+        p.setPen(Qt::NoPen);
     }
     p.end();
     // The disc must stay non-black everywhere, or blending with black as the
@@ -240,6 +247,29 @@ void generateFace(const Output& out) {
     // The print moon is stretched to any size on the page, so it is drawn
     // large enough to stay sharp at a quarter of a page.
     writeBitmap(drawMoonTexture(240, 0x3007), out.graphic, "moon2.bmp");
+
+    // Review page: the start-up emblem enlarged, the face and its shape side
+    // by side, and both moons.
+    QImage sheet = canvas(1240, 720, kNight);
+    QPainter p(&sheet);
+    smooth(p);
+    p.drawImage(QRect(10, 10, 240, 240), drawStartFrame().copy(0, 0, kEmblemSize, kEmblemSize));
+    p.drawImage(QRect(260, 10, 240, 240), drawStartPicture().copy(0, 0, kEmblemSize, kEmblemSize));
+    p.drawImage(QRect(510, 10, 240, 240), drawMoonTexture(60, 0x3007));
+    p.drawImage(QRect(760, 10, 240, 240), drawMoonTexture(240, 0x3007));
+    p.drawImage(QPoint(10, 262), drawFace());
+    p.drawImage(QPoint(630, 262), drawFaceShape());
+    QFont f("DejaVu Sans");
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.setPen(QColor(200, 200, 230));
+    const char* labels[] = {"frame1 (top-left 80 x 80, x3)", "frameclr (x3)", "moon 60 x 60 (x4)", "moon2 240 x 240",
+                            "pyr0", "pyrA0"};
+    const QPoint at[] = {{10, 258}, {260, 258}, {510, 258}, {760, 258}, {10, 716}, {630, 716}};
+    for (int i = 0; i < 6; ++i) p.drawText(at[i], labels[i]);
+    p.end();
+    QDir().mkpath(out.review);
+    if (!sheet.save(out.review + "/sheet_face.png", "PNG")) throw std::runtime_error("cannot write sheet_face.png");
 }
 
 }  // namespace
