@@ -351,3 +351,108 @@ TEST_F(RunDirectory, FieldHintsFitTheHintBox) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every shine the views lay must fit the view (the blend refuses one that
+// does not, and the view then shows no mark), be centred on the cell it
+// marks, and leave that cell's middle clear so its signs stay readable.
+TEST(Shines, FitAndCentreOnEveryCellTheViewsMark) {
+    struct Use { std::string picture, mask; std::vector<QRect> cells; std::vector<QPoint> at; };
+    std::vector<Use> uses(5);
+    // Moon-month view: cell frame at (x - 30, y + 50), 76 x 86; shine at (x - 40, y + 40).
+    uses[0] = {"shine2.bmp", "shine2t.bmp", {}, {}};
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 7; ++j) {
+            uses[0].cells.emplace_back(76 * j - 30, 86 * i + 50, 76, 86);
+            uses[0].at.emplace_back(76 * j - 40, 86 * i + 40);
+        }
+    // Week view: the day's column from its frame at y 129 down past the
+    // vinals at y 420; shine at (x - 40, 119).
+    uses[1] = {"shine6.bmp", "shine6t.bmp", {}, {}};
+    for (int i = 1; i <= 7; ++i) {
+        uses[1].cells.emplace_back(76 * i - 30, 129, 76, 296);
+        uses[1].at.emplace_back(76 * i - 40, 119);
+    }
+    // Year view: cell frame at (x0 - 1, y0 - 7), 17 x 23; shine at (x0 - 13, y0 - 19).
+    uses[2] = {"shine5.bmp", "shine5t.bmp", {}, {}};
+    int row = 0, col = 0;
+    for (int moon = 0; moon < 13; ++moon) {
+        if (moon < 5) ++row; else if (moon <= 8) ++col; else if (moon <= 11) --row; else --col;
+        for (int w = 0; w < 4; ++w)
+            for (int j = 0; j < 7; ++j) {
+                const int x0 = 128 * col + 17 * j + 20, y0 = 100 * row + 23 * w - 78;
+                uses[2].cells.emplace_back(x0 - 1, y0 - 7, 17, 23);
+                uses[2].at.emplace_back(x0 - 13, y0 - 19);
+            }
+    }
+    // Tzolkin: cell of kin k, 23 x 22 from (170, 30); shine at (23 c + 156, 22 r + 16).
+    uses[3] = {"shine3.bmp", "shine3t.bmp", {}, {}};
+    for (int c = 0; c < 13; ++c)
+        for (int r = 0; r < 20; ++r) {
+            uses[3].cells.emplace_back(170 + 23 * c, 30 + 22 * r, 23, 22);
+            uses[3].at.emplace_back(23 * c + 156, 22 * r + 16);
+        }
+    // Wavespell: the tone, seal and guide of day i with its date under them
+    // (9 pixels from h + 3); shine at (g + 50, h - 91).
+    uses[4] = {"shine1.bmp", "shine1t.bmp", {}, {}};
+    for (int i = 1; i <= 13; ++i) {
+        const int g = 102 * slot(i).x(), h = 91 * slot(i).y();
+        uses[4].cells.push_back(QRect(QPoint(g + 79, h - 68), QPoint(g + 162, h + 12)));
+        uses[4].at.emplace_back(g + 50, h - 91);
+    }
+    for (const Use& use : uses) {
+        const Picture mask = shipped(use.mask);
+        const QSize size(mask.width(), mask.height());
+        // The middle of the mask is clear, its edge zone glows.
+        EXPECT_LT(mask.pixel(size.width() / 2, size.height() / 2).r, 16) << use.mask;
+        int glowing = 0;
+        for (int x = 0; x < size.width(); ++x) glowing += mask.pixel(x, size.height() / 2).r > 100;
+        EXPECT_GT(glowing, 0) << use.mask;
+        for (size_t k = 0; k < use.cells.size(); ++k) {
+            const QRect shine(use.at[k], size);
+            ASSERT_TRUE(kView.contains(shine)) << use.picture << " at " << shine.x() << "," << shine.y();
+            ASSERT_TRUE(shine.contains(use.cells[k])) << use.picture << " cell " << k;
+            const QPointF a = QRectF(shine).center(), b = QRectF(use.cells[k]).center();
+            EXPECT_LE(std::abs(a.x() - b.x()), 1.0) << use.picture << " cell " << k;
+            EXPECT_LE(std::abs(a.y() - b.y()), 1.0) << use.picture << " cell " << k;
+        }
+    }
+}
+
+TEST(Telektonon, EveryPointHasAtMostOneField) {
+    // The hint lookup takes the first field that holds a point; fields that
+    // overlapped would hide each other's hints.
+    const std::vector<Rect32> rects = hotRectangles();
+    for (size_t a = 0; a < rects.size(); ++a)
+        for (size_t b = a + 1; b < rects.size(); ++b) {
+            const QRect ra(QPoint(rects[a].left + 1, rects[a].top + 1), QPoint(rects[a].right - 1, rects[a].bottom - 1));
+            const QRect rb(QPoint(rects[b].left + 1, rects[b].top + 1), QPoint(rects[b].right - 1, rects[b].bottom - 1));
+            EXPECT_FALSE(ra.intersects(rb)) << "fields " << a << " and " << b;
+        }
+}
+
+TEST(ButtonStrips, StatesReadAsNormalDisabledPressedHover) {
+    // The button picks a state by position in the strip; a strip in the
+    // wrong order would show the disabled look on hover. Disabled is the
+    // dimmest state and hover the brightest.
+    auto brightness = [](const QImage& img, int state, int w) {
+        long sum = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = state * w; x < (state + 1) * w; ++x) {
+                const QRgb c = img.pixel(x, y);
+                sum += qRed(c) + qGreen(c) + qBlue(c);
+            }
+        return sum;
+    };
+    for (auto [path, w] : {std::pair{":/buttons/myButton1.bmp", 15}, {":/buttons/fullscreen/myButton9.bmp", 40},
+                           {":/buttons/fullscreen/Button4.bmp", 40}, {":/buttons/print/printbtn.bmp", 32}}) {
+        const QImage strip = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(strip.isNull()) << path;
+        const long normal = brightness(strip, 0, w), disabled = brightness(strip, 1, w), hover = brightness(strip, 3, w);
+        EXPECT_LT(disabled, normal) << path;
+        EXPECT_GT(hover, normal) << path;
+    }
+}
+
+}  // namespace
