@@ -142,9 +142,11 @@ TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
         }
         // The seal page's title, centred in the view.
         EXPECT_LE(preset2(L(0) + " " + colour + " " + seal), kCentredViewWidth);
-        // "AB" keeps two words: label and the seal's action.
-        const std::string action = L(168) + ": " + L(170 + day.sign);
-        EXPECT_EQ(patternWords(action), 2u) << action;
+        // "AB" keeps two words: label and the seal's essence. Drawn at x 304,
+        // the line ends before the moon picture's disc (x 400).
+        const std::string essence = L(168) + ": " + L(170 + day.sign);
+        EXPECT_EQ(patternWords(essence), 2u) << essence;
+        EXPECT_LE(textWidth(applyCaseMask(essence, "AB"), "Arial", 11, true), 96) << essence;
     }
 }
 
