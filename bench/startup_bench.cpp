@@ -8,30 +8,22 @@
 
 #include <cstdlib>
 
-#include "data/config.h"
 #include "platform/files.h"
 #include "platform/system.h"
-#include "ui/compact/tform1.h"
-#include "ui/compact/tform2.h"
+#include "ui/compact/programwindows.h"
 
 namespace {
 
 void BM_StartToFirstFace(benchmark::State& state) {
     for (auto _ : state) {
-        kl::TForm1 form1;
-        kl::windows().form1 = &form1;
-        kl::TForm2 form2(&form1);
-        kl::windows().form2 = &form2;
-        kl::TForm4 form4;
-        kl::windows().form4 = &form4;
+        kl::ProgramWindows program;
+        kl::TForm1& form1 = *program.form1;
         form1.show();
         QElapsedTimer guard;
         guard.start();
         while (form1.STATE != 0 && guard.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         if (form1.STATE != 0) state.SkipWithError("the face was never painted");
-        form1.waitForRegload();
-        kl::windows() = kl::Windows{};
     }
 }
 BENCHMARK(BM_StartToFirstFace)->Unit(benchmark::kMillisecond)->Iterations(10);

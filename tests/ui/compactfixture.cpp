@@ -59,21 +59,16 @@ void CompactTest::SetUp() {
 void CompactTest::TearDown() {
     if (form1) form1->waitForRegload();
     QCoreApplication::processEvents();
-    form2.reset();
-    form1.reset();
-    form4.reset();
-    windows() = Windows{};
+    program.reset();
     fullScreen() = FullScreenLink{};
     ProgramDirTest::TearDown();
 }
 
 void CompactTest::createWindows(bool show) {
-    form1 = std::make_unique<TForm1>();
-    windows().form1 = form1.get();
-    form2 = std::make_unique<TForm2>();
-    windows().form2 = form2.get();
-    form4 = std::make_unique<TForm4>();
-    windows().form4 = form4.get();
+    program = std::make_unique<ProgramWindows>();
+    form1 = program->form1.get();
+    form2 = program->form2.get();
+    form4 = program->form4.get();
     if (show) form1->show();
 }
 

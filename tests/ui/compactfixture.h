@@ -12,8 +12,7 @@
 #include "data/config.h"
 #include "data/errorlog.h"
 #include "support/testsupport.h"
-#include "ui/compact/tform1.h"
-#include "ui/compact/tform2.h"
+#include "ui/compact/programwindows.h"
 #include "ui/fullscreen/fullstate.h"
 
 namespace kl::test {
@@ -32,9 +31,10 @@ protected:
     // Loader done and the first tick run: the face is ready.
     void makeReady();
 
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
-    std::unique_ptr<TForm4> form4;
+    std::unique_ptr<ProgramWindows> program;
+    TForm1* form1 = nullptr;
+    TForm2* form2 = nullptr;
+    TForm4* form4 = nullptr;
     int fullScreenShows = 0;
 };
 

@@ -1,0 +1,26 @@
+// The program's windows, created in their order and registered in
+// windows() for the whole of their life: compact window, date dialog,
+// (full-screen window), configuration dialog, (print manager, printing set-up).
+#pragma once
+
+#include <memory>
+
+#include "data/config.h"
+#include "ui/compact/tform1.h"
+#include "ui/compact/tform2.h"
+
+namespace kl {
+
+class ProgramWindows {
+public:
+    ProgramWindows();
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm4> form4;
+};
+
+}  // namespace kl
