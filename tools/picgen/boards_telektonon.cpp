@@ -175,6 +175,13 @@ QImage drawBoard() {
 
     drawDial(p, kSealDialCentre, 20, false);
     drawDial(p, kDayDialCentre, 28, true);
+
+    // The hint box: the hint painter clears it to the background colour, so
+    // it is plain here too, with a frame just outside it.
+    p.fillRect(kHintBox, kNight);
+    p.setPen(QPen(QColor(90, 74, 170), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(kHintBox).adjusted(-3.5, -3.5, 2.5, 2.5), 5, 5);
     return img;
 }
 
