@@ -28,7 +28,6 @@ constexpr int kFaceHeight = 450;
 constexpr int kEmblemSize = 80;
 
 // Areas the face painter uses (window coordinates, inclusive rectangles).
-const QRect kHintLabel(249, 53, 120, 16);        // the fading hint text
 const QRect kToneArea(226, 177, 73, 41);         // hot rectangle 1, tone glyph at (227, 182)
 const QRect kSealArea(226, 222, 73, 73);         // hot rectangle 2, seal glyph at (224, 220)
 const QRect kGuideArea(310, 231, 61, 61);        // hot rectangle 3, guide glyph at (308, 229)
@@ -36,27 +35,28 @@ const QRect kPlasmaArea(154, 218, 55, 55);       // hot rectangle 4, plasma glyp
 const QRect kMoonArea(390, 216, 60, 60);         // the moon picture
 const QRect kFullScreenHot(285, 70, 31, 26);     // hot rectangle 7
 
+// Tiers from the top: the cap (hint label at (249, 53), buttons, hot
+// rectangle 7), the date lines (y 97-128), the colour and kin name (140-167,
+// up to 217 px wide), the glyph band (labels from x 150 to about 480), the
+// affirmation (six lines at y 296-368, each up to 350 px wide, hot rectangle
+// 6 to y 390) and a base plate. They overlap so that no text crosses a step.
+struct Tier { int left, top, right, bottom; };
+constexpr Tier kTiers[] = {
+    {180, 36, 420, 100},  // the longest hint (L413) ends near x 412
+    {160, 90, 440, 138},
+    {134, 130, 466, 180},
+    {112, 172, 488, 292},
+    {96, 284, 504, 402},
+    {72, 396, 528, 414},
+};
+QRectF tierRect(const Tier& t) { return QRectF(t.left, t.top, t.right - t.left, t.bottom - t.top); }
+
 }  // namespace
 
 QPainterPath faceOutline() {
-    // Tiers from the top: the cap (hint, buttons), the date lines
-    // (y 97-128), the colour and kin name (140-167, up to 217 px wide), the
-    // glyph band (labels from x 150 to about 480), the affirmation (six lines
-    // at y 296-368, each up to 350 px wide, hot rectangle 6 to y 390) and a
-    // base plate.
-    struct Tier { int left, top, right, bottom; };
-    constexpr Tier tiers[] = {
-        {180, 36, 420, 100},  // the longest hint (L413) ends near x 412
-        {160, 90, 440, 138},
-        {134, 130, 466, 180},
-        {112, 172, 488, 292},
-        {96, 284, 504, 402},
-        {72, 396, 528, 414},
-    };
     QPainterPath outline;
     outline.setFillRule(Qt::WindingFill);
-    for (const Tier& t : tiers)
-        outline.addRoundedRect(QRectF(t.left, t.top, t.right - t.left, t.bottom - t.top), 7, 7);
+    for (const Tier& t : kTiers) outline.addRoundedRect(tierRect(t), 7, 7);
     return outline.simplified();
 }
 
@@ -81,6 +81,22 @@ QImage drawFace() {
     glow(p, QPointF(300, 60), 130, QColor(120, 90, 200), 0.30);
     glow(p, QPointF(300, 250), 230, QColor(60, 40, 150), 0.28);
     stars(p, QRectF(72, 36, 456, 378), 260, 0xface, &outline);
+    // Ledges: the top of each tier where it shows beside the tier above is
+    // lit, and the tier's face darkens downwards from it, so the steps read.
+    for (size_t k = 1; k < std::size(kTiers); ++k) {
+        QPainterPath ledge;
+        ledge.addRect(tierRect(kTiers[k]).adjusted(0, 0, 0, -(kTiers[k].bottom - kTiers[k].top) + 26));
+        // Only beside the tier above: its whole column is left out, so no
+        // band edge runs through the texts in the middle.
+        QPainterPath above;
+        above.addRect(QRectF(kTiers[k - 1].left, 0, kTiers[k - 1].right - kTiers[k - 1].left, 450));
+        QLinearGradient shade(0, kTiers[k].top, 0, kTiers[k].top + 26);
+        shade.setColorAt(0, QColor(120, 100, 220, 70));
+        shade.setColorAt(1, QColor(120, 100, 220, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade);
+        p.drawPath(ledge.subtracted(above));
+    }
     p.restore();
 
     // Panels behind the glyphs: glyphs are blended through their masks, so
