@@ -14,6 +14,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QMap>
+#include <QStringList>
 
 #include <cmath>
 #include <stdexcept>
@@ -340,6 +341,20 @@ void reviewTelektonon(const Output& out, const QMap<int, QString>& L) {
     T(345, 268, true, 6, 610);
     U(294, 428, 608, 6, false);
     U(302, 428, 609, 6, false);
+    // The longest field hint, as the hint painter lays it out in its box.
+    {
+        QFile f(QStringLiteral(KL_SHIPDATA_DIR) + "/fieldhlp.txt");
+        QString longest;
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : f.readAll().split('\n')) {
+                const QString hint = QString::fromUtf8(line).trimmed();
+                if (hint.split("  ").size() > longest.split("  ").size() ||
+                    (hint.split("  ").size() == longest.split("  ").size() && hint.size() > longest.size()))
+                    longest = hint;
+            }
+        const QStringList lines = longest.split("  ");
+        for (int n = 0; n < lines.size(); ++n) viewText(p, 505, 455 + 10 * n, false, 6, lines[n]);
+    }
     const QPoint rowLabels[] = {{244, 38}, {254, 48}, {277, 38}, {287, 48}, {309, 38}, {319, 48}, {342, 38}, {352, 48}};
     for (int i = 0; i < 8; ++i) U(rowLabels[i].x(), rowLabels[i].y(), 619 + i, 6, false);
     p.end();
