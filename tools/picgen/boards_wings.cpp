@@ -14,6 +14,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include <cmath>
 #include <stdexcept>
 
 namespace kl::picgen {
@@ -79,6 +80,25 @@ QImage drawWingsBoard() {
         const QRect t = towerRect(castle);
         glow(p, QRectF(t).center(), t.height() * 0.75, castleColour(castle), castle == 2 ? 0.22 : 0.14);
     }
+    // Under the middle tower, where the wings meet: a rosette of the five
+    // castle colours, in kin order clockwise from the top.
+    {
+        const QPointF centre = QPointF(geo::kViewCentre + 0.5, 420) - QPointF(origin);
+        for (int castle = 0; castle < 5; ++castle) {
+            const double a = -M_PI / 2 + castle * 2 * M_PI / 5;
+            const QPointF petal = centre + QPointF(std::cos(a), std::sin(a)) * 26;
+            QColor c = castleColour(castle);
+            c.setAlpha(110);
+            p.setPen(QPen(castleColour(castle), 1.2));
+            p.setBrush(c);
+            p.drawEllipse(petal, 15, 15);
+        }
+        glow(p, centre, 30, kGold, 0.5);
+        p.setPen(QPen(kGold, 1.4));
+        p.setBrush(QColor(20, 10, 60));
+        p.drawEllipse(centre, 8, 8);
+    }
+
     for (int castle = 0; castle < 5; ++castle) {
         const QRect tower = towerRect(castle).adjusted(-5, -5, 5, 5);
         const QColor cc = castleColour(castle);
