@@ -63,7 +63,9 @@ TEST(BoardPictures, FitTheViewWhereTheyAreDrawn) {
         const Picture p = shipped(b.name);
         const QRect placed(b.centre ? centred(b.x, p.width()) : b.x, b.y, p.width(), p.height());
         EXPECT_TRUE(kView.contains(placed)) << b.name << " at " << placed.x() << "," << placed.y();
-        if (b.w) EXPECT_EQ(QSize(p.width(), p.height()), QSize(b.w, b.h)) << b.name;
+        if (b.w) {
+            EXPECT_EQ(QSize(p.width(), p.height()), QSize(b.w, b.h)) << b.name;
+        }
     }
 }
 
@@ -128,8 +130,12 @@ TEST(Tzolkin, EveryKinsShineSitsOnItsOwnCell) {
         const QPoint c = shineCentre(at(kin), shine);
         ASSERT_TRUE(z.covers(c)) << "kin " << kin;
         ASSERT_NE(z.pixel(c), kBackground) << "kin " << kin;
-        if ((kin - 1) % 20 != 19) EXPECT_TRUE(lineBetween(c, shineCentre(at(kin + 1), shine))) << kin;
-        if (kin <= 240) EXPECT_TRUE(lineBetween(c, shineCentre(at(kin + 20), shine))) << kin;
+        if ((kin - 1) % 20 != 19) {
+            EXPECT_TRUE(lineBetween(c, shineCentre(at(kin + 1), shine))) << kin;
+        }
+        if (kin <= 240) {
+            EXPECT_TRUE(lineBetween(c, shineCentre(at(kin + 20), shine))) << kin;
+        }
         // Portal kins are the green cells (sampled clear of the kin number).
         const Rgb fill = z.pixel(c - QPoint(7, 7));
         const bool green = fill.g > fill.r + 30 && fill.g > fill.b + 30;

@@ -119,8 +119,12 @@ TEST(MoonTexture, IsADiscWithBlackAround) {
             for (int x = 0; x < n; ++x) {
                 const double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
                 const auto p = moon.pixel(x, y);
-                if (d < r - 2) ASSERT_TRUE(p.r && p.g && p.b) << name << " " << x << "," << y;
-                if (d > r + 0.5) ASSERT_EQ(p, kl::platform::Rgb{}) << name << " " << x << "," << y;
+                if (d < r - 2) {
+                    ASSERT_TRUE(p.r && p.g && p.b) << name << " " << x << "," << y;
+                }
+                if (d > r + 0.5) {
+                    ASSERT_EQ(p, kl::platform::Rgb{}) << name << " " << x << "," << y;
+                }
             }
     }
 }
