@@ -211,6 +211,9 @@ void generateButtons(const Output& out) {
     if (!applicationIcon(256).save(iconPath, "PNG"))
         throw std::runtime_error("cannot write " + iconPath.toStdString());
     entries.push_back({"icons/kestralune.png", "icons/kestralune.png"});
+    // The same icon beside the program, for a desktop entry to name.
+    if (!applicationIcon(256).save(out.run + "/kestralune.png", "PNG"))
+        throw std::runtime_error("cannot write " + (out.run + "/kestralune.png").toStdString());
 
     writeResourceCollection(out.resources, "kestralune.qrc", entries);
     sheet.push_back({"icons/kestralune.png", applicationIcon(64)});
