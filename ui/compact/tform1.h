@@ -58,6 +58,8 @@ public:
 
     // The error report writer every protected routine calls.
     static bool writeerror(int code, const std::string& sender, const Details& details = {});
+    // The start-up write-access check of the program's writable data files.
+    static void setattributes() { kl::setattributes(); }
 
     // Handlers (public so the other windows and the tests can drive them).
     void FormShow();
