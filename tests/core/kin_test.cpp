@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "core/kin.h"
+#include "support/kindays.h"
 
 #include <cstdlib>
 
 namespace kl {
 namespace {
 
-CalendarDay kinDay(int kin) {
-    CalendarDay d;
-    d.kin = static_cast<std::uint16_t>(kin);
-    d.sign = static_cast<std::uint8_t>((kin - 1) % 20 + 1);
-    d.tone = static_cast<std::uint8_t>((kin - 1) % 13 + 1);
-    return d;
-}
+CalendarDay kinDay(int kin) { return test::dayOfKin(kin); }
 
 TEST(KinRelations, OracleOfKnownKins) {
     struct Row { int kin, antipod, analog, ateacher, guide, colour, group, wordForm, portal; };

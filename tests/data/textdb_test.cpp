@@ -5,6 +5,7 @@
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "support/testsupport.h"
+#include "support/kindays.h"
 
 namespace kl {
 namespace {
@@ -71,13 +72,7 @@ protected:
         for (int i = 0; i < 669; ++i) lines.push_back("<" + std::to_string(i) + ">");
         writeLines("BASE.DRS", lines);
     }
-    static CalendarDay kin(int k) {
-        CalendarDay d;
-        d.kin = static_cast<std::uint16_t>(k);
-        d.sign = static_cast<std::uint8_t>((k - 1) % 20 + 1);
-        d.tone = static_cast<std::uint8_t>((k - 1) % 13 + 1);
-        return d;
-    }
+    static CalendarDay kin(int k) { return test::dayOfKin(k); }
 };
 
 TEST_F(AffirmationTest, JoinsTheLinesOfTheDay) {

@@ -10,6 +10,7 @@
 #include "data/textdb.h"
 #include "platform/files.h"
 #include "shipped/text_support.h"
+#include "support/kindays.h"
 #include "support/testsupport.h"
 
 namespace kl::test {
@@ -30,11 +31,8 @@ protected:
     std::string previous;
 };
 
-CalendarDay dayOfKin(int kin) {
-    CalendarDay d;
-    d.kin = static_cast<std::uint16_t>(kin);
-    d.sign = static_cast<std::uint8_t>((kin - 1) % 20 + 1);
-    d.tone = static_cast<std::uint8_t>((kin - 1) % 13 + 1);
+CalendarDay dayInMoonOfKin(int kin) {
+    CalendarDay d = test::dayOfKin(kin);
     d.month = 1;
     return d;
 }
@@ -93,7 +91,7 @@ TEST_F(ShippedTexts, WordFormsAgreeWithTheirSeals) {
     }
     // Seals of the feminine form end their genitive in -и or -ы.
     for (int s = 1; s <= 20; ++s) {
-        if (computeKinRelations(dayOfKin(s)).wordForm == 0) {
+        if (computeKinRelations(dayInMoonOfKin(s)).wordForm == 0) {
             EXPECT_TRUE(endsWith(L(80 + s), "и") || endsWith(L(80 + s), "ы")) << "seal " << s << ": " << L(80 + s);
         }
     }
@@ -101,7 +99,7 @@ TEST_F(ShippedTexts, WordFormsAgreeWithTheirSeals) {
 
 TEST_F(ShippedTexts, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
     for (int kin = 1; kin <= 260; ++kin) {
-        const CalendarDay day = dayOfKin(kin);
+        const CalendarDay day = dayInMoonOfKin(kin);
         const KinRelations r = computeKinRelations(day);
         const auto rows = loadaffirmation(day);
         for (std::size_t i = 0; i < 5; ++i) EXPECT_FALSE(rows[i].empty()) << "kin " << kin << " row " << i + 1;
@@ -127,7 +125,7 @@ TEST_F(ShippedTexts, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
 
 TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
     for (int kin = 1; kin <= 260; ++kin) {
-        const CalendarDay day = dayOfKin(kin);
+        const CalendarDay day = dayInMoonOfKin(kin);
         const KinRelations r = computeKinRelations(day);
         const std::string colour = L(r.wordForm ? 130 + r.colour : 134 + r.colour);
         const std::string tone = L(r.wordForm ? 103 + day.tone : 116 + day.tone);

@@ -52,11 +52,6 @@ QScreen* screenOf(const QWidget* w) {
     return w->screen() ? w->screen() : QGuiApplication::primaryScreen();
 }
 
-QImage buttonStrip(const char* path) {
-    QImage strip(path);
-    return strip;
-}
-
 }  // namespace
 
 TForm1::TForm1() {
@@ -78,7 +73,7 @@ TForm1::TForm1() {
         b->setNumGlyphs(4);
         b->setFlat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        const QImage glyph = buttonStrip(strip);
+        const QImage glyph(strip);
         if (!glyph.isNull()) b->setGlyph(glyph);
         return b;
     };
