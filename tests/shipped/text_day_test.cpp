@@ -140,11 +140,30 @@ TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
         }
         // The seal page's title, centred in the view.
         EXPECT_LE(preset2(L(0) + " " + colour + " " + seal), kCentredViewWidth);
-        // "AB" keeps two words: label and the seal's essence. Drawn at x 304,
-        // the line ends before the moon picture's disc (x 400).
-        const std::string essence = L(168) + ": " + L(170 + day.sign);
-        EXPECT_EQ(patternWords(essence), 2u) << essence;
-        EXPECT_LE(textWidth(applyCaseMask(essence, "AB"), "Arial", 11, true), 96) << essence;
+    }
+}
+
+TEST_F(ShippedTexts, FaceNamesTheEssenceTheSealPageNames) {
+    const auto page = shippedLines("DAYINFO.drs");
+    ASSERT_GE(page.size(), 17u * 20);
+    QFont font3("Arial");
+    font3.setPixelSize(11);
+    font3.setBold(true);
+    const QFontMetrics metrics(font3);
+    for (int seal = 1; seal <= 20; ++seal) {
+        const std::string essence = L(170 + seal);
+        ASSERT_FALSE(essence.empty()) << "seal " << seal;
+        std::string text;
+        for (int i = 17 * (seal - 1); i < 17 * seal; ++i) text += page[i] + " ";
+        EXPECT_NE(text.find("суть — " + essence + "."), std::string::npos)
+            << "seal " << seal << ": the face says " << essence << ", its page says otherwise";
+        // "AB" keeps two words, label and essence. Drawn at x 304 in face
+        // font 3, every pixel of the line stays left of the moon at x 390.
+        const std::string line = L(168) + ": " + essence;
+        EXPECT_EQ(patternWords(line), 2u) << line;
+        const QString shown = QString::fromStdString(applyCaseMask(line, "AB"));
+        const int right = 304 + std::max(metrics.horizontalAdvance(shown), metrics.boundingRect(shown).right() + 1);
+        EXPECT_LE(right, 390) << shown.toStdString();
     }
 }
 
