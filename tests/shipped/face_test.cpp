@@ -6,12 +6,18 @@
 #include <QImage>
 #include <QRect>
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "imaging/blend.h"
 #include "platform/picture.h"
+#include "shipped/text_support.h"
 
 namespace {
 
@@ -94,6 +100,88 @@ TEST(FaceShape, FacePictureIsOpaqueWhereverTheWindowShows) {
             }
         }
     EXPECT_GT(inside, 100000);
+}
+
+// Median of each channel of the face picture over the columns of one row.
+kl::platform::Rgb rowMedian(const Picture& face, int y, const std::vector<int>& columns) {
+    std::vector<int> r, g, b;
+    for (int x : columns) {
+        const auto p = face.pixel(x, y);
+        r.push_back(p.r), g.push_back(p.g), b.push_back(p.b);
+    }
+    const auto median = [](std::vector<int>& v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        return static_cast<std::uint8_t>(v[v.size() / 2]);
+    };
+    return {median(r), median(g), median(b)};
+}
+
+std::vector<int> columns(int from, int to) {
+    std::vector<int> v;
+    for (int x = from; x <= to; ++x) v.push_back(x);
+    return v;
+}
+
+// Row by row, the columns `inside` show the same plain face as the columns
+// `beside`: only a few pixels (the stars) may stand out from that row's
+// median beside them, where a panel's edge or fill would mark many.
+::testing::AssertionResult plainFace(const Picture& face, int top, int bottom, const std::vector<int>& inside,
+                                     const std::vector<int>& beside) {
+    int marked = 0;
+    for (int y = top; y <= bottom; ++y) {
+        const auto plain = rowMedian(face, y, beside);
+        for (int x : inside) {
+            const auto p = face.pixel(x, y);
+            if (std::max({std::abs(p.r - plain.r), std::abs(p.g - plain.g), std::abs(p.b - plain.b)}) > 10) ++marked;
+        }
+    }
+    const int stars = static_cast<int>(inside.size()) * (bottom - top + 1) / 100;
+    if (marked > stars)
+        return ::testing::AssertionFailure() << marked << " pixels stand out, more than the " << stars
+                                             << " that stars could explain";
+    return ::testing::AssertionSuccess();
+}
+
+TEST(FacePicture, LeavesRoomForTheSecondRowOfASealName) {
+    // A seal line too wide for one row puts the seal's name alone at y 167,
+    // centred, in Arial 13 bold, just above the tone. Wherever the ink of
+    // any seal name falls, the face there is plain: no panel edge or fill.
+    const auto base = kl::test::shippedLines("BASE.DRS");
+    ASSERT_GE(base.size(), 101u);
+    QFont font("Arial");
+    font.setPixelSize(13);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    int top = 450, bottom = -1, left = 600, right = -1;
+    for (int seal = 1; seal <= 20; ++seal) {
+        const QString name = QString::fromStdString(base[80 + seal]);
+        QImage ink(600, 450, QImage::Format_RGB888);
+        ink.fill(Qt::black);
+        QPainter p(&ink);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(299 - metrics.horizontalAdvance(name) / 2, 167 + metrics.ascent(), name);
+        p.end();
+        for (int y = 0; y < 450; ++y)
+            for (int x = 0; x < 600; ++x)
+                if (qGray(ink.pixel(x, y)) > 40) {
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+                    left = std::min(left, x), right = std::max(right, x);
+                }
+    }
+    ASSERT_LT(top, bottom);
+    ASSERT_LT(left, 240);  // the widest name spans the tone's columns
+    ASSERT_GT(right, 340);
+    // The tone's panel spans x 223..302; compare with the face to its right.
+    const Picture face = shipped("pyr0.bmp");
+    EXPECT_TRUE(plainFace(face, top, bottom, columns(221, 304), columns(309, right)));
+}
+
+TEST(FacePicture, PlasmaPlaceIsPlainFaceWhenThereIsNoPlasma) {
+    // On the day out of time nothing is drawn at (150, 216): the 58-pixel
+    // place must look like the face around it, not like an empty frame.
+    const Picture face = shipped("pyr0.bmp");
+    EXPECT_TRUE(plainFace(face, 214, 276, columns(148, 210), columns(118, 146)));
 }
 
 TEST(StartFrame, IsASmallEmblemAtTheTopLeft) {

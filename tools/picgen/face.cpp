@@ -31,9 +31,11 @@ constexpr int kEmblemSize = 80;
 const QRect kToneArea(226, 177, 73, 41);         // hot rectangle 1, tone glyph at (227, 182)
 const QRect kSealArea(226, 222, 73, 73);         // hot rectangle 2, seal glyph at (224, 220)
 const QRect kGuideArea(310, 231, 61, 61);        // hot rectangle 3, guide glyph at (308, 229)
-const QRect kPlasmaArea(154, 218, 55, 55);       // hot rectangle 4, plasma glyph at (150, 216)
 const QRect kMoonArea(390, 216, 60, 60);         // the moon picture
 const QRect kFullScreenHot(285, 70, 31, 26);     // hot rectangle 7
+// A seal name split in two has its second row at y 167 in Arial 13 bold;
+// its descenders end on this row.
+constexpr int kSealSecondRowBottom = 182;
 
 // Tiers from the top: the cap (hint label at (249, 53), buttons, hot
 // rectangle 7), the date lines (y 97-128), the colour and kin name (140-167,
@@ -101,18 +103,50 @@ QImage drawFace() {
 
     // Panels behind the glyphs: glyphs are blended through their masks, so
     // the panel shows around them.
-    auto panel = [&](const QRect& r, double radius) {
+    auto panelFill = [](const QRect& r) {
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, QColor(36, 24, 96));
         g.setColorAt(1, QColor(16, 8, 58));
+        return g;
+    };
+    auto panel = [&](const QRect& r, double radius) {
         p.setPen(QPen(kVioletDim, 1.2));
-        p.setBrush(g);
+        p.setBrush(panelFill(r));
         p.drawRoundedRect(QRectF(r).adjusted(-2.5, -2.5, 2.5, 2.5), radius, radius);
     };
-    panel(kToneArea, 6);
+    // The tone's panel is open at the top: a seal name too wide for one row
+    // puts its second row just above the tone, so the panel starts below
+    // that row and fades in downwards instead of drawing an edge under it.
+    {
+        const QRectF box = QRectF(kToneArea).adjusted(-2.5, 0, 2.5, 2.5);
+        const double top = kSealSecondRowBottom + 1, solid = top + 12, radius = 6;
+        QPainterPath cup;
+        cup.moveTo(box.left(), top);
+        cup.lineTo(box.left(), box.bottom() - radius);
+        cup.quadTo(box.left(), box.bottom(), box.left() + radius, box.bottom());
+        cup.lineTo(box.right() - radius, box.bottom());
+        cup.quadTo(box.right(), box.bottom(), box.right(), box.bottom() - radius);
+        cup.lineTo(box.right(), top);
+        QLinearGradient fill(0, top, 0, box.bottom());
+        const double fade = (solid - top) / (box.bottom() - top);
+        fill.setColorAt(0, QColor(36, 24, 96, 0));
+        fill.setColorAt(fade, QColor(34, 22, 92));
+        fill.setColorAt(1, QColor(16, 8, 58));
+        QLinearGradient rim(0, top, 0, box.bottom());
+        rim.setColorAt(0, QColor(kVioletDim.red(), kVioletDim.green(), kVioletDim.blue(), 0));
+        rim.setColorAt(fade, kVioletDim);
+        rim.setColorAt(1, kVioletDim);
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawPath(cup);
+        p.setPen(QPen(QBrush(rim), 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(cup);
+    }
     panel(kSealArea, 8);
     panel(kGuideArea, 8);
-    panel(kPlasmaArea, 27);
+    // The plasma has no panel: its picture is a disc with its own rim, and
+    // on the day out of time, which has no plasma, the place stays plain face.
     // The moon sits in a dark well so that its unlit part reads as sky.
     p.setPen(QPen(kVioletDim, 1.5));
     p.setBrush(kNightDeep);
