@@ -21,10 +21,22 @@ void drawPlasmaEmblem(QPainter& p, int plasma, const QColor& c, const QColor& ho
             p.setBrush(c);
             p.drawEllipse(o, 9, 9);
             break;
-        case 2:  // two linked rings
-            p.drawEllipse(QPointF(50, 37), 14, 14);
-            p.drawEllipse(QPointF(50, 63), 14, 14);
+        case 2: {  // a falling drop and the rings it spreads where it lands
+            QPainterPath drop;
+            drop.moveTo(50, 14);
+            drop.cubicTo(56, 26, 64, 34, 64, 44);
+            drop.cubicTo(64, 52, 58, 58, 50, 58);
+            drop.cubicTo(42, 58, 36, 52, 36, 44);
+            drop.cubicTo(36, 34, 44, 26, 50, 14);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawPath(drop);
+            p.setPen(pen);
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QPointF(50, 74), 13, 4);
+            p.drawArc(QRectF(20, 64, 60, 22), 190 * 16, 160 * 16);
             break;
+        }
         case 3: {  // a triangle round a point
             QPolygonF tri;
             for (int i = 0; i < 3; ++i) {
@@ -55,15 +67,18 @@ void drawPlasmaEmblem(QPainter& p, int plasma, const QColor& c, const QColor& ho
             p.setBrush(hole);
             p.drawEllipse(o, 5, 5);
             break;
-        case 6: {  // two crossed triangles
-            for (int k = 0; k < 2; ++k) {
-                QPolygonF tri;
-                for (int i = 0; i < 3; ++i) {
-                    const double a = qDegreesToRadians(-90 + 60.0 * k + 120.0 * i);
-                    tri << QPointF(50 + 29 * std::cos(a), 50 + 29 * std::sin(a));
-                }
-                p.drawPolygon(tri);
+        case 6: {  // rough water settling to a still line under a clear light
+            for (int row = 0; row < 3; ++row) {
+                const double y = 48 + 14 * row, swell = 8 - 4 * row;
+                QPainterPath wave;
+                wave.moveTo(20, y);
+                wave.cubicTo(30, y - swell, 40, y - swell, 50, y);
+                wave.cubicTo(60, y + swell, 70, y + swell, 80, y);
+                p.drawPath(wave);
             }
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(QPointF(50, 26), 8, 8);
             break;
         }
         default: {  // seven rays round a hub

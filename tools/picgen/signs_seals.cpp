@@ -241,12 +241,21 @@ void human(Brushes& b) {
 }
 
 void skywalker(Brushes& b) {
-    b.line();  // steps climbing to the sky
-    b.p.drawPolyline(QPolygonF({{14, 86}, {14, 74}, {30, 74}, {30, 62}, {46, 62}, {46, 50}, {62, 50}, {62, 38}}));
-    b.p.drawLine(QPointF(54, 30), QPointF(80, 14));
+    // A traveller striding with a staff along the curve of the sky, stars
+    // ahead and behind: the explorer of space, awake on the road.
+    b.line();
+    QPainterPath sky;
+    sky.moveTo(8, 90);
+    sky.quadTo(50, 72, 92, 90);
+    b.p.drawPath(sky);
+    b.p.drawLine(QPointF(68, 22), QPointF(74, 80));               // the staff
+    b.p.drawPolyline(QPolygonF({{34, 82}, {46, 62}, {60, 80}}));  // striding legs
+    b.p.drawPolyline(QPolygonF({{32, 54}, {46, 40}, {70, 44}}));  // arms, one on the staff
     b.fill();
-    b.p.drawPath(poly({{86, 10}, {72, 12}, {80, 25}}));
-    b.p.drawPath(star({26, 26}, 4, 10, 3));
+    b.p.drawEllipse(QPointF(48, 24), 8, 8);
+    b.p.drawPath(poly({{42, 34}, {54, 34}, {52, 64}, {40, 64}}));  // the cloaked body
+    b.p.drawPath(star({18, 26}, 4, 10, 3));
+    b.p.drawPath(star({86, 50}, 4, 7, 2.2));
 }
 
 void wizard(Brushes& b) {
@@ -309,24 +318,39 @@ void warrior(Brushes& b) {
 }
 
 void earth(Brushes& b) {
-    b.line();
-    b.p.drawEllipse(QPointF(50, 50), 32, 32);
-    b.p.drawEllipse(QPointF(50, 50), 13, 32);
-    b.p.drawLine(QPointF(18, 50), QPointF(82, 50));
-    b.p.setPen(QPen(b.ink, b.stroke * 0.6, Qt::SolidLine, Qt::RoundCap));
-    b.p.drawLine(QPointF(25, 33), QPointF(75, 33));
-    b.p.drawLine(QPointF(25, 67), QPointF(75, 67));
+    // A hill with a path winding up it and the star that guides the
+    // traveller across the land.
+    b.fill();
+    QPainterPath land;
+    land.moveTo(8, 88);
+    land.lineTo(8, 74);
+    land.cubicTo(30, 66, 44, 40, 62, 40);
+    land.cubicTo(76, 40, 86, 58, 92, 64);
+    land.lineTo(92, 88);
+    land.closeSubpath();
+    b.p.drawPath(land);
+    b.punchLine(b.stroke * 0.6);
+    QPainterPath path;
+    path.moveTo(30, 90);
+    path.cubicTo(30, 76, 74, 78, 66, 64);
+    path.cubicTo(60, 56, 52, 56, 60, 46);
+    b.p.drawPath(path);
+    b.fill();
+    b.p.drawPath(star({30, 26}, 4, 15, 4.2));
 }
 
 void mirror(Brushes& b) {
+    // A mirror facing a mirror: frames within frames without end, and the
+    // glint of the glass across them.
+    b.line();
+    b.p.drawRoundedRect(QRectF(22, 10, 56, 80), 8, 8);
+    b.p.setPen(QPen(b.ink, b.stroke * 0.75, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    b.p.drawRoundedRect(QRectF(33, 24, 34, 52), 5, 5);
     b.fill();
-    b.p.drawRoundedRect(QRectF(45, 58, 10, 30), 5, 5);
-    b.p.drawEllipse(QPointF(50, 38), 24, 26);
-    b.punch();
-    b.p.drawEllipse(QPointF(50, 38), 16, 18);
-    b.fill();
-    b.p.drawPath(poly({{40, 40}, {54, 26}, {58, 30}, {44, 44}}));
-    b.p.drawPath(poly({{46, 48}, {58, 36}, {60, 39}, {48, 51}}));
+    b.p.drawRoundedRect(QRectF(42, 37, 16, 26), 3, 3);
+    b.punchLine(b.stroke * 0.45);
+    b.p.drawLine(QPointF(45, 52), QPointF(53, 42));
+    b.p.drawLine(QPointF(47, 59), QPointF(55, 49));
 }
 
 void storm(Brushes& b) {
