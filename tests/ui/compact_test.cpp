@@ -205,28 +205,88 @@ TEST_F(CompactTest, EscapeClosesTheWindow) {
 
 // --- Hints ------------------------------------------------------------------
 
-TEST_F(CompactTest, HintBrightensThenFadesTickByTick) {
+int colourDistance(platform::Rgb a, platform::Rgb b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+}
+
+// Runs the timer until the hint has faded; returns the colours it showed.
+std::vector<platform::Rgb> fadeOut(TForm1* form1) {
+    std::vector<platform::Rgb> seen;
+    for (int ticks = 0; form1->Timer1->isActive() && ticks < 200; ++ticks) {
+        form1->Timer1Timer();
+        seen.push_back(form1->hintColour());
+    }
+    return seen;
+}
+
+TEST_F(CompactTest, HintRisesOutOfTheFaceAndSinksBackIntoIt) {
     createWindows();
     makeReady();
-    form1->Image1MouseMove(340, 260);  // rectangle 3
+    const platform::Rgb face{20, 10, 60};  // the stand-in face under the label
+    form1->Image1MouseMove(340, 260);      // rectangle 3
     EXPECT_EQ(form1->sym, 1);
     EXPECT_EQ(form1->xl->text(), "L393");
     EXPECT_TRUE(form1->Timer1->isActive());
-    EXPECT_EQ(form1->hintColour(), (platform::Rgb{80, 90, 75}));
-    std::vector<platform::Rgb> seen;
-    int ticks = 0;
-    while (form1->Timer1->isActive() && ticks < 200) {
-        form1->Timer1Timer();
-        seen.push_back(form1->hintColour());
-        ++ticks;
-    }
-    ASSERT_EQ(ticks, 67);
-    EXPECT_EQ(seen[0], (platform::Rgb{95, 90, 75}));
+    EXPECT_TRUE(form1->xl->isVisible());
+    EXPECT_EQ(form1->hintColour(), face);
+    const std::vector<platform::Rgb> seen = fadeOut(form1);
+    // Eleven ticks up to the full colour, fifty-five down, one to stop.
+    ASSERT_EQ(seen.size(), 67u);
+    for (int i = 1; i <= 10; ++i) EXPECT_GT(colourDistance(seen[i], face), colourDistance(seen[i - 1], face)) << i;
     EXPECT_EQ(seen[10], (platform::Rgb{245, 90, 75}));  // brightest
-    EXPECT_EQ(seen[11], (platform::Rgb{242, 91, 75}));  // fading by 3 a tick
-    for (int i = 12; i < 66; ++i) EXPECT_EQ(seen[i].r, seen[i - 1].r - 3) << i;
-    EXPECT_EQ(seen.back(), (platform::Rgb{80, 91, 75}));
+    for (int i = 12; i < 67; ++i) EXPECT_LE(colourDistance(seen[i], face), colourDistance(seen[i - 1], face)) << i;
+    EXPECT_EQ(seen.back(), face);
     EXPECT_EQ(form1->sym, 0);
+    EXPECT_FALSE(form1->xl->isVisible());
+}
+
+TEST_F(CompactTest, FadedHintLeavesTheFaceAsItWas) {
+    // A face with stars and a gradient under the label, where no single
+    // text colour could match every pixel.
+    QImage face(600, 450, QImage::Format_RGB888);
+    for (int y = 0; y < 450; ++y)
+        for (int x = 0; x < 600; ++x) face.setPixel(x, y, qRgb(20 + x / 10, 10, 60 + y / 8));
+    for (int k = 0; k < 40; ++k) face.setPixel(250 + 7 * k % 150, 54 + 5 * k % 14, qRgb(230, 230, 250));
+    ASSERT_TRUE(face.save(QString::fromStdString(path("graphic/pyr0.bmp")), "BMP"));
+    createWindows();
+    makeReady();
+    const QRect under(240, 45, 220, 30);
+    const QImage before = form1->grab(under).toImage();
+    form1->Image1MouseMove(340, 260);
+    for (int i = 0; i < 11; ++i) form1->Timer1Timer();
+    EXPECT_NE(form1->grab(under).toImage(), before) << "the hint does not show at its brightest";
+    fadeOut(form1);
+    EXPECT_EQ(form1->grab(under).toImage(), before) << "the faded hint is still visible";
+}
+
+TEST_F(CompactTest, AFadedHintComesBackOnlyWhenThePointerReturns) {
+    createWindows();
+    makeReady();
+    form1->Image1MouseMove(340, 260);
+    fadeOut(form1);
+    ASSERT_EQ(form1->sym, 0);
+    // One pixel further inside the same area: the hint stays gone.
+    form1->Image1MouseMove(341, 260);
+    EXPECT_EQ(form1->sym, 0);
+    EXPECT_FALSE(form1->Timer1->isActive());
+    EXPECT_FALSE(form1->xl->isVisible());
+    // Out of the area and back in: it shows again.
+    form1->Image1MouseMove(100, 120);
+    form1->Image1MouseMove(341, 261);
+    EXPECT_EQ(form1->sym, 1);
+    EXPECT_TRUE(form1->xl->isVisible());
+    fadeOut(form1);
+    // The same for a button: resting on it does not restart its hint.
+    form1->myButton1MouseMove();
+    EXPECT_EQ(form1->sym, 7);
+    fadeOut(form1);
+    form1->myButton1MouseMove();
+    EXPECT_EQ(form1->sym, 0);
+    EXPECT_FALSE(form1->xl->isVisible());
+    form1->Image1MouseMove(250, 60);  // off the button, onto the face
+    form1->myButton1MouseMove();
+    EXPECT_EQ(form1->sym, 7);
+    EXPECT_EQ(form1->xl->text(), "L413");
 }
 
 TEST_F(CompactTest, HintAreasInTheirOrderAndButtons) {

@@ -96,7 +96,8 @@ TForm1::TForm1() {
     xl->setFont(hintFont);
     xl->setAttribute(Qt::WA_TranslucentBackground);
     xl->setAttribute(Qt::WA_TransparentForMouseEvents);
-    setHintColour(platform::rgbFromColorRef(kHintStartColour));
+    xl->hide();
+    hintFade_ = platform::rgbFromColorRef(kHintStartColour);
 
     // The six face fonts, carried by hidden labels: face, pixel height, bold.
     struct FontSpec { const char* face; int height; bool bold; };
@@ -220,9 +221,20 @@ void TForm1::Image1MouseMove(int x, int y) {
     // Hint areas in the order they are tested: (rectangle, hint state, line).
     static constexpr std::array<std::array<int, 3>, 6> kHints{
         {{2, 1, 393}, {0, 2, 394}, {1, 3, 395}, {3, 4, 396}, {5, 5, 398}, {4, 6, 397}}};
+    int under = -1;
     for (const auto& [rect, area, line] : kHints) {
-        if (hot[rect].contains(x, y) && sym != area) showHint(static_cast<std::uint8_t>(area), line);
+        if (!hot[rect].contains(x, y)) continue;
+        under = line;
+        if (sym != area && pointerLine_ != line) showHint(static_cast<std::uint8_t>(area), line);
     }
+    pointerLine_ = under;
+}
+
+void TForm1::leaveEvent(QEvent* e) {
+    // The pointer has left the window: coming back onto an area or a button
+    // shows its hint again.
+    pointerLine_ = -1;
+    QWidget::leaveEvent(e);
 }
 
 void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
@@ -263,19 +275,54 @@ void TForm1::FormKeyDown(int key) {
     recomputeCurrentDay();
 }
 
-void TForm1::setHintColour(platform::Rgb c) {
-    hintColour_ = c;
+void TForm1::showHintColour() {
+    // Red runs from 80 (nothing of the hint shows) to 245 (all of it).
+    const double level = std::clamp((hintFade_.r - 80) / 165.0, 0.0, 1.0);
+    const auto mix = [level](std::uint8_t under, std::uint8_t fade) {
+        return static_cast<std::uint8_t>(std::lround(under + (fade - under) * level));
+    };
+    hintColour_ = {mix(hintUnder_.r, hintFade_.r), mix(hintUnder_.g, hintFade_.g), mix(hintUnder_.b, hintFade_.b)};
     xl->setStyleSheet(QString("color: rgb(%1, %2, %3); background: transparent;")
-                          .arg(c.r).arg(c.g).arg(c.b));
+                          .arg(hintColour_.r).arg(hintColour_.g).arg(hintColour_.b));
 }
 
+namespace {
+
+// The mean colour of the picture inside r (clipped to the picture).
+platform::Rgb meanColour(const platform::Picture& picture, const QRect& r) {
+    const QRect area = r.intersected(QRect(0, 0, picture.width(), picture.height()));
+    if (area.isEmpty()) return {};
+    std::uint64_t sum[3] = {0, 0, 0};
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const platform::Rgb c = picture.pixel(x, y);
+            sum[0] += c.r, sum[1] += c.g, sum[2] += c.b;
+        }
+    const std::uint64_t n = static_cast<std::uint64_t>(area.width()) * area.height();
+    return {static_cast<std::uint8_t>((sum[0] + n / 2) / n), static_cast<std::uint8_t>((sum[1] + n / 2) / n),
+            static_cast<std::uint8_t>((sum[2] + n / 2) / n)};
+}
+
+}  // namespace
+
 void TForm1::showHint(std::uint8_t area, int line) {
-    setHintColour(platform::rgbFromColorRef(kHintStartColour));
     sym = area;
     hintLine_ = line;
-    Timer1->start();
     xl->setText(QString::fromStdString(L(line)));
     xl->adjustSize();
+    hintUnder_ = meanColour(Image1->picture, xl->geometry());
+    hintFade_ = platform::rgbFromColorRef(kHintStartColour);
+    showHintColour();
+    xl->show();
+    Timer1->start();
+}
+
+void TForm1::endHint() {
+    Timer1->stop();
+    sym = 0;
+    // The last colour is the face's own; hiding the label as well leaves not
+    // even its antialiased edges over the face's stars and gradients.
+    xl->hide();
 }
 
 void TForm1::Timer1Timer() {
@@ -285,29 +332,30 @@ void TForm1::Timer1Timer() {
         Timer1->stop();
     }
     if (sym >= 1 && sym <= 7) {
-        int r = hintColour_.r, g = hintColour_.g;
+        int r = hintFade_.r, g = hintFade_.g;
+        bool done = false;
         if (r < 240 && g < 91) r += 15;
         else g = 91;
         if (g == 91) {
-            if (r > 80) {
-                r -= 3;
-            } else {
-                Timer1->stop();
-                sym = 0;
-            }
+            if (r > 80) r -= 3;
+            else done = true;
         }
-        setHintColour({static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), hintColour_.b});
+        hintFade_ = {static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), hintFade_.b};
+        showHintColour();
+        if (done) endHint();
     }
 }
 
-// Moving over a button restarts its hint only when it is not already the
-// one fading, so the hint brightens while the pointer rests on the button.
+// Moving over a button starts its hint when the pointer comes onto it, not
+// again on every move while it rests there, nor after the hint has faded.
 void TForm1::myButton1MouseMove() {
-    if (sym != 7 || hintLine_ != 413) showHint(7, 413);
+    if (pointerLine_ != 413) showHint(7, 413);
+    pointerLine_ = 413;
 }
 
 void TForm1::myButton2MouseMove() {
-    if (sym != 7 || hintLine_ != 399) showHint(7, 399);
+    if (pointerLine_ != 399) showHint(7, 399);
+    pointerLine_ = 399;
 }
 
 void TForm1::myButton1Click() {

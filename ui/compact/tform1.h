@@ -50,7 +50,10 @@ protected:
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // Hint label colour at the start of a fade: red 80, green 90, blue 75.
+    // The hint's fade runs on a colour that starts at red 80, green 90,
+    // blue 75, brightens to red 245 and falls back to red 80. The label is
+    // drawn in that colour mixed with the face under it by how far red is
+    // above 80, so it rises out of the face and sinks back into it.
     static constexpr std::uint32_t kHintStartColour = 4938320;
 
     TForm1();  // FormCreate
@@ -109,16 +112,19 @@ public:
     platform::Region faceRegion;
     platform::Region dotRegion;
     bool regloadDone() const { return regloadFinished_; }
+    // The colour the hint label is drawn in now.
     platform::Rgb hintColour() const { return hintColour_; }
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void leaveEvent(QEvent* e) override;
 
 private:
     void showHint(std::uint8_t area, int line);
-    void setHintColour(platform::Rgb c);
+    void showHintColour();
+    void endHint();
     void applyRegion(const platform::Region& region);
     const QFont& faceFont(int font) const;
 
@@ -127,8 +133,14 @@ private:
     std::thread loader_;
     std::atomic<bool> regloadFinished_{false};
     bool shownOnce_ = false;
-    platform::Rgb hintColour_;
+    platform::Rgb hintFade_;    // the fade's colour, stepped by the timer
+    platform::Rgb hintUnder_;   // the face's mean colour under the label
+    platform::Rgb hintColour_;  // what the label shows: the two mixed
     int hintLine_ = -1;
+    // The hint line of the area or button under the pointer (-1 for none):
+    // a hint restarts only when the pointer enters another area, not when
+    // it moves inside the one whose hint has already faded.
+    int pointerLine_ = -1;
 };
 
 // The program's windows, created at start in this order.
