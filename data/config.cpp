@@ -33,8 +33,6 @@ constexpr int kConfSignFontLine = 14;
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)"};
-constexpr int kInitialDateFormat = 5;
-constexpr int kInitialMoonModel = 0;
 
 // BASE.DRS lines of the list entries and captions.
 constexpr int kDateFormatLines = 658;  // 7 lines
@@ -108,29 +106,30 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         return c;
     };
 
-    cb2 = check(8, 12, 225, "Shine in Year mode", true);
-    cb3 = check(8, 28, 225, "Line in Year mode", true);
-    cb4 = check(8, 44, 225, "Day icon in Year mode", true);
-    cb5 = check(8, 60, 225, "Day icon in Castle mode", true);
-    cb6 = check(8, 76, 225, "Swap up/down button function", false);
-    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", false);
-    cb8 = check(8, 108, 225, "grag date in day mode", false);
-    cb9 = check(8, 124, 225, "greg date in day icon", true);
+    const ConfValues initial;  // the settings before any conf.dat is read
+    cb2 = check(8, 12, 225, "Shine in Year mode", initial.yearShine);
+    cb3 = check(8, 28, 225, "Line in Year mode", initial.yearLine);
+    cb4 = check(8, 44, 225, "Day icon in Year mode", initial.yearFigure);
+    cb5 = check(8, 60, 225, "Day icon in Castle mode", initial.castleFigure);
+    cb6 = check(8, 76, 225, "Swap up/down button function", initial.swapKeys);
+    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", initial.bookDate);
+    cb8 = check(8, 108, 225, "grag date in day mode", initial.dayDate);
+    cb9 = check(8, 124, 225, "greg date in day icon", initial.iconDate);
     BitBtn1 = new QPushButton(qs("Save and exit"), this);
     BitBtn1->setGeometry(4, 148, 237, 28);
-    cb1 = check(250, 6, 215, "Use transition", true);
+    cb1 = check(250, 6, 215, "Use transition", initial.transitions);
     Label1 = new QLabel(qs("Transition speed"), this);
     Label1->setGeometry(250, 26, 137, 17);
     sp = new QSpinBox(this);
     sp->setGeometry(417, 24, 49, 22);
     sp->setRange(1, 99);  // so at most two digits
-    sp->setValue(5);
+    sp->setValue(initial.speed);
     l2 = label(248, 54, "После 23 дня 3 черепахи возврапщаются");
-    cb10 = check(248, 68, 217, "3 turtles in heaven walk", false);
+    cb10 = check(248, 68, 217, "3 turtles in heaven walk", initial.turtles);
     l4 = label(248, 91, "l4");
-    cbx = list(248, 106, kBuiltinDateFormats, 7, kInitialDateFormat);
+    cbx = list(248, 106, kBuiltinDateFormats, 7, initial.dateFormat);
     l3 = label(248, 136, "l3");
-    cbm = list(248, 151, kBuiltinMoonModels, 2, kInitialMoonModel);
+    cbm = list(248, 151, kBuiltinMoonModels, 2, initial.moonModel);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
 }
