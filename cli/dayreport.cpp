@@ -63,7 +63,10 @@ std::string dateText(const GregorianDate& d) {
     return buf;
 }
 
-const char* const kUsage = "usage: kestralune-cli day [YYYY-MM-DD] [--json]";
+const char* const kUsage =
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
+    "       kestralune-cli rescale SCRIPT FACTOR";
 
 }  // namespace
 

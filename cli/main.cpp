@@ -1,8 +1,9 @@
-// kestralune-cli: the day's calendar values for scripts.
+// kestralune-cli: the day's calendar values and print pages for scripts.
 #include <cstdio>
 #include <string>
 
 #include "cli/dayreport.h"
+#include "cli/pagecommands.h"
 #include "data/errorlog.h"
 #include "platform/files.h"
 #include "platform/system.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     kl::platform::setTerminateHandler([] {});
     kl::platform::setHaltHandler([] {});
     kl::setReportSink([](const std::string&) { return true; });
+    if (argc > 1 && kl::cli::isPrintCommand(argv[1])) return kl::cli::printMain(argc, argv);
     std::string out, err;
     const int status = kl::cli::run(argc, argv, out, err);
     std::fputs(out.c_str(), stdout);
