@@ -1,6 +1,7 @@
 #include "print/interpreter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <stdexcept>
@@ -124,29 +125,33 @@ void Runner::runList(std::vector<std::string>& list) {
     const bool inYear = &list == &st_.script.yearExportList;
     st_.yearDrawn = false;
     const int base = st_.progressValue;
+    // Failures name a line by its index in the list as it was given.
+    std::size_t inserted = 0, erased = 0;
     // The length is read afresh each time: markers come and go as it runs.
     for (std::size_t p = 0; p < list.size();) {
         progressStep(p, list.size(), base);
         const std::string line(withoutCR(list[p]));
         if (!st_.previewMode && lineKind(line) == LineKind::Marker) {
             list.erase(list.begin() + static_cast<std::ptrdiff_t>(p));
+            ++erased;
             continue;
         }
         const Command c = commandOf(line);
+        const std::size_t given = p + erased - inserted;
         try {
             if (c == Command::Font) {
                 font(line);
             } else if (!st_.previewMode) {
                 switch (c) {
                 case Command::Text: text(line); break;
-                case Command::Pict: picture(line, p, inYear); break;
+                case Command::Pict: picture(line, given, inYear); break;
                 case Command::Moon: moon(line); break;
                 case Command::Year: pyear(line, inYear); break;
                 default: break;
                 }
             }
         } catch (const Unreadable& u) {
-            result.add(failure(LineFailure::Kind::Unreadable, 106, senderOf(c), line, p, inYear, u.detail));
+            result.add(failure(LineFailure::Kind::Unreadable, 106, senderOf(c), line, given, inYear, u.detail));
             if (!st_.previewMode) {
                 if (!inYear && result.caretOffset < 0) {
                     std::int64_t chars = 0;
@@ -156,14 +161,15 @@ void Runner::runList(std::vector<std::string>& list) {
                 list.insert(list.begin() + static_cast<std::ptrdiff_t>(p), std::string(kMarkerBefore));
                 list.insert(list.begin() + static_cast<std::ptrdiff_t>(p + 2), std::string(kMarkerAfter));
                 p += 3;
+                inserted += 2;
                 continue;
             }
         } catch (const DrawError& e) {
-            result.add(failure(LineFailure::Kind::DrawFailed, 106, e.sender, line, p, inYear, e.what()));
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, e.sender, line, given, inYear, e.what()));
         } catch (const std::bad_alloc&) {
-            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, p, inYear, "out of memory"));
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, "out of memory"));
         } catch (const std::exception& e) {
-            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, p, inYear, e.what()));
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, e.what()));
         }
         ++p;
     }
@@ -336,6 +342,18 @@ platform::Picture moonSquare(int size, int phase, bool image, platform::Rgb colo
 
     platform::Picture source;
     if (image) {
+        // The moon picture is black around its disc: keep the mask inside
+        // the disc (with a soft rim) so no dark corner shows through.
+        const double c = size / 2.0, radius = size >= 4 ? c - 1.0 : c;
+        for (int y = 0; y < size; ++y) {
+            std::uint8_t* row = mask.row(y);
+            for (int x = 0; x < size; ++x, row += 3) {
+                const double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
+                const double cover = std::clamp(radius + 0.5 - d, 0.0, 1.0);
+                if (cover < 1.0)
+                    row[0] = row[1] = row[2] = static_cast<std::uint8_t>(roundHalfEven(row[0] * cover));
+            }
+        }
         std::string why;
         const auto moon = loadBitmapFile(kMoonPicture, why);
         if (!moon) throw platform::PictureError(std::string(kMoonPicture) + ": " + why);

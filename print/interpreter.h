@@ -27,7 +27,7 @@ struct LineFailure {
     int code = 106;
     std::string sender;      // e.g. "text in printpage"
     std::string line;        // the script line
-    std::size_t index = 0;   // its zero-based index in its list when it failed
+    std::size_t index = 0;   // its zero-based index in the list as the run was given it
     bool inYearList = false;
     std::string detail;      // the picture file, or what was wrong
     // Extra lines for the error report; empty means "string:" + the line.

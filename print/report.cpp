@@ -64,7 +64,8 @@ std::string failureLine(const LineFailure& f) {
     case LineFailure::Kind::DrawFailed: what = "cannot be drawn (" + f.detail + ")"; break;
     case LineFailure::Kind::MissingPicture: what = "picture not drawn (" + f.detail + ")"; break;
     }
-    return where(f) + ": " + what + ": " + f.line;
+    // Terminals and editors count lines from 1.
+    return (f.inYearList ? "year sub-script line " : "line ") + std::to_string(f.index + 1) + ": " + what + ": " + f.line;
 }
 
 }  // namespace kl::print

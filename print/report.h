@@ -20,7 +20,8 @@ std::string runSummary(const RunResult& result);
 // in one message box. Never asks the program to end.
 void reportRun(const RunResult& result);
 
-// One line per failure for a terminal: "line N: what: the line".
+// One line per failure for a terminal: "line N: what: the line", N
+// counted from 1.
 std::string failureLine(const LineFailure& f);
 
 }  // namespace kl::print

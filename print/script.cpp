@@ -1,5 +1,7 @@
 #include "print/script.h"
 
+#include "print/fitting.h"
+
 #include <cmath>
 #include <limits>
 
@@ -235,9 +237,7 @@ std::optional<std::int32_t> scaled(std::int32_t x, double factor) {
     if (!std::isfinite(factor)) return std::nullopt;
     const double v = static_cast<double>(x) * factor;
     if (!(v > -2147483649.0 && v < 2147483648.0)) return std::nullopt;
-    double r = std::floor(v);
-    const double diff = v - r;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    const double r = roundHalfEven(v);
     if (r < -2147483648.0 || r > 2147483647.0) return std::nullopt;
     return static_cast<std::int32_t>(r);
 }

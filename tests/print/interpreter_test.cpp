@@ -116,6 +116,7 @@ TEST_F(Interpreter, UnreadableLinesAreMarkedAndTheRunGoesOn) {
     EXPECT_EQ(r.failures[0].sender, "text in printpage");
     EXPECT_EQ(r.failures[0].index, 1u);
     EXPECT_EQ(r.failures[1].sender, "font in printpage");
+    EXPECT_EQ(r.failures[1].index, 4u);  // its place in the script as given, before marking
     // The caret goes after the first failing line: 13 + 16 characters.
     EXPECT_EQ(r.caretOffset, 29);
 
@@ -123,6 +124,9 @@ TEST_F(Interpreter, UnreadableLinesAreMarkedAndTheRunGoesOn) {
     // does not grow.
     const RunResult again = showPage(state, page);
     EXPECT_EQ(again.failedLines, 2);
+    ASSERT_EQ(again.failures.size(), 2u);
+    EXPECT_EQ(again.failures[0].index, 2u);
+    EXPECT_EQ(again.failures[1].index, 7u);
     EXPECT_EQ(state.script.lines, marked);
 
     // The window reports the run once: one box, one report, no request to end.
