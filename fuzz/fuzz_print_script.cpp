@@ -1,5 +1,5 @@
 // Fuzzes the layout script interpreter: the input is a script, optionally
-// followed by a NUL byte and a year sub-script. Each input is drawn on a
+// followed by a line "%%year" and a year sub-script. Each input is drawn on a
 // small page, rewritten by a factor taken from its first byte, and drawn
 // again; the markers the first run leaves must be gone after the second.
 #include <cstdint>
@@ -43,13 +43,15 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::size_t nul = input.find('\0');
+    // The seeds are text files: the year sub-script follows a marker line.
+    const std::size_t nul = input.find("\n%%year\n");
+    const std::size_t yearStart = nul == std::string::npos ? nul : nul + 8;
     kl::print::PrintState state;
     state.script.canvasWidth = 120;
     state.script.canvasHeight = 90;
     kl::print::setPrintDay(state, kl::computeCalendarDay(kl::GregorianDate{21, 8, 0, 2001}));
     state.script.lines = splitLines(std::string_view(input).substr(0, nul));
-    if (nul != std::string::npos) state.script.yearExportList = splitLines(std::string_view(input).substr(nul + 1));
+    if (yearStart != std::string::npos) state.script.yearExportList = splitLines(std::string_view(input).substr(yearStart));
     state.progressMode = size > 0 ? data[0] % 3 : 0;
 
     kl::platform::Picture page;
@@ -62,14 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (r.refused && state.script.lines != before) std::abort();
 
     kl::print::showPage(state, page);
+    // Every old marker was removed when met; new ones come in pairs.
+    std::size_t markers = 0;
     for (const std::string& line : state.script.lines)
-        if (kl::print::lineKind(line) == kl::print::LineKind::Marker) {
-            // Markers come only in pairs around a line that cannot be read.
-            const auto& l = state.script.lines;
-            std::size_t markers = 0;
-            for (const auto& x : l) markers += kl::print::lineKind(x) == kl::print::LineKind::Marker;
-            if (markers % 2 != 0) std::abort();
-            break;
-        }
+        markers += kl::print::lineKind(line) == kl::print::LineKind::Marker;
+    if (markers % 2 != 0) std::abort();
     return 0;
 }
