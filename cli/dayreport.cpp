@@ -66,7 +66,9 @@ std::string dateText(const GregorianDate& d) {
 const char* const kUsage =
     "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
     "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
-    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]";
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
+    "       kestralune-cli rescale SCRIPT FACTOR";
 
 }  // namespace
 

@@ -1,5 +1,5 @@
-// kestralune-cli: the day's calendar values, and the full-screen views as
-// pictures and print scripts, for scripts.
+// kestralune-cli: the day's calendar values, the full-screen views as
+// pictures and print scripts, and print pages, for scripts.
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -10,6 +10,7 @@
 
 #include "cli/dayreport.h"
 #include "cli/views.h"
+#include "cli/pagecommands.h"
 #include "data/errorlog.h"
 #include "platform/files.h"
 #include "platform/system.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
         kl::cli::recordFailure(bytes);
         return true;
     });
+    if (argc > 1 && kl::cli::isPrintCommand(argv[1])) return kl::cli::printMain(argc, argv);
     std::string out, err;
     int status = 0;
     const std::string command = argc > 1 ? argv[1] : "";

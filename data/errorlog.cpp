@@ -91,7 +91,7 @@ std::array<std::string, 97> buildErrorReport(int code, const std::string& sender
             d[5], d[6], d[7], d[8], d[9]};
 }
 
-bool writeerror(int code, const std::string& sender, const Details& details) {
+bool logerror(int code, const std::string& sender, const Details& details) {
     try {
         if (!g_logWritten) {
             g_logWritten = true;
@@ -101,6 +101,20 @@ bool writeerror(int code, const std::string& sender, const Details& details) {
             const bool written = g_sink ? g_sink(bytes) : writeReportFile(bytes);
             if (!written) throw std::runtime_error("report not written");
         }
+        return true;
+    } catch (...) {
+        try {
+            platform::showMessage(kFatalMessage);
+        } catch (...) {
+        }
+        platform::haltNow();
+        return false;
+    }
+}
+
+bool writeerror(int code, const std::string& sender, const Details& details) {
+    if (!logerror(code, sender, details)) return false;
+    try {
         platform::showMessage("ERROR! ERROR CODE:" + std::to_string(code));
         return true;
     } catch (...) {

@@ -68,6 +68,11 @@ std::array<std::string, 97> buildErrorReport(int code, const std::string& sender
 // message, ends the program at once and answers false.
 bool writeerror(int code, const std::string& sender, const Details& details = {});
 
+// As writeerror, but shows no message: for a caller that reports many
+// failures of one run and then shows one message for all of them. Answers
+// false when the report could not be written (the fatal path has then run).
+bool logerror(int code, const std::string& sender, const Details& details = {});
+
 // Replaces where the first report of a run goes (its Windows-1251 bytes);
 // the sink answers whether it kept them. An empty sink restores the numbered
 // report files beside the program.

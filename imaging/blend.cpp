@@ -108,7 +108,9 @@ std::uint8_t blendbmp(const Picture& source, Picture& dest, const Picture* mask,
     return kBlendDone;
 }
 
-void blurrect(Picture& picture, int x1, int y1, int x2, int y2) {
+void blurrect(Picture& picture, int x1, int y1, int x2, int y2) { blurrect(picture, x1, y1, x2, y2, {}); }
+
+void blurrect(Picture& picture, int x1, int y1, int x2, int y2, const std::function<void(int row)>& onRow) {
     const int width = picture.width(), height = picture.height();
     x1 = std::max(x1, 0);
     y1 = std::max(y1, 0);
@@ -116,26 +118,32 @@ void blurrect(Picture& picture, int x1, int y1, int x2, int y2) {
     y2 = std::min(y2, height - 1);
     if (x1 > x2 || y1 > y2) return;
 
-    // Sums are taken from the unchanged picture; the results wait here until
-    // the whole rectangle is done.
-    const int cols = x2 - x1 + 1;
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(cols) * (y2 - y1 + 1) * 3);
-    std::uint8_t* o = out.data();
+    // Sums are taken from the unchanged picture. A row is written back as
+    // soon as it is done, so the original of the row above is kept aside;
+    // the rows below are not written yet. Each 3x3 sum is the sum of three
+    // column sums, which gives the same integer as adding the nine pixels.
+    const std::size_t stride = 3 * static_cast<std::size_t>(width);
+    std::vector<std::uint8_t> above(stride), current(stride), out(stride);
+    std::vector<std::uint16_t> columns(stride);
+    const int c0 = std::max(x1 - 1, 0), c1 = std::min(x2 + 1, width - 1);  // columns the sums read
     for (int y = y1; y <= y2; ++y) {
-        const std::uint8_t* rows[3] = {picture.row(y > 0 ? y - 1 : y), picture.row(y),
-                                       picture.row(y < height - 1 ? y + 1 : y)};
+        if (onRow) onRow(y);
+        const std::uint8_t* up = y == y1 ? picture.row(y > 0 ? y - 1 : y) : above.data();
+        std::uint8_t* mid = picture.row(y);
+        const std::uint8_t* down = picture.row(y < height - 1 ? y + 1 : y);
+        for (std::size_t i = 3 * static_cast<std::size_t>(c0); i < 3 * static_cast<std::size_t>(c1) + 3; ++i)
+            columns[i] = static_cast<std::uint16_t>(up[i] + mid[i] + down[i]);
         for (int x = x1; x <= x2; ++x) {
-            const int xs[3] = {x > 0 ? x - 1 : x, x, x < width - 1 ? x + 1 : x};
-            for (int ch = 0; ch < 3; ++ch) {
-                unsigned sum = 0;
-                for (const std::uint8_t* row : rows)
-                    for (int xi : xs) sum += row[3 * xi + ch];
-                *o++ = static_cast<std::uint8_t>(sum / 9);
-            }
+            const std::size_t l = 3 * static_cast<std::size_t>(x > 0 ? x - 1 : x);
+            const std::size_t c = 3 * static_cast<std::size_t>(x);
+            const std::size_t r = 3 * static_cast<std::size_t>(x < width - 1 ? x + 1 : x);
+            for (int ch = 0; ch < 3; ++ch)
+                out[c + ch] = static_cast<std::uint8_t>((columns[l + ch] + columns[c + ch] + columns[r + ch]) / 9u);
         }
+        if (y < y2) std::copy(mid, mid + stride, current.begin());
+        std::copy(out.begin() + 3 * x1, out.begin() + 3 * (x2 + 1), mid + 3 * x1);
+        std::swap(above, current);
     }
-    o = out.data();
-    for (int y = y1; y <= y2; ++y, o += 3 * cols) std::copy(o, o + 3 * cols, picture.row(y) + 3 * x1);
 }
 
 Region bmptorgn(const Picture& picture, std::uint32_t keyColour, bool keepKey) {

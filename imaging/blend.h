@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/picture.h"
 #include "platform/region.h"
@@ -39,6 +40,9 @@ std::uint8_t blendbmp(const platform::Picture& source, platform::Picture& dest,
 // picture, a neighbour beyond the picture's edge being the pixel itself.
 // The rectangle is clipped to the picture.
 void blurrect(platform::Picture& picture, int x1, int y1, int x2, int y2);
+// The same, calling `onRow` with each row's index before that row is
+// smoothed (for a progress bar); the result does not depend on it.
+void blurrect(platform::Picture& picture, int x1, int y1, int x2, int y2, const std::function<void(int row)>& onRow);
 
 // The region of a picture. keepKey false: the pixels whose R, G and B all
 // differ from the key's; true: the pixels of exactly the key colour.

@@ -1,0 +1,254 @@
+#include "cli/pagecommands.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+
+#include "cli/dayreport.h"
+#include "platform/codec.h"
+#include "platform/files.h"
+#include "platform/system.h"
+#include "print/interpreter.h"
+#include "print/pdfpage.h"
+#include "print/report.h"
+#include "print/rewrite.h"
+
+namespace kl::cli {
+
+namespace {
+
+const char* const kPageUsage =
+    "usage: kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
+    "[--background RRGGBB] [--mono]\n"
+    "       kestralune-cli rescale SCRIPT FACTOR\n"
+    "SCRIPT - reads the script from standard input.\n";
+
+// A script as read: its lines in UTF-8 and how to write it back.
+struct ScriptText {
+    std::vector<std::string> lines;
+    bool cp1251 = false;  // the bytes were not UTF-8: Windows-1251, as the print manager saves
+    bool crlf = false;
+};
+
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        std::size_t n = b < 0x80 ? 1 : b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
+}
+
+std::string absoluteFromHere(const std::string& name) {
+    std::error_code ec;
+    const auto p = std::filesystem::absolute(name, ec);
+    return ec ? name : p.string();
+}
+
+bool readScript(const std::string& name, std::istream& in, ScriptText& script, std::string& err) {
+    std::string bytes;
+    if (name == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } else {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(absoluteFromHere(name), ec) ||
+            !platform::readFileBytes(absoluteFromHere(name), bytes)) {
+            err += "kestralune-cli: cannot read the script: " + name + "\n";
+            return false;
+        }
+    }
+    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
+    script.cp1251 = !validUtf8(bytes);
+    const std::string text = script.cp1251 ? platform::fromCp1251(bytes) : bytes;
+    script.crlf = text.find("\r\n") != std::string::npos;
+    std::string_view rest = text;
+    while (!rest.empty()) script.lines.emplace_back(platform::nextLine(rest));
+    return true;
+}
+
+std::string writeScript(const ScriptText& script) {
+    std::string out;
+    for (const std::string& line : script.lines) {
+        out += script.cp1251 ? platform::toCp1251(line) : line;
+        out += script.crlf ? "\r\n" : "\n";
+    }
+    return out;
+}
+
+bool parseSize(const std::string& text, int& w, int& h) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return false;
+    const auto number = [](std::string_view s, int& v) {
+        if (s.empty() || s.size() > 9) return false;
+        for (char c : s)
+            if (c < '0' || c > '9') return false;
+        v = std::stoi(std::string(s));
+        return true;
+    };
+    return number(std::string_view(text).substr(0, x), w) && number(std::string_view(text).substr(x + 1), h);
+}
+
+bool parseColour(const std::string& text, platform::Rgb& c) {
+    if (text.size() != 6) return false;
+    unsigned v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + 6, v, 16);
+    if (ec != std::errc() || end != text.data() + 6) return false;
+    c = {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+    return true;
+}
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+bool endsWith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+void reportFailures(const print::RunResult& r, std::string& err) {
+    for (const print::LineFailure& f : r.failures) err += "kestralune-cli: " + print::failureLine(f) + "\n";
+    const int unlisted = r.failedLines + r.missingPictures - static_cast<int>(r.failures.size());
+    if (unlisted > 0) err += "kestralune-cli: " + std::to_string(unlisted) + " more failures not listed\n";
+    if (r.refused) err += "kestralune-cli: " + r.refusal + "\n";
+    if (r.aborted) err += "kestralune-cli: the run ended early: " + std::string(print::kRunFailedMessage) + "\n";
+}
+
+int page(const std::vector<std::string>& args, std::istream& in, std::string& err) {
+    std::vector<std::string> positional;
+    print::PrintState state;
+    GregorianDate date = platform::systemToday();
+    int width = 768, height = 1024;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--mono") {
+            state.monoMode = true;
+        } else if (a == "--date" && hasValue) {
+            const auto d = parseDate(args[++i]);
+            if (!d) {
+                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
+                return 2;
+            }
+            date = *d;
+        } else if (a == "--size" && hasValue) {
+            if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
+                err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
+                       args[i] + "\n";
+                return 2;
+            }
+        } else if (a == "--background" && hasValue) {
+            if (!parseColour(args[++i], state.background)) {
+                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
+                return 2;
+            }
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            err += kPageUsage;
+            return 2;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) {
+        err += kPageUsage;
+        return 2;
+    }
+    const std::string& output = positional[1];
+    const bool pdf = endsWith(lower(output), ".pdf");
+    if (!pdf && !endsWith(lower(output), ".png")) {
+        err += "kestralune-cli: the page is written as .png or .pdf: " + output + "\n";
+        return 2;
+    }
+    ScriptText script;
+    if (!readScript(positional[0], in, script, err)) return 2;
+
+    state.script.lines = std::move(script.lines);
+    state.script.canvasWidth = width;
+    state.script.canvasHeight = height;
+    print::setPrintDay(state, computeCalendarDay(date));
+    platform::Picture picture;
+    const print::RunResult r = print::showPage(state, picture, {});
+    reportFailures(r, err);
+
+    std::string bytes;
+    if (pdf) {
+        bytes = print::pagePdf(picture, state.margin);
+    } else if (!picture.isNull()) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (buffer.open(QIODevice::WriteOnly) && picture.image().save(&buffer, "PNG")) bytes = png.toStdString();
+    }
+    if (bytes.empty() || !platform::writeFileAtomic(absoluteFromHere(output), bytes)) {
+        err += "kestralune-cli: cannot write the page: " + output + "\n";
+        return 1;
+    }
+    return r.clean() ? 0 : 1;
+}
+
+int rescale(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err) {
+    if (args.size() != 3) {
+        err += kPageUsage;
+        return 2;
+    }
+    double factor = 0;
+    const std::string& f = args[2];
+    const auto [end, ec] = std::from_chars(f.data(), f.data() + f.size(), factor);
+    if (ec != std::errc() || end != f.data() + f.size() || !std::isfinite(factor) || factor <= 0) {
+        err += "kestralune-cli: not a positive factor: " + f + "\n";
+        return 2;
+    }
+    ScriptText script;
+    if (!readScript(args[1], in, script, err)) return 2;
+    print::RewriteResult r = print::rewriteScript(script.lines, {}, factor);
+    if (!r.ok) {
+        err += "kestralune-cli: line " + std::to_string(r.failure.index) +
+               ": a scaled number would be out of range; nothing rescaled: " + r.failure.line + "\n";
+        return 1;
+    }
+    for (const print::RewriteIssue& u : r.unreadable)
+        err += "kestralune-cli: line " + std::to_string(u.index) + ": cannot be read; kept unchanged: " + u.line + "\n";
+    script.lines = std::move(r.lines);
+    out = writeScript(script);
+    return r.unreadable.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+bool isPrintCommand(const std::string& word) { return word == "page" || word == "rescale"; }
+
+int runPrintCommand(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err) {
+    if (args.empty() || !isPrintCommand(args[0])) {
+        err += kPageUsage;
+        return 2;
+    }
+    try {
+        return args[0] == "page" ? page(args, in, err) : rescale(args, in, out, err);
+    } catch (const std::exception& e) {
+        err += std::string("kestralune-cli: ") + e.what() + "\n";
+        return 1;
+    }
+}
+
+int printMain(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::string out, err;
+    const int status = runPrintCommand(std::vector<std::string>(argv + 1, argv + argc), std::cin, out, err);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputs(err.c_str(), stderr);
+    return status;
+}
+
+}  // namespace kl::cli

@@ -1,0 +1,489 @@
+#include "print/interpreter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <stdexcept>
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "core/moonmask.h"
+#include "data/settings.h"
+#include "imaging/blend.h"
+#include "print/bitmapfile.h"
+#include "print/filters.h"
+#include "print/fitting.h"
+#include "print/rewrite.h"
+#include "print/script.h"
+
+namespace kl::print {
+
+namespace {
+
+// A line that cannot be read, or holds a value out of range: it is marked.
+struct Unreadable {
+    std::string detail;
+};
+
+// A line that was read but could not be drawn.
+struct DrawError : std::runtime_error {
+    DrawError(const char* sender, const std::string& what) : std::runtime_error(what), sender(sender) {}
+    const char* sender;
+};
+
+LineFailure failure(LineFailure::Kind kind, int code, std::string sender, std::string line, std::size_t index,
+                    bool inYear, std::string detail) {
+    LineFailure f;
+    f.kind = kind;
+    f.code = code;
+    f.sender = std::move(sender);
+    f.line = std::move(line);
+    f.index = index;
+    f.inYearList = inYear;
+    f.detail = std::move(detail);
+    return f;
+}
+
+const char* senderOf(Command c) {
+    switch (c) {
+    case Command::Font: return "font in printpage";
+    case Command::Text: return "text in printpage";
+    case Command::Pict: return "picture in printpage";
+    case Command::Moon: return "moon in printpage";
+    case Command::Year: return "pyear in printpage";
+    case Command::None: break;
+    }
+    return "drawimage in printpage";
+}
+
+QColor qcolour(platform::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// Copies `source` onto `page` with its top-left corner at (x, y), clipped
+// to the page; pixels of the key colour are left out when `key` is given.
+void drawClipped(const platform::Picture& source, platform::Picture& page, std::int64_t x, std::int64_t y,
+                 const std::optional<platform::Rgb>& key) {
+    const std::int64_t x0 = std::max<std::int64_t>(x, 0), y0 = std::max<std::int64_t>(y, 0);
+    const std::int64_t x1 = std::min<std::int64_t>(x + source.width(), page.width());
+    const std::int64_t y1 = std::min<std::int64_t>(y + source.height(), page.height());
+    if (x0 >= x1 || y0 >= y1) return;
+    for (std::int64_t py = y0; py < y1; ++py) {
+        const std::uint8_t* s = source.row(static_cast<int>(py - y)) + 3 * (x0 - x);
+        std::uint8_t* d = page.row(static_cast<int>(py)) + 3 * x0;
+        if (!key) {
+            std::copy(s, s + 3 * (x1 - x0), d);
+            continue;
+        }
+        for (std::int64_t px = x0; px < x1; ++px, s += 3, d += 3)
+            if (s[0] != key->r || s[1] != key->g || s[2] != key->b) std::copy(s, s + 3, d);
+    }
+}
+
+class Runner {
+public:
+    Runner(PrintState& state, platform::Picture& page, const RunHooks& hooks)
+        : st_(state), page_(page), hooks_(hooks) {}
+
+    void runList(std::vector<std::string>& list);
+    RunResult result;
+
+private:
+    void progressStep(std::size_t p, std::size_t n, int base);
+    void font(const std::string& line);
+    void text(const std::string& line);
+    void picture(const std::string& line, std::size_t index, bool inYear);
+    void moon(const std::string& line);
+    void pyear(const std::string& line, bool inYear);
+    void puttext(std::int64_t x, std::int64_t y, const std::string& text, bool centred);
+
+    const QFont& currentFont();
+
+    PrintState& st_;
+    platform::Picture& page_;
+    const RunHooks& hooks_;
+    std::optional<FontSpec> fontFor_;  // the spec `font_` was made for
+    QFont font_;
+};
+
+void Runner::progressStep(std::size_t p, std::size_t n, int base) {
+    int value;
+    if (st_.progressMode == 0)
+        value = n < 2 ? 100 : static_cast<int>(roundHalfEven(100.0 * static_cast<double>(p) / static_cast<double>(n - 1)));
+    else if (st_.progressMode == 1)
+        value = base + (n < 2 ? 40 : static_cast<int>(roundHalfEven(40.0 * static_cast<double>(p) / static_cast<double>(n - 1))));
+    else
+        return;
+    st_.progressValue = value;
+    if (hooks_.progress) hooks_.progress(value);
+}
+
+void Runner::runList(std::vector<std::string>& list) {
+    const bool inYear = &list == &st_.script.yearExportList;
+    st_.yearDrawn = false;
+    const int base = st_.progressValue;
+    // Failures name a line by its index in the list as it was given.
+    std::size_t inserted = 0, erased = 0;
+    // The length is read afresh each time: markers come and go as it runs.
+    for (std::size_t p = 0; p < list.size();) {
+        progressStep(p, list.size(), base);
+        const std::string line(withoutCR(list[p]));
+        if (!st_.previewMode && lineKind(line) == LineKind::Marker) {
+            list.erase(list.begin() + static_cast<std::ptrdiff_t>(p));
+            ++erased;
+            continue;
+        }
+        const Command c = commandOf(line);
+        const std::size_t given = p + erased - inserted;
+        try {
+            if (c == Command::Font) {
+                font(line);
+            } else if (!st_.previewMode) {
+                switch (c) {
+                case Command::Text: text(line); break;
+                case Command::Pict: picture(line, given, inYear); break;
+                case Command::Moon: moon(line); break;
+                case Command::Year: pyear(line, inYear); break;
+                default: break;
+                }
+            }
+        } catch (const Unreadable& u) {
+            result.add(failure(LineFailure::Kind::Unreadable, 106, senderOf(c), line, given, inYear, u.detail));
+            if (!st_.previewMode) {
+                if (!inYear && result.caretOffset < 0) {
+                    std::int64_t chars = 0;
+                    for (std::size_t i = 0; i <= p; ++i) chars += static_cast<std::int64_t>(characterCount(withoutCR(list[i])));
+                    result.caretOffset = chars;
+                }
+                list.insert(list.begin() + static_cast<std::ptrdiff_t>(p), std::string(kMarkerBefore));
+                list.insert(list.begin() + static_cast<std::ptrdiff_t>(p + 2), std::string(kMarkerAfter));
+                p += 3;
+                inserted += 2;
+                continue;
+            }
+        } catch (const DrawError& e) {
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, e.sender, line, given, inYear, e.what()));
+        } catch (const std::bad_alloc&) {
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, "out of memory"));
+        } catch (const std::exception& e) {
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, e.what()));
+        }
+        ++p;
+    }
+}
+
+void Runner::font(const std::string& line) {
+    const auto f = parseFont(line);
+    if (!f) throw Unreadable{"a number field is not a number"};
+    const std::int64_t limit = std::int64_t{kMaxFontPages} * std::max({st_.canvasWidth(), st_.canvasHeight(), 1});
+    if (std::llabs(std::int64_t{f->height}) > limit) throw Unreadable{"font height out of range"};
+    FontSpec spec;
+    spec.face = f->face;
+    spec.size = f->size;
+    spec.height = f->height;
+    spec.italic = equalsWord(f->italic, "ITL");
+    spec.bold = equalsWord(f->bold, "BLD");
+    const Colour c = colourOf(f->r, f->g, f->b);
+    spec.colour = {c.r, c.g, c.b};
+    if (st_.monoMode) {
+        const bool black = c.r == 0 && c.g == 0 && c.b == 0;
+        spec.colour = black ? platform::Rgb{0, 0, 0} : platform::Rgb{255, 255, 255};
+    }
+    st_.pageFont = spec;
+    if (st_.previewMode && hooks_.previewFont) hooks_.previewFont(spec);
+}
+
+const QFont& Runner::currentFont() {
+    if (!fontFor_ || !(*fontFor_ == st_.pageFont)) {
+        font_ = pageQFont(st_.pageFont, st_.editorFontHeight);
+        fontFor_ = st_.pageFont;
+    }
+    return font_;
+}
+
+void Runner::text(const std::string& line) {
+    const auto t = parseText(line);
+    if (!t) throw Unreadable{"a number field is not a number"};
+    const KinRelations& r = st_.printRelations;
+    const KeywordDay day{st_.printDay.sign, st_.printDay.tone, st_.printDay.plasma,
+                         r.guide,           r.analog,        r.antipod,
+                         r.ateacher};
+    const std::string s = textToDraw(t->text, day);
+    if (s.empty()) return;
+    puttext(t->x, t->y, s, equalsWord(t->align, "CNT"));
+}
+
+void Runner::puttext(std::int64_t x, std::int64_t y, const std::string& text, bool centred) {
+    const QFont& font = currentFont();
+    const QString s = QString::fromStdString(text);
+    // Qt measures text in 26.6 fixed point: keep every width far inside it.
+    if (static_cast<std::int64_t>(s.size()) * std::max(font.pixelSize(), 1) > (std::int64_t{1} << 24))
+        throw Unreadable{"text too wide for its font"};
+    const QFontMetrics m(font);
+    const std::int64_t width = m.horizontalAdvance(s);
+    const std::int64_t left = centred ? x + st_.canvasWidth() / 2 - width / 2 : x;
+    if (left > page_.width() || left + width < 0 || y > page_.height() || y + m.height() < 0) return;
+    QPainter p(&page_.image());
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    p.setFont(font);
+    p.setPen(qcolour(st_.pageFont.colour));
+    p.drawText(QPointF(static_cast<double>(left), static_cast<double>(y + m.ascent())), s);
+}
+
+void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
+    const auto pl = parsePict(line);
+    if (!pl) throw Unreadable{"a number field is not a number"};
+    const std::string file = pictFileName(pl->file);
+    std::string why;
+    const auto bitmap = loadBitmapFile(file, why);
+    if (!bitmap) {
+        result.add(failure(LineFailure::Kind::MissingPicture, 101, senderOf(Command::Pict), line, index, inYear,
+                    file + ": " + why));
+        return;
+    }
+    const Colour key = colourOf(pl->r, pl->g, pl->b);
+    std::int64_t x = pl->x;
+    if (equalsWord(pl->align, "CNT")) x += st_.canvasWidth() / 2 - bitmap->width() / 2;
+    drawClipped(*bitmap, page_, x, pl->y, platform::Rgb{key.r, key.g, key.b});
+    st_.lastKeyColour = bitmap->pixel(0, 0);
+}
+
+void Runner::moon(const std::string& line) {
+    const auto m = parseMoon(line);
+    if (!m) throw Unreadable{"a number field is not a number"};
+    if (m->size < 1 || m->size > kMaxMoonSize) throw Unreadable{"moon size out of range"};
+    const bool image = equalsWord(m->look, "IMAGE");
+    const Colour c = image ? Colour{} : stocolor(m->look);
+    platform::Picture square;
+    try {
+        square = moonSquare(m->size, m->phase, image, {c.r, c.g, c.b});
+    } catch (const std::exception& e) {
+        throw DrawError("paintmoon in printpage", e.what());
+    }
+    drawClipped(square, page_, m->x, m->y, std::nullopt);
+}
+
+void Runner::pyear(const std::string& line, bool inYear) {
+    if (!parseYear(line)) throw Unreadable{"a number field is not a number"};
+    // The sub-script cannot run itself: that would never end.
+    if (inYear) throw DrawError(senderOf(Command::Year), "a YEAR line inside the year sub-script is not run");
+    st_.progressMode = st_.progressMode == 5 ? 0 : 1;
+    runList(st_.script.yearExportList);
+    st_.progressMode = 2;
+    st_.yearDrawn = true;
+}
+
+}  // namespace
+
+void RunResult::add(LineFailure f) {
+    if (f.kind == LineFailure::Kind::MissingPicture) ++missingPictures;
+    else ++failedLines;
+    if (failures.size() < kMaxKept) failures.push_back(std::move(f));
+}
+
+void RunResult::append(RunResult other) {
+    const auto keptLines = static_cast<int>(std::count_if(other.failures.begin(), other.failures.end(), [](const LineFailure& f) {
+        return f.kind != LineFailure::Kind::MissingPicture;
+    }));
+    const int keptPictures = static_cast<int>(other.failures.size()) - keptLines;
+    for (LineFailure& f : other.failures) add(std::move(f));
+    failedLines += other.failedLines - keptLines;
+    missingPictures += other.missingPictures - keptPictures;
+    aborted = aborted || other.aborted;
+    if (other.refused && !refused) {
+        refused = true;
+        refusal = std::move(other.refusal);
+    }
+    if (caretOffset < 0) caretOffset = other.caretOffset;
+}
+
+QFont pageQFont(const FontSpec& spec, int editorFontHeight) {
+    QFont font(QString::fromStdString(fontFace(spec.face)));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    int height = spec.height != 0 ? spec.height : editorFontHeight;
+    if (height == 0) height = -13;
+    if (height < 0) {
+        font.setPixelSize(std::max(1, -height));
+    } else {
+        // A cell height: the pixel size whose ascent and descent add up to it.
+        constexpr int kProbe = 100;
+        QFont probe(font);
+        probe.setPixelSize(kProbe);
+        const QFontMetricsF m(probe);
+        const double cell = m.ascent() + m.descent();
+        const double size = cell > 0 ? height * kProbe / cell : height;
+        font.setPixelSize(std::max(1, static_cast<int>(roundHalfEven(size))));
+    }
+    return font;
+}
+
+platform::Picture moonSquare(int size, int phase, bool image, platform::Rgb colour) {
+    // The phase is cyclic; the shape is defined for 0..100.
+    int p = phase >= 0 && phase <= 100 ? phase : ((phase % 100) + 100) % 100;
+    // A coloured moon inks the shadow: its shape is half a cycle on.
+    if (!image) {
+        p += 50;
+        if (p > 100) p -= 100;
+    }
+    GreyCanvas grey;
+    drawMoonMask(grey, p, _Mlinear);
+    platform::Picture full(kMoonMaskSize, kMoonMaskSize);
+    for (int y = 0; y < kMoonMaskSize; ++y)
+        for (int x = 0; x < kMoonMaskSize; ++x) full.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});
+    platform::Picture mask =
+        size == kMoonMaskSize
+            ? std::move(full)
+            : platform::Picture::fromImage(full.image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    blurrect(mask, 1, 1, size - 1, size - 1);
+
+    platform::Picture source;
+    if (image) {
+        // The moon picture is black around its disc: keep the mask inside
+        // the disc (with a soft rim) so no dark corner shows through.
+        const double c = size / 2.0, radius = size >= 4 ? c - 1.0 : c;
+        for (int y = 0; y < size; ++y) {
+            std::uint8_t* row = mask.row(y);
+            for (int x = 0; x < size; ++x, row += 3) {
+                const double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
+                const double cover = std::clamp(radius + 0.5 - d, 0.0, 1.0);
+                if (cover < 1.0)
+                    row[0] = row[1] = row[2] = static_cast<std::uint8_t>(roundHalfEven(row[0] * cover));
+            }
+        }
+        std::string why;
+        const auto moon = loadBitmapFile(kMoonPicture, why);
+        if (!moon) throw platform::PictureError(std::string(kMoonPicture) + ": " + why);
+        source = platform::Picture::fromImage(
+            moon->image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        source = platform::Picture(size, size, colour);
+    }
+    platform::Picture result(size, size, {255, 255, 255});
+    if (mask.width() != size || source.width() != size || source.height() != size)
+        throw platform::PictureError("cannot make the moon pictures");
+    blendbmp(source, result, &mask, 0, 0, 200, kBlendMask);
+    if (!image) {
+        QPainter painter(&result.image());
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(QPen(qcolour(colour), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    }
+    return result;
+}
+
+namespace {
+
+// Runs the rewrite pass over copies; on success the results are moved into
+// `lines` and `year` (when given), otherwise nothing is touched.
+RunResult rewriteLists(std::vector<std::string>& lines, std::vector<std::string>* year, bool linesAreYear,
+                       double factor) {
+    RunResult r;
+    RewriteResult rw = rewriteScript(lines, year ? *year : std::vector<std::string>{}, factor);
+    if (!rw.ok) {
+        r.refused = true;
+        r.refusal = "The script cannot be rescaled: a number would be out of range.";
+        if (!rw.failure.line.empty())
+            r.add(failure(LineFailure::Kind::Unreadable, 106, rw.failure.sender, rw.failure.line, rw.failure.index,
+                   rw.failure.inYearList || linesAreYear, "a scaled number would be out of range"));
+        return r;
+    }
+    for (const RewriteIssue& u : rw.unreadable)
+        r.add(failure(LineFailure::Kind::Unreadable, 106, u.sender, u.line, u.index, u.inYearList || linesAreYear,
+               "cannot be read; kept unchanged"));
+    lines = std::move(rw.lines);
+    if (year) *year = std::move(rw.yearList);
+    return r;
+}
+
+}  // namespace
+
+RunResult drawimage(PrintState& state, std::vector<std::string>& list, platform::Picture& page,
+                    const RunHooks& hooks) {
+    if (state.rewriteMode) {
+        const bool isYear = &list == &state.script.yearExportList;
+        return rewriteLists(list, isYear ? nullptr : &state.script.yearExportList, isYear, state.scaleFactor);
+    }
+    Runner runner(state, page, hooks);
+    try {
+        runner.runList(list);
+    } catch (...) {
+        runner.result.aborted = true;
+    }
+    return std::move(runner.result);
+}
+
+RunResult showPage(PrintState& state, platform::Picture& page, const RunHooks& hooks) {
+    RunResult r;
+    const int w = state.canvasWidth(), h = state.canvasHeight();
+    if (!validPageSize(w, h)) {
+        r.refused = true;
+        r.refusal = kTooLargeMessage;
+        return r;
+    }
+    try {
+        if (page.width() != w || page.height() != h) page = platform::Picture(w, h, state.background);
+        else page.fill(state.background);
+    } catch (...) {
+        r.refused = true;
+        r.refusal = kTooLargeMessage;
+        return r;
+    }
+    const bool rewrite = state.rewriteMode, preview = state.previewMode;
+    state.rewriteMode = state.previewMode = false;
+    r = drawimage(state, state.script.lines, page, hooks);
+    state.rewriteMode = rewrite;
+    state.previewMode = preview;
+    if (state.monoMode) greyPage(state, page, hooks);
+    return r;
+}
+
+RunResult rescalePage(PrintState& state, platform::Picture& page, int newWidth, int newHeight, double factor) {
+    RunResult r;
+    if (!validPageSize(newWidth, newHeight)) {
+        r.refused = true;
+        r.refusal = kTooLargeMessage;
+        return r;
+    }
+    platform::Picture fresh;
+    try {
+        fresh = platform::Picture(newWidth, newHeight, state.background);
+    } catch (...) {
+        r.refused = true;
+        r.refusal = kTooLargeMessage;
+        return r;
+    }
+    std::vector<std::string> lines = state.script.lines;
+    std::vector<std::string> year = state.script.yearExportList;
+    r = rewriteLists(lines, &year, false, factor);
+    if (r.refused) return r;
+    // Nothing below can fail: the new page, script and size arrive together.
+    state.script.lines.swap(lines);
+    state.script.yearExportList.swap(year);
+    state.script.canvasWidth = newWidth;
+    state.script.canvasHeight = newHeight;
+    state.scaleFactor = factor;
+    page = std::move(fresh);
+    return r;
+}
+
+RunResult doublePage(PrintState& state, platform::Picture& page) {
+    const std::int64_t w = std::int64_t{state.canvasWidth()} * 2, h = std::int64_t{state.canvasHeight()} * 2;
+    if (!validPageSize(w, h)) {
+        RunResult r;
+        r.refused = true;
+        r.refusal = kTooLargeMessage;
+        return r;
+    }
+    return rescalePage(state, page, static_cast<int>(w), static_cast<int>(h), 2.0);
+}
+
+RunResult halvePage(PrintState& state, platform::Picture& page) {
+    return rescalePage(state, page, state.canvasWidth() / 2, state.canvasHeight() / 2, 0.5);
+}
+
+}  // namespace kl::print
