@@ -32,7 +32,9 @@ void expectDay(const Expected& e) {
     const char* names[] = {"kin", "yearSign", "yearTone", "cromatic", "vinal", "vinalTone",
                            "weekNumber", "sign", "tone", "plasma", "monthDay", "month", "moonPhase"};
     for (int i = 0; i < 13; ++i) {
-        if (checks[i].first >= 0) EXPECT_EQ(checks[i].second, checks[i].first) << names[i];
+        if (checks[i].first >= 0) {
+            EXPECT_EQ(checks[i].second, checks[i].first) << names[i];
+        }
     }
     EXPECT_EQ(d, walkCalendarDay(e.date));
 }

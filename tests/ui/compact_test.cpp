@@ -205,7 +205,9 @@ TEST_F(CompactTest, KeysStepTheDate) {
         _Swapbtn = c.swap;
         form1->FormKeyDown(c.key);
         EXPECT_EQ(currentDate, stepDate(date(15, 6, 2010), c.days)) << c.key << " swap " << c.swap;
-        if (c.days != 0) EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+        if (c.days != 0) {
+            EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+        }
     }
 }
 
