@@ -110,6 +110,9 @@ TEST_F(ErrorLogTest, OnAFullDiskTheReportGivesUpLeavesNothingAndEndsWithTheFatal
     {
         test::FileSizeLimit full(0);  // every write of a byte fails, as on a full disk
         EXPECT_FALSE(writeerror(101, "readtext in kestral"));
+        // A few attempts, not one for every free number.
+        EXPECT_GE(full.refusedWrites(), 1);
+        EXPECT_LE(full.refusedWrites(), 5);
     }
     EXPECT_EQ(test::recorded().messages,
               std::vector<std::string>{"FATAL ERROR! FILE ACCESS LOCKED! PROGRAMM WILL BE CLOSED."});

@@ -84,14 +84,22 @@ void ProgramDirTest::writeUnreadable(const std::string& name) const {
     }
 }
 
+namespace {
+volatile sig_atomic_t g_refusedWrites = 0;
+void countRefusedWrite(int) { g_refusedWrites = g_refusedWrites + 1; }
+}  // namespace
+
 FileSizeLimit::FileSizeLimit(unsigned long bytes) {
-    previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+    g_refusedWrites = 0;
+    previousHandler_ = ::signal(SIGXFSZ, countRefusedWrite);
     rlimit r{};
     ::getrlimit(RLIMIT_FSIZE, &r);
     previousSoft_ = r.rlim_cur;
     r.rlim_cur = bytes;
     if (::setrlimit(RLIMIT_FSIZE, &r) != 0) throw std::runtime_error("cannot limit file sizes");
 }
+
+int FileSizeLimit::refusedWrites() const { return g_refusedWrites; }
 
 FileSizeLimit::~FileSizeLimit() {
     rlimit r{};

@@ -44,13 +44,16 @@ private:
 };
 
 // Lets no file of this process grow beyond `bytes` while it lives, as a full
-// disk would: writes past the limit fail (the signal they raise is ignored).
+// disk would: writes past the limit fail. Each such write raises a signal,
+// which is counted instead of ending the process.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(unsigned long bytes);
     ~FileSizeLimit();
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    // Writes refused so far.
+    int refusedWrites() const;
 private:
     unsigned long previousSoft_;
     void (*previousHandler_)(int);
