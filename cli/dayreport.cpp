@@ -64,11 +64,49 @@ std::string dateText(const GregorianDate& d) {
 }
 
 const char* const kUsage =
-    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
-    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
-    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
-    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
-    "       kestralune-cli rescale SCRIPT FACTOR";
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]
+"
+    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png
+"
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]
+"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]
+"
+    "       kestralune-cli rescale SCRIPT FACTOR
+"
+    "       kestralune-cli --help";
+const char* const kHelp =
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]
+"
+    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png
+"
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]
+"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]
+"
+    "       kestralune-cli rescale SCRIPT FACTOR
+"
+    "       kestralune-cli --help
+"
+    "
+"
+    "day: the 13-moon calendar values of a day, today when no date is given:
+"
+    "one value per line, or one JSON object with --json. Years 1 to 2147483647
+"
+    "are accepted; 29 February of any year gives the values of 28 February.
+"
+    "Names and the affirmation come from BASE.DRS beside the program.
+"
+    "render / export: a full-screen view as a PNG, or as the print manager's script.
+"
+    "page / rescale: run a print layout script onto a page, or rescale it.
+"
+    "
+"
+    "Exit status: 0 done, 1 a file cannot be read or drawing failed, 2 a wrong command line.
+";
+const char* const kTextBase = "BASE.DRS";
 
 }  // namespace
 
@@ -89,10 +127,26 @@ std::optional<GregorianDate> parseDate(const std::string& text) {
     return g;
 }
 
+std::vector<std::pair<std::string, std::string>> names(const DayReport& r) {
+    return {{"sealName", r.sealName}, {"toneName", r.toneName}, {"plasmaName", r.plasmaName},
+            {"moonName", r.moonName}};
+}
+
+void loadTexts(DayReport& r) {
+    const CalendarDay& d = r.day;
+    r.sealName = L(d.sign);
+    r.toneName = L(66 + d.tone);
+    r.plasmaName = L(49 + d.plasma);
+    // The 13-moon month is named by its tone; the day out of time has its own name.
+    r.moonName = d.month >= 1 && d.month <= 13 ? L(66 + d.month) + L(29) : L(419);
+    r.affirmation = loadaffirmation(d);
+}
+
 std::string toJson(const DayReport& r) {
     std::ostringstream s;
-    s << "{";
+    s << "{\"date\":" << jsonString(dateText(r.date)) << ",";
     for (const auto& [name, value] : fields(r)) s << "\"" << name << "\":" << value << ",";
+    for (const auto& [name, value] : names(r)) s << "\"" << name << "\":" << jsonString(value) << ",";
     s << "\"affirmation\":[";
     for (std::size_t i = 0; i < r.affirmation.size(); ++i)
         s << (i ? "," : "") << jsonString(r.affirmation[i]);
@@ -104,6 +158,8 @@ std::string toText(const DayReport& r) {
     std::ostringstream s;
     s << "date: " << dateText(r.date) << "\n";
     for (const auto& [name, value] : fields(r)) s << name << ": " << value << "\n";
+    for (const auto& [name, value] : names(r))
+        if (!value.empty()) s << name << ": " << value << "\n";
     for (std::size_t i = 0; i < r.affirmation.size(); ++i)
         if (!r.affirmation[i].empty()) s << "affirmation " << i + 1 << ": " << r.affirmation[i] << "\n";
     return s.str();
@@ -111,6 +167,12 @@ std::string toText(const DayReport& r) {
 
 int run(int argc, char** argv, std::string& out, std::string& err) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            out = kHelp;
+            return 0;
+        }
+    }
     if (args.empty() || args[0] != "day") {
         err = std::string(kUsage) + "\n";
         return 2;
@@ -138,7 +200,22 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
     }
     r.day = computeCalendarDay(r.date);
     r.relations = computeKinRelations(r.day);
-    if (platform::fileExists("BASE.DRS")) r.affirmation = loadaffirmation(r.day);
+    if (platform::nameInUse(kTextBase)) {
+        // A database that is there but cannot be read (or breaks off while
+        // it is read) gives no half-filled report.
+        std::string bytes;
+        bool readable = platform::readFileBytes(kTextBase, bytes);
+        if (readable) {
+            // Every failure while reading is reported through a message.
+            auto previous = platform::setMessageHandler([&](const std::string&) { readable = false; });
+            loadTexts(r);
+            platform::setMessageHandler(std::move(previous));
+        }
+        if (!readable) {
+            err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) + "\n";
+            return 1;
+        }
+    }
     out = json ? toJson(r) : toText(r);
     return 0;
 }

@@ -19,13 +19,19 @@ struct DayReport {
     GregorianDate date;
     CalendarDay day;
     KinRelations relations;
-    std::array<std::string, 6> affirmation;  // empty while no BASE.DRS is at hand
+    // From BASE.DRS; empty while there is none at hand.
+    std::string sealName, toneName, plasmaName, moonName;
+    std::array<std::string, 6> affirmation;
 };
+
+// Fills the names and the affirmation from BASE.DRS beside the program.
+void loadTexts(DayReport& r);
 
 std::string toJson(const DayReport& r);
 std::string toText(const DayReport& r);
 
-// Runs the command line; returns the exit status.
+// Runs the command line; returns the exit status: 0 done (also for
+// --help), 1 BASE.DRS is there but cannot be read, 2 a wrong command line.
 int run(int argc, char** argv, std::string& out, std::string& err);
 
 }  // namespace kl::cli

@@ -1,6 +1,7 @@
 #include "core/calendar.h"
 
 #include <array>
+#include <climits>
 
 namespace kl {
 
@@ -67,49 +68,53 @@ std::uint8_t daysInMonth(std::uint8_t month) {
 }
 
 bool isValidDate(const GregorianDate& d) {
+    if (d.year < kFirstYear) return false;
     if (d.month < 1 || d.month > 12 || d.day < 1) return false;
     return d.day <= daysInMonth(d.month) || (d.month == 2 && d.day == 29);
 }
 
 GregorianDate stepDate(GregorianDate source, std::int32_t n) {
-    // A day past the month's end (29 February) steps like the month's last
-    // day going forward and like the next month's first day going back.
-    if (n != 0 && source.day > daysInMonth(source.month)) {
-        if (n > 0) {
-            source.day = daysInMonth(source.month);
+    GregorianDate d = source;
+    std::int64_t year = d.year;  // wide, so that no step can overflow
+    std::int64_t rest = n;
+    const auto forward = [&] {
+        if (++d.day > daysInMonth(d.month)) {
+            d.day = 1;
+            if (++d.month > 12) {
+                d.month = 1;
+                ++year;
+            }
+        }
+    };
+    const auto backward = [&] {
+        if (--d.day == 0) {
+            --d.month;
+            d.day = daysInMonth(d.month);
+            if (d.month == 0) {
+                d.month = 12;
+                --year;
+            }
+        }
+    };
+    // A day past its month's end (29 February) takes its first step by the
+    // rule itself: forward it leaves the month, backward it is the 28th.
+    while (rest != 0 && d.day > daysInMonth(d.month)) {
+        if (rest > 0) {
+            forward();
+            --rest;
         } else {
-            source.day = 1;
-            if (++source.month > 12) {
-                source.month = 1;
-                ++source.year;
-            }
-            ++n;
+            backward();
+            ++rest;
         }
     }
-    // Whole years first: every walked year has 365 days, so a step of 365
-    // days keeps day and month and moves the year by one.
-    source.year += n / 365;
-    int rest = n % 365;  // [-364, 364]
-    for (; rest > 0; --rest) {
-        if (++source.day > daysInMonth(source.month)) {
-            source.day = 1;
-            if (++source.month > 12) {
-                source.month = 1;
-                ++source.year;
-            }
-        }
-    }
-    for (; rest < 0; ++rest) {
-        if (--source.day == 0) {
-            --source.month;
-            source.day = daysInMonth(source.month);
-            if (source.month == 0) {
-                source.month = 12;
-                --source.year;
-            }
-        }
-    }
-    return source;
+    // Whole years next: every walked year has 365 days, so a step of 365
+    // days from a real date keeps day and month and moves the year by one.
+    year += rest / 365;
+    for (rest %= 365; rest > 0; --rest) forward();
+    for (; rest < 0; ++rest) backward();
+    if (year < INT32_MIN || year > INT32_MAX) return source;
+    d.year = static_cast<std::int32_t>(year);
+    return d;
 }
 
 CalendarDay computeCalendarDay(const GregorianDate& date) {

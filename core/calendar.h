@@ -12,7 +12,7 @@ struct GregorianDate {
     std::uint8_t day = 1;      // [1, 31]
     std::uint8_t month = 1;    // [1, 12]
     std::uint8_t weekDay = 0;  // carried along unchanged, never computed
-    std::int32_t year = 2001;  // unbounded
+    std::int32_t year = 2001;  // the engine takes any; the program accepts kFirstYear..kLastYear
 };
 
 bool operator==(const GregorianDate& a, const GregorianDate& b);
@@ -45,12 +45,17 @@ inline constexpr std::int32_t kLunation = 1'000'000'000;
 // (including 0 and values above 12, so the walk back from January finds 31).
 std::uint8_t daysInMonth(std::uint8_t month);
 
-// True for a date the engine accepts: month 1..12, day 1..daysInMonth, and
-// 29 February of any year.
+// The years the program accepts from its user and steps through.
+inline constexpr std::int32_t kFirstYear = 1;
+inline constexpr std::int32_t kLastYear = 2147483647;
+
+// True for a date the program accepts: a year from kFirstYear, month 1..12,
+// day 1..daysInMonth, and 29 February of any year.
 bool isValidDate(const GregorianDate& d);
 
 // `source` moved by n days (forward for n > 0). Never produces 29 February.
-// Cost is independent of n: whole 365-day years are skipped at once.
+// Cost is independent of n: whole 365-day years are skipped at once. A move
+// whose year would not fit the year field returns `source` unchanged.
 GregorianDate stepDate(GregorianDate source, std::int32_t n);
 
 // The calendar values of `date`, which must satisfy isValidDate. Exactly the

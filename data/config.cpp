@@ -40,10 +40,10 @@ constexpr int kMoonModelLines = 666;   // 2 lines
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
-// Position of the box's text in its own list, -1 when absent.
-int position(const QComboBox* box) {
-    return box->findText(box->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
+// Position of the chosen entry in its list, -1 when the list is empty. The
+// lists are pick-only, so the chosen entry is the one shown, even when
+// another entry has the same text.
+int position(const QComboBox* box) { return box->currentIndex(); }
 
 // Replaces the entries of a pick-only list. The chosen text stays chosen
 // when the new list has it; otherwise the same position (or the first entry)
@@ -53,8 +53,11 @@ void refill(QComboBox* box, const QStringList& entries) {
     const int old = box->currentIndex();
     box->clear();
     box->addItems(entries);
-    int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0) index = old >= 0 && old < box->count() ? old : 0;
+    const bool oldFits = old >= 0 && old < box->count();
+    int index = oldFits && box->itemText(old) == text
+                    ? old
+                    : box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) index = oldFits ? old : 0;
     box->setCurrentIndex(box->count() > 0 ? index : -1);
 }
 
@@ -144,9 +147,15 @@ void TForm4::fillLists() {
     // Without a text database the built-in lists stay, and no failure is
     // reported for the missing file.
     if (!platform::fileExists(kTextBase)) return;
+    // A database that cannot be read is reported once, and the program is
+    // ending then: no list of empty entries, no further messages.
     QStringList formats, models;
-    for (int i = 0; i < 7; ++i) formats << QString::fromStdString(L(kDateFormatLines + i));
-    for (int i = 0; i < 2; ++i) models << QString::fromStdString(L(kMoonModelLines + i));
+    const auto take = [](int line, QStringList& into) {
+        if (!platform::terminateWasRequested()) into << QString::fromStdString(L(line));
+    };
+    for (int i = 0; i < 7; ++i) take(kDateFormatLines + i, formats);
+    for (int i = 0; i < 2; ++i) take(kMoonModelLines + i, models);
+    if (platform::terminateWasRequested()) return;
     refill(cbx, formats);
     refill(cbm, models);
 }

@@ -18,14 +18,22 @@ bool g_logWritten = false;
 ReportSink g_sink;
 
 // Writes the report as "errorlog" + N + ".err" with the smallest free N.
-// createNewFile never replaces an older report, so a file that appears
-// meanwhile only moves the report to the next number.
+// Names in use (older reports, but also a directory or a link that leads
+// nowhere) are passed over; a name that cannot be created for another
+// reason (a full disk, a directory that refuses) is tried a few times at
+// most, so a report that cannot be written is given up on, not retried
+// without end.
 bool writeReportFile(const std::string& bytes) {
-    for (int n = 1; n < 1'000'000; ++n) {
+    constexpr int kMaxFailures = 3;
+    int failures = 0;
+    for (int n = 1; n < 1'000'000 && failures < kMaxFailures; ++n) {
         const std::string name = "errorlog" + std::to_string(n) + ".err";
-        if (platform::fileExists(name)) continue;
-        if (platform::createNewFile(name, bytes)) return true;
-        if (!platform::fileExists(name)) return false;  // the directory refuses
+        if (platform::nameInUse(name)) continue;
+        switch (platform::createNewFile(name, bytes)) {
+            case platform::NewFile::Created: return true;
+            case platform::NewFile::NameTaken: break;  // made by someone else meanwhile
+            case platform::NewFile::Failed: ++failures; break;
+        }
     }
     return false;
 }

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
+#include <cerrno>
 #include <system_error>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kl::platform {
@@ -77,12 +80,30 @@ bool fileExists(std::string_view name) {
 }
 
 bool readFileBytes(std::string_view name, std::string& out) {
-    std::ifstream in(resolvePath(name), std::ios::binary);
-    if (!in) return false;
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    out = std::move(data);
-    return true;
+    const std::string path = resolvePath(name);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);  // a directory reads as nothing
+    std::string data;
+    char buffer[65536];
+    while (ok) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (ok) out = std::move(data);
+    return ok;
+}
+
+bool nameInUse(std::string_view name) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(resolvePath(name), ec));
 }
 
 namespace {
@@ -90,6 +111,7 @@ namespace {
 bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
@@ -100,23 +122,39 @@ bool writeAll(int fd, std::string_view bytes) {
 
 bool writeFileAtomic(std::string_view name, std::string_view bytes) {
     const std::string target = resolvePath(name);
-    const std::string temp = target + ".tmp~";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    // Every save writes to a name of its own, so that two saves at once
+    // (two threads, or two processes) never write into each other's file.
+    static std::atomic<unsigned> counter{0};
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "~";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
     if (fd < 0) return false;
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    if (::close(fd) != 0 || !ok || std::rename(temp.c_str(), target.c_str()) != 0) {
-        std::remove(temp.c_str());
+    bool ok = writeAll(fd, bytes);
+    if (ok && replacing) ok = ::fchmod(fd, old.st_mode & 07777) == 0;  // the file keeps its mode
+    ok = ok && ::fsync(fd) == 0;
+    if (::close(fd) != 0) ok = false;
+    if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return false;
     }
     return true;
 }
 
-bool createNewFile(std::string_view name, std::string_view bytes) {
+NewFile createNewFile(std::string_view name, std::string_view bytes) {
     const std::string target = resolvePath(name);
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool ok = writeAll(fd, bytes);
-    return ::close(fd) == 0 && ok;
+    if (fd < 0) return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
+    bool ok = writeAll(fd, bytes);
+    if (::close(fd) != 0) ok = false;
+    if (ok) return NewFile::Created;
+    ::unlink(target.c_str());  // no empty or cut-off file is left behind
+    return NewFile::Failed;
 }
 
 bool isReadOnly(std::string_view name) {

@@ -22,16 +22,25 @@ std::string executableDirectory();
 // would have if created (the existing part resolved, the rest as written).
 std::string resolvePath(std::string_view name);
 
+// True for a regular file (or a link to one).
 bool fileExists(std::string_view name);
+// True when anything at all has the name: a file, a directory, a link,
+// even one that leads nowhere.
+bool nameInUse(std::string_view name);
 
-// Whole-file reads and writes of raw bytes. False on any failure.
+// Whole-file reads and writes of raw bytes. False on any failure; reading
+// anything but a regular file fails.
 bool readFileBytes(std::string_view name, std::string& out);
-// Replaces the file atomically: the bytes go to a temporary file beside it,
-// which is flushed and renamed over the old one, so a failure part-way
-// leaves the old file as it was.
+// Replaces the file atomically: the bytes go to a temporary file of its own
+// beside it, which is flushed and renamed over the old one, so a failure
+// part-way leaves the old file as it was, and a reader sees either the old
+// or the new contents, never a part. A replaced file keeps its mode.
 bool writeFileAtomic(std::string_view name, std::string_view bytes);
-// Creates a new file and fails when one exists already (never replaces).
-bool createNewFile(std::string_view name, std::string_view bytes);
+// Creates a new file and never replaces anything: NameTaken when the name is
+// in use, Failed when it cannot be created or written (nothing is left
+// behind then).
+enum class NewFile { Created, NameTaken, Failed };
+NewFile createNewFile(std::string_view name, std::string_view bytes);
 
 // The read-only mark: a file is read-only when its owner may not write it.
 bool isReadOnly(std::string_view name);

@@ -53,6 +53,7 @@ bool g_terminateRequested = false;
 }
 
 bool terminateWasRequested() { return g_terminateRequested; }
+void resetTerminateRequest() { g_terminateRequested = false; }
 
 void requestTerminate() {
     g_terminateRequested = true;
@@ -60,8 +61,14 @@ void requestTerminate() {
         terminateHandler()();
         return;
     }
-    if (QCoreApplication::instance()) QCoreApplication::exit(0);
-    else std::exit(0);
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QCoreApplication::exit(0);
+        // exit() ends only a loop that is running; a request made before the
+        // event loop starts ends the loop as soon as it does.
+        QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    } else {
+        std::exit(0);
+    }
 }
 
 void haltNow() {

@@ -22,6 +22,8 @@ void requestTerminate();
 // True once the application has been asked to end (the request made before
 // the event loop runs is kept here, so start-up can stop cleanly).
 bool terminateWasRequested();
+// Forgets the request (tests only: each test is a run of its own).
+void resetTerminateRequest();
 // Ends the process at once (the fatal path when not even a report can be written).
 void haltNow();
 using TerminateHandler = std::function<void()>;

@@ -22,9 +22,5 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
 
     kl::ProgramWindows program;
-    // A failure while the windows were made has been reported; end cleanly.
-    if (kl::platform::terminateWasRequested()) return 1;
-
-    program.form1->show();
-    return app.exec();
+    return program.run();
 }

@@ -4,6 +4,7 @@
 #include "support/kindays.h"
 
 #include <cstdlib>
+#include <set>
 
 namespace kl {
 namespace {
@@ -52,6 +53,38 @@ TEST(KinRelations, RulesHoldForEveryKin) {
         portals += k.portal;
     }
     EXPECT_EQ(portals, 52);
+}
+
+TEST(KinRelations, WordFormOfEverySeal) {
+    // Seals named by a feminine noun take the second word form.
+    const std::set<int> secondForm = {3, 7, 8, 9, 10, 11, 17, 19};
+    for (int s = 1; s <= 20; ++s) {
+        const KinRelations k = computeKinRelations(kinDay(s));  // kins 1..20 carry seals 1..20
+        ASSERT_EQ(k.sign, s);
+        EXPECT_EQ(k.wordForm, secondForm.count(s) ? 0 : 1) << "seal " << s;
+    }
+}
+
+TEST(KinRelations, PortalsAreSymmetricInTheGrid) {
+    // Kin k stands in column (k - 1) / 20 and row (k - 1) % 20 of the
+    // 13 x 20 grid; the portal pattern is the same mirrored left to right
+    // and top to bottom.
+    const auto kinAt = [](int column, int row) { return 20 * column + row + 1; };
+    for (int column = 0; column < 13; ++column) {
+        for (int row = 0; row < 20; ++row) {
+            const int kin = kinAt(column, row);
+            EXPECT_EQ(isPortalKin(kin), isPortalKin(kinAt(12 - column, row))) << kin;
+            EXPECT_EQ(isPortalKin(kin), isPortalKin(kinAt(column, 19 - row))) << kin;
+        }
+    }
+    // Column by column: the diagonals meet in the two full columns beside
+    // the middle one, which has none.
+    const int perColumn[13] = {2, 2, 4, 4, 4, 10, 0, 10, 4, 4, 4, 2, 2};
+    for (int column = 0; column < 13; ++column) {
+        int count = 0;
+        for (int row = 0; row < 20; ++row) count += isPortalKin(kinAt(column, row));
+        EXPECT_EQ(count, perColumn[column]) << "column " << column;
+    }
 }
 
 TEST(KinRelations, MarkersOfTheGrid) {

@@ -29,16 +29,63 @@ TEST(CliDate, AcceptsRealDatesAndEveryTwentyNinthOfFebruary) {
 
 using CliTest = test::ProgramDirTest;
 
-TEST_F(CliTest, JsonHasExactlyTheRecordFields) {
+TEST_F(CliTest, JsonHasTheDateTheRecordFieldsAndTheNames) {
     std::string out, err;
     ASSERT_EQ(runCli({"day", "2001-08-21", "--json"}, out, err), 0) << err;
     EXPECT_EQ(out,
-              "{\"kin\":230,\"yearSign\":4,\"yearTone\":9,\"cromatic\":1,\"vinal\":2,"
-              "\"vinalTone\":6,\"weekNumber\":4,\"sign\":10,\"tone\":9,\"plasma\":6,"
+              "{\"date\":\"2001-08-21\",\"kin\":230,\"yearSign\":4,\"yearTone\":9,\"cromatic\":1,"
+              "\"vinal\":2,\"vinalTone\":6,\"weekNumber\":4,\"sign\":10,\"tone\":9,\"plasma\":6,"
               "\"monthDay\":27,\"month\":1,\"moonPhase\":67796610,\"antipod\":20,\"analog\":9,"
               "\"ateacher\":11,\"guide\":6,\"colour\":2,\"group\":3,\"wordForm\":0,\"portal\":0,"
-              "\"midColumn\":0,\"affirmation\":[\"\",\"\",\"\",\"\",\"\",\"\"]}\n");
+              "\"midColumn\":0,\"sealName\":\"\",\"toneName\":\"\",\"plasmaName\":\"\","
+              "\"moonName\":\"\",\"affirmation\":[\"\",\"\",\"\",\"\",\"\",\"\"]}\n");
     EXPECT_FALSE(std::filesystem::exists(path("errorlog1.err")));
+}
+
+TEST_F(CliTest, NamesComeFromTheDatabase) {
+    std::vector<std::string> lines(669, "");
+    lines[10] = "Собака";       // seal 10
+    lines[75] = "Солнечная";    // tone 9
+    lines[67] = "Магнитная";    // moon 1
+    lines[29] = " Луна";
+    lines[55] = "Лимби";        // plasma 6
+    lines[419] = "День вне времени";
+    writeLines("BASE.DRS", lines);
+    std::string out, err;
+    ASSERT_EQ(runCli({"day", "2001-08-21", "--json"}, out, err), 0) << err;
+    for (const char* part : {"\"sealName\":\"Собака\"", "\"toneName\":\"Солнечная\"",
+                             "\"plasmaName\":\"Лимби\"", "\"moonName\":\"Магнитная Луна\""})
+        EXPECT_NE(out.find(part), std::string::npos) << part << " in " << out;
+    out.clear();
+    ASSERT_EQ(runCli({"day", "2002-07-25"}, out, err), 0) << err;  // the day out of time
+    EXPECT_NE(out.find("moonName: День вне времени\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("date: 2002-07-25\n"), std::string::npos) << out;
+}
+
+TEST_F(CliTest, HelpPrintsTheUsageAndSucceeds) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"day", "--help"}}) {
+        std::string out, err;
+        EXPECT_EQ(runCli(args, out, err), 0);
+        EXPECT_EQ(out.rfind("usage: kestralune-cli day", 0), 0u) << out;
+        EXPECT_TRUE(err.empty());
+    }
+}
+
+TEST_F(CliTest, AnUnreadableDatabaseFailsWithOneLine) {
+    writeUnreadable("BASE.DRS");
+    std::string out, err;
+    EXPECT_EQ(runCli({"day", "2001-08-21"}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+    EXPECT_NE(err.find("BASE.DRS"), std::string::npos) << err;
+    // A directory in the database's place cannot be read either.
+    std::filesystem::remove(path("BASE.DRS"));
+    std::filesystem::create_directory(path("BASE.DRS"));
+    err.clear();
+    EXPECT_EQ(runCli({"day", "2001-08-21", "--json"}, out, err), 1);
+    EXPECT_TRUE(out.empty()) << out;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 TEST_F(CliTest, AffirmationComesFromTheDatabaseAsUtf8) {

@@ -92,6 +92,39 @@ TEST_F(ErrorLogTest, AReportThatCannotBeWrittenEndsWithTheFatalMessage) {
     EXPECT_EQ(test::recorded().halts, 1);
 }
 
+TEST_F(ErrorLogTest, NamesThatCannotBeCreatedArePassedOver) {
+    namespace fs = std::filesystem;
+    fs::create_directory(path("errorlog1.err"));
+    fs::create_symlink(path("gone/nowhere"), path("errorlog2.err"));  // a link that leads nowhere
+    writeFile("errorlog3.err", "older");
+    EXPECT_TRUE(writeerror(101, "readtext in kestral"));
+    EXPECT_EQ(test::recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
+    EXPECT_EQ(test::recorded().halts, 0);
+    EXPECT_NE(readFile("errorlog4.err").find("ERROR SENDER:readtext in kestral"), std::string::npos);
+    EXPECT_EQ(readFile("errorlog3.err"), "older");
+    EXPECT_TRUE(fs::is_directory(path("errorlog1.err")));
+    EXPECT_FALSE(fs::exists(path("gone")));
+}
+
+TEST_F(ErrorLogTest, OnAFullDiskTheReportGivesUpLeavesNothingAndEndsWithTheFatalMessage) {
+    {
+        test::FileSizeLimit full(0);  // every write of a byte fails, as on a full disk
+        EXPECT_FALSE(writeerror(101, "readtext in kestral"));
+        // A few attempts, not one for every free number.
+        EXPECT_GE(full.refusedWrites(), 1);
+        EXPECT_LE(full.refusedWrites(), 5);
+    }
+    EXPECT_EQ(test::recorded().messages,
+              std::vector<std::string>{"FATAL ERROR! FILE ACCESS LOCKED! PROGRAMM WILL BE CLOSED."});
+    EXPECT_EQ(test::recorded().halts, 1);
+    int left = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        ADD_FAILURE() << "left behind: " << e.path().filename();
+        ++left;
+    }
+    EXPECT_EQ(left, 0);
+}
+
 TEST_F(ErrorLogTest, WriteAccessCheckClearsReadOnlyMarksSilently) {
     namespace fs = std::filesystem;
     writeFile("conf.dat", "Y\r\n");

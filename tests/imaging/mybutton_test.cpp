@@ -173,6 +173,23 @@ TEST_F(ButtonTest, GroupButtonsStayDownOneAtATime) {
     EXPECT_FALSE(other->down());
 }
 
+TEST_F(ButtonTest, ADownButtonReleasesOnlyItsOwnGroup) {
+    TmyButton* mate = makeButton(40, 10);
+    TmyButton* stranger = makeButton(70, 10);
+    button->setGroupIndex(1);
+    mate->setGroupIndex(1);
+    stranger->setGroupIndex(2);
+    stranger->setFlat(false);  // shows its down picture wherever the pointer is
+    stranger->setDown(true);
+    mate->setDown(true);
+    press(button);
+    release(button);
+    EXPECT_TRUE(button->down());
+    EXPECT_FALSE(mate->down());
+    EXPECT_TRUE(stranger->down());
+    EXPECT_EQ(shown(stranger), QColor(Qt::blue));
+}
+
 TEST_F(ButtonTest, DownButtonDraggedOffStaysDownAndDoesNotToggle) {
     button->setFlat(false);
     button->setGroupIndex(2);

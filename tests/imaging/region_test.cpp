@@ -54,6 +54,23 @@ TEST(RegionTracing, MarkersPairUpInScanningOrder) {
     EXPECT_FALSE(r.contains(QPoint(15, 9)));
 }
 
+TEST(RegionTracing, OnlyPureRedPairsUpAsMarkers) {
+    // Reddish pixels with green 1..49 stay out of the region but are not
+    // corners: the pure red ones on either side of them pair with each other.
+    for (int green : {1, 9, 49}) {
+        Picture p(20, 12, {0, 0, 0});
+        p.setPixel(3, 2, {255, 0, 0});
+        p.setPixel(5, 3, {255, static_cast<std::uint8_t>(green), 0});
+        p.setPixel(8, 5, {255, 0, 0});
+        const Region r = bmptorgn(p, 0, false);
+        SCOPED_TRACE(green);
+        expectSameRegion(r, Region(QRect(QPoint(3, 2), QPoint(8, 5))));
+    }
+    Picture p(3, 1, {0, 0, 0});
+    p.setPixel(1, 0, {255, 50, 0});  // green 50: an ordinary colour
+    expectSameRegion(bmptorgn(p, 0x000032FF, true), Region(QRect(1, 0, 1, 1)));
+}
+
 TEST(RegionTracing, KeyFreeMeansEveryChannelDiffersFromTheKey) {
     Picture p(4, 1, {0, 0, 0});
     p.setPixel(0, 0, {0, 120, 200});   // R equals the black key's R: out
@@ -81,10 +98,10 @@ TEST(RegionTracing, EqualsThePixelByPixelUnionOnRandomPictures) {
         Picture p(61 + round, 37);
         // Few colours, so that key matches, markers and runs all occur.
         const Rgb palette[] = {{0, 0, 0}, {0, 5, 9}, {7, 0, 3}, {40, 50, 60}, {255, 0, 0},
-                               {255, 20, 0}, {200, 200, 200}};
+                               {255, 20, 0}, {200, 200, 200}, {255, 9, 0}};
         for (int y = 0; y < p.height(); ++y)
             for (int x = 0; x < p.width(); ++x) {
-                int i = rng() % 7;
+                int i = rng() % 8;
                 if (i == 4 && rng() % 8) i = 3;  // markers rarer than the rest
                 p.setPixel(x, y, palette[i]);
             }

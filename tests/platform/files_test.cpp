@@ -2,7 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-
+#include <thread>
+#include <atomic>
 
 #include "platform/files.h"
 #include "support/testsupport.h"
@@ -37,18 +38,90 @@ TEST_F(FilesTest, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
     EXPECT_EQ(entries, 1);
 }
 
-TEST_F(FilesTest, AFailedAtomicWriteKeepsTheOldFile) {
+TEST_F(FilesTest, AFailedAtomicWriteKeepsTheOldFileAndLeavesNoTemporary) {
     writeFile("conf.dat", "old");
-    // The temporary beside it cannot be created (a directory is in its way).
-    std::filesystem::create_directory(path("conf.dat.tmp~"));
-    EXPECT_FALSE(writeFileAtomic("conf.dat", "new"));
+    {
+        test::FileSizeLimit full(2);  // the new contents do not fit
+        EXPECT_FALSE(writeFileAtomic("conf.dat", "new"));
+    }
     EXPECT_EQ(readFile("conf.dat"), "old");
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        EXPECT_EQ(e.path().filename(), "conf.dat");
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(FilesTest, AtomicWriteKeepsTheModeOfTheFileItReplaces) {
+    namespace fs = std::filesystem;
+    writeFile("conf.dat", "old");
+    fs::permissions(path("conf.dat"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(writeFileAtomic("conf.dat", "new"));
+    EXPECT_EQ(fs::status(path("conf.dat")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(FilesTest, SavesAtTheSameTimeNeverShowAReaderAPartialFile) {
+    // Two writers replace the file over and over with whole contents of
+    // their own while a reader keeps reading it: every read must be one of
+    // the whole contents.
+    const std::string a(4096, 'a'), b(8192, 'b');
+    writeFile("conf.dat", a);
+    std::atomic<bool> stop{false};
+    std::atomic<int> failedWrites{0};
+    const auto writer = [&](const std::string& bytes) {
+        while (!stop)
+            if (!writeFileAtomic("conf.dat", bytes)) ++failedWrites;
+    };
+    std::thread first(writer, a), second(writer, b);
+    int partial = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string got;
+        if (!readFileBytes("conf.dat", got) || (got != a && got != b)) ++partial;
+    }
+    stop = true;
+    first.join();
+    second.join();
+    EXPECT_EQ(partial, 0);
+    EXPECT_EQ(failedWrites, 0);
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        (void)e;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1) << "temporary files left behind";
 }
 
 TEST_F(FilesTest, CreateNewFileNeverReplaces) {
-    EXPECT_TRUE(createNewFile("a.err", "1"));
-    EXPECT_FALSE(createNewFile("a.err", "2"));
+    EXPECT_EQ(createNewFile("a.err", "1"), NewFile::Created);
+    EXPECT_EQ(createNewFile("a.err", "2"), NewFile::NameTaken);
     EXPECT_EQ(readFile("a.err"), "1");
+    std::filesystem::create_directory(path("b.err"));
+    EXPECT_EQ(createNewFile("b.err", "2"), NewFile::NameTaken);
+    EXPECT_EQ(createNewFile("no/such/c.err", "3"), NewFile::Failed);
+}
+
+TEST_F(FilesTest, ACreatedFileThatCannotBeWrittenIsRemoved) {
+    {
+        test::FileSizeLimit full(0);
+        EXPECT_EQ(createNewFile("a.err", "report"), NewFile::Failed);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("a.err")));
+}
+
+TEST_F(FilesTest, OnlyRegularFilesCanBeRead) {
+    std::string got = "kept";
+    std::filesystem::create_directory(path("BASE.DRS"));
+    EXPECT_FALSE(readFileBytes("BASE.DRS", got));
+    EXPECT_EQ(got, "kept");
+    EXPECT_TRUE(nameInUse("base.drs"));
+    EXPECT_FALSE(fileExists("BASE.DRS"));
+    std::filesystem::remove(path("BASE.DRS"));
+    writeUnreadable("BASE.DRS");
+    EXPECT_FALSE(readFileBytes("BASE.DRS", got));
+    EXPECT_EQ(got, "kept");
+    EXPECT_FALSE(nameInUse("missing.dat"));
 }
 
 TEST_F(FilesTest, ReadOnlyMarkIsTheOwnerWriteBit) {

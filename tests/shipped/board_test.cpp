@@ -28,7 +28,7 @@ using kl::platform::Rgb;
 constexpr Rgb kBackground{7, 0, 35};
 const QRect kView(0, 0, 670, 550);
 
-Picture shipped(const std::string& name) { return Picture::load(std::string(KL_RUN_DIR) + "/graphic/" + name); }
+Picture shipped(const std::string& name) { return Picture::load(std::string(KL_SHIPPED_DIR) + "/graphic/" + name); }
 int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 // Left edge of a picture drawn centred at offset x (view centre 299).
 int centred(int x, int width) { return 299 + x - width / 2; }
@@ -47,7 +47,7 @@ class RunDirectory : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = kl::platform::programDirectory();
-        kl::platform::setProgramDirectory(KL_RUN_DIR);
+        kl::platform::setProgramDirectory(KL_SHIPPED_DIR);
     }
     void TearDown() override { kl::platform::setProgramDirectory(previous_); }
     std::string previous_;
@@ -249,7 +249,7 @@ struct Rect32 { std::int32_t left, top, right, bottom; };
 
 std::vector<Rect32> hotRectangles() {
     std::string bytes;
-    EXPECT_TRUE(kl::platform::readFileBytes(std::string(KL_RUN_DIR) + "/HRCT.dat", bytes));
+    EXPECT_TRUE(kl::platform::readFileBytes(std::string(KL_SHIPPED_DIR) + "/HRCT.dat", bytes));
     EXPECT_EQ(bytes.size(), 70u * 16u);
     std::vector<Rect32> rects;
     auto word = [&](size_t at) {

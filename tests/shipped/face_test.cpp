@@ -23,7 +23,7 @@ namespace {
 
 using kl::platform::Picture;
 
-Picture shipped(const std::string& name) { return Picture::load(std::string(KL_RUN_DIR) + "/graphic/" + name); }
+Picture shipped(const std::string& name) { return Picture::load(std::string(KL_SHIPPED_DIR) + "/graphic/" + name); }
 
 // Every pixel of `r` (inclusive edges) lies in `region`.
 ::testing::AssertionResult covers(const QRegion& region, const QRect& r) {

@@ -84,7 +84,7 @@ class GeneratedSigns : public ::testing::Test {
 protected:
     void SetUp() override {
         previous_ = kl::platform::programDirectory();
-        kl::platform::setProgramDirectory(KL_RUN_DIR);
+        kl::platform::setProgramDirectory(KL_SHIPPED_DIR);
     }
     void TearDown() override { kl::platform::setProgramDirectory(previous_); }
 

@@ -20,7 +20,7 @@ class ShippedTexts : public ::testing::Test {
 protected:
     void SetUp() override {
         previous = platform::programDirectory();
-        platform::setProgramDirectory(KL_RUN_DIR);
+        platform::setProgramDirectory(KL_SHIPPED_DIR);
         ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
         recorded() = Recorded{};
     }

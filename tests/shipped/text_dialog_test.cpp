@@ -17,7 +17,7 @@ namespace {
 
 TEST(ShippedDialogTexts, ConfigurationCaptionsFitTheirControls) {
     const std::string previous = platform::programDirectory();
-    platform::setProgramDirectory(KL_RUN_DIR);
+    platform::setProgramDirectory(KL_SHIPPED_DIR);
     {
         TForm4 form;
         form.show();

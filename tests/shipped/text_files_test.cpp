@@ -15,7 +15,7 @@ namespace {
 
 std::string rawFile(const std::string& name) {
     std::string bytes;
-    platform::readFileBytes(std::string(KL_RUN_DIR) + "/" + name, bytes);
+    platform::readFileBytes(std::string(KL_SHIPPED_DIR) + "/" + name, bytes);
     return bytes;
 }
 
@@ -109,7 +109,7 @@ TEST(ShippedFiles, HelpPagesMatchTheCountInTheDefaultSettings) {
         EXPECT_LE(lines.size(), 32u) << name;
         for (const auto& t : lines) EXPECT_LE(preset5(t), 670) << name << ": " << t;
     }
-    EXPECT_FALSE(platform::fileExists(std::string(KL_RUN_DIR) + "/hlp" + std::to_string(count + 1) + ".dat"));
+    EXPECT_FALSE(platform::fileExists(std::string(KL_SHIPPED_DIR) + "/hlp" + std::to_string(count + 1) + ".dat"));
 }
 
 TEST(ShippedFiles, DefaultSettingsAreTheFirstRunValues) {
@@ -202,7 +202,7 @@ TEST(ShippedFiles, FigureNumbersFollowTheClassicSequence) {
 }
 
 TEST(ShippedFiles, CommandLineCompanionPrintsARussianAffirmation) {
-    const std::string cmd = std::string(KL_RUN_DIR) + "/kestralune-cli day 2026-12-08";
+    const std::string cmd = std::string(KL_CLI_PATH) + " day 2026-12-08";
     FILE* p = popen(cmd.c_str(), "r");
     ASSERT_NE(p, nullptr);
     std::string out;

@@ -17,7 +17,7 @@ namespace kl::test {
 // All lines of a shipped file (UTF-8), split as the program splits them.
 inline std::vector<std::string> shippedLines(const std::string& name) {
     std::string bytes;
-    if (!platform::readFileBytes(std::string(KL_RUN_DIR) + "/" + name, bytes)) return {};
+    if (!platform::readFileBytes(std::string(KL_SHIPPED_DIR) + "/" + name, bytes)) return {};
     std::vector<std::string> lines;
     std::string_view rest(bytes);
     while (!rest.empty()) lines.push_back(platform::fromCp1251(platform::nextLine(rest)));

@@ -3,7 +3,11 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
+#include <stdlib.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "data/errorlog.h"
@@ -28,15 +32,20 @@ void HeadlessEnvironment::SetUp() {
 
 void ProgramDirTest::SetUp() {
     previousDir = platform::programDirectory();
+    // One fresh directory straight inside the temporary directory, named
+    // after the test; the names of parameterised tests hold "/", which
+    // would otherwise make nested directories that outlive the test.
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir = (fs::temp_directory_path() / ("kl_" + std::string(info->test_suite_name()) + "_" +
-                                        info->name() + "_" + std::to_string(::getpid())))
-              .string();
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    std::string name = "kl_" + std::string(info->test_suite_name()) + "_" + info->name();
+    for (char& c : name)
+        if (c == '/') c = '_';
+    std::string pattern = (fs::temp_directory_path() / (name + "_XXXXXX")).string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a test directory");
+    dir = pattern;
     platform::setProgramDirectory(dir);
     recorded() = Recorded{};
     resetErrorLog();
+    platform::resetTerminateRequest();
 }
 
 void ProgramDirTest::TearDown() {
@@ -63,6 +72,41 @@ void ProgramDirTest::writeLines(const std::string& name, const std::vector<std::
     std::string bytes;
     for (const auto& l : lines) bytes += platform::toCp1251(l) + "\r\n";
     writeFile(name, bytes);
+}
+
+void ProgramDirTest::writeUnreadable(const std::string& name) const {
+    fs::remove(path(name));
+    if (::geteuid() != 0) {
+        writeFile(name, "text");
+        fs::permissions(path(name), fs::perms::none);
+    } else {
+        fs::create_symlink("/proc/self/mem", path(name));  // reading at offset 0 fails
+    }
+}
+
+namespace {
+volatile sig_atomic_t g_refusedWrites = 0;
+void countRefusedWrite(int) { g_refusedWrites = g_refusedWrites + 1; }
+}  // namespace
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes) {
+    g_refusedWrites = 0;
+    previousHandler_ = ::signal(SIGXFSZ, countRefusedWrite);
+    rlimit r{};
+    ::getrlimit(RLIMIT_FSIZE, &r);
+    previousSoft_ = r.rlim_cur;
+    r.rlim_cur = bytes;
+    if (::setrlimit(RLIMIT_FSIZE, &r) != 0) throw std::runtime_error("cannot limit file sizes");
+}
+
+int FileSizeLimit::refusedWrites() const { return g_refusedWrites; }
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit r{};
+    ::getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = previousSoft_;
+    ::setrlimit(RLIMIT_FSIZE, &r);
+    ::signal(SIGXFSZ, previousHandler_);
 }
 
 }  // namespace kl::test

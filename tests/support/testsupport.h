@@ -34,9 +34,29 @@ protected:
     std::string readFile(const std::string& name) const;
     // Writes a UTF-8 list of lines as a Windows-1251 file with CR LF ends.
     void writeLines(const std::string& name, const std::vector<std::string>& lines) const;
+    // Puts a file under the name that is there but cannot be read: without
+    // read permission, or, for a user whom permissions do not stop, a link
+    // to a file whose reading fails.
+    void writeUnreadable(const std::string& name) const;
     std::string dir;
 private:
     std::string previousDir;
+};
+
+// Lets no file of this process grow beyond `bytes` while it lives, as a full
+// disk would: writes past the limit fail. Each such write raises a signal,
+// which is counted instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(unsigned long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    // Writes refused so far.
+    int refusedWrites() const;
+private:
+    unsigned long previousSoft_;
+    void (*previousHandler_)(int);
 };
 
 }  // namespace kl::test

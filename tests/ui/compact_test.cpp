@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <climits>
+#include <cstdlib>
 
 #include <tuple>
 
@@ -66,6 +72,22 @@ TEST_F(CompactTest, MissingStartPictureIsReportedOnceAndEndsTheProgram) {
     EXPECT_EQ(recorded().terminateRequests, 1);
     const std::string report = readFile("errorlog1.err");
     EXPECT_NE(report.find("ERROR SENDER:kestral window\r\n"), std::string::npos);
+}
+
+TEST_F(CompactTest, AFailureWhileFirstShownEndsTheProgram) {
+    // The lists of the settings read the text database when the compact
+    // window is first shown; a database that cannot be read is reported
+    // there, and the event loop must then not keep the program running.
+    writeUnreadable("BASE.DRS");
+    createWindows(false);
+    QTimer giveUp;  // ends a loop that should never have started
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    giveUp.start(3000);
+    EXPECT_EQ(program->run(), 1);
+    EXPECT_EQ(recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
+    EXPECT_GE(recorded().terminateRequests, 1);
+    EXPECT_NE(readFile("errorlog1.err").find("ERROR SENDER:readtext in kestral"), std::string::npos);
 }
 
 TEST_F(CompactTest, DamagedConfigurationIsReportedOnceAndTheProgramGoesOn) {
@@ -183,7 +205,9 @@ TEST_F(CompactTest, KeysStepTheDate) {
         _Swapbtn = c.swap;
         form1->FormKeyDown(c.key);
         EXPECT_EQ(currentDate, stepDate(date(15, 6, 2010), c.days)) << c.key << " swap " << c.swap;
-        if (c.days != 0) EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+        if (c.days != 0) {
+            EXPECT_EQ(currentDay, computeCalendarDay(currentDate));
+        }
     }
 }
 
@@ -384,21 +408,124 @@ TEST_F(CompactTest, FaceFailureIsReportedWithItsCode) {
 
 // --- The date dialog --------------------------------------------------------
 
-TEST_F(CompactTest, DateDialogRefusesImpossibleDates) {
+// Types into a field as the user does: everything selected, then the keys.
+void typeInto(QWidget* field, const QString& text) {
+    QKeyEvent all(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+    QApplication::sendEvent(field, &all);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(field, &del);
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, c.isDigit() ? Qt::Key_0 + c.digitValue() : Qt::Key_Minus,
+                      Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field, &key);
+    }
+}
+
+void pressEnter(QWidget* w) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &key);
+}
+
+TEST_F(CompactTest, DateDialogRefusesImpossibleDatesAndSaysWhy) {
     createWindows();
     makeReady();
     const GregorianDate before = date(10, 10, 2010);
-    for (const auto& [d, m, y] : {std::tuple{31, 4, 2004}, {30, 2, 2004}, {32, 1, 2004}, {1, 1, 0},
-                                  {1, 1, -5}}) {
+    struct Case { const char* day; const char* month; const char* year; const char* complaint; };
+    const Case cases[] = {{"31", "4", "2004", "L702 30"}, {"30", "2", "2004", "L702 29"},
+                          {"32", "1", "2004", "L702 31"}, {"1", "1", "0", "L700"},
+                          {"1", "1", "", "L700"},         {"5", "", "2004", "L701"},
+                          {"", "5", "2004", "L702 31"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.day) + "." + c.month + "." + c.year);
         currentDate = before;
         form2->openFor(before);
-        form2->sp3->setValue(y);
-        form2->sp2->setValue(m);
-        form2->sp1->setValue(d);
-        form2->yesClick();
-        EXPECT_EQ(currentDate, before) << d << "." << m << "." << y;
+        typeInto(form2->sp3, c.year);
+        typeInto(form2->sp2, c.month);
+        typeInto(form2->sp1, c.day);
+        pressEnter(form2->sp1);
+        EXPECT_EQ(currentDate, before);
+        EXPECT_TRUE(form2->isVisible());
+        EXPECT_EQ(form2->complaint->text().toStdString(), c.complaint);
+        form2->yesClick();  // the button refuses it alike
+        EXPECT_TRUE(form2->isVisible());
+        // A correction clears the complaint.
+        typeInto(form2->sp3, "2004");
+        EXPECT_TRUE(form2->complaint->text().isEmpty());
+        form2->noClick();
+    }
+    // A year below 1 cannot even be typed or spun.
+    form2->openFor(date(1, 1, 1));
+    form2->sp3->stepDown();
+    EXPECT_EQ(form2->sp3->value(), 1);
+    typeInto(form2->sp3, "-5");
+    EXPECT_FALSE(form2->sp3->text().startsWith('-')) << form2->sp3->text().toStdString();
+    form2->noClick();
+}
+
+TEST_F(CompactTest, DateDialogConfirmsWithEnterInAnyField) {
+    createWindows();
+    makeReady();
+    for (QSpinBox* field : {form2->sp1, form2->sp2, form2->sp3}) {
+        currentDate = date(10, 10, 2010);
+        form2->openFor(currentDate);
+        typeInto(form2->sp3, "2147483647");
+        typeInto(form2->sp2, "12");
+        typeInto(form2->sp1, "31");
+        pressEnter(field);
+        EXPECT_EQ(currentDate, date(31, 12, INT32_MAX));
         EXPECT_FALSE(form2->isVisible());
     }
+    form2->openFor(date(3, 3, 2003));
+    pressEnter(form2);  // on the dialog itself
+    EXPECT_EQ(currentDate, date(3, 3, 2003));
+    EXPECT_FALSE(form2->isVisible());
+}
+
+TEST_F(CompactTest, DateDialogShowsEveryDigitOfTheLargestYear) {
+    createWindows();
+    makeReady();
+    form2->openFor(date(31, 12, INT32_MAX));
+    QSpinBox* year = form2->sp3;
+    EXPECT_EQ(year->text(), "2147483647");
+    EXPECT_LE(year->sizeHint().width(), year->width());
+    // Nothing overlaps and everything stays inside the dialog.
+    const QList<QWidget*> controls = {form2->sp1, form2->sp2, form2->sp3,   form2->lp1,
+                                      form2->lp2, form2->lp3, form2->yes,   form2->no,
+                                      form2->todayb, form2->complaint};
+    for (QWidget* a : controls) {
+        EXPECT_TRUE(form2->rect().contains(a->geometry())) << a->metaObject()->className();
+        for (QWidget* b : controls)
+            if (a != b) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->x() << "," << a->y() << " and " << b->x() << "," << b->y();
+            }
+    }
+    if (const char* shots = std::getenv("KL_SHOT_DIR")) {
+        typeInto(form2->sp1, "31");
+        typeInto(form2->sp2, "4");
+        form2->yesClick();
+        form2->grab().save(QString("%1/date_dialog.png").arg(shots));
+    }
+    form2->noClick();
+}
+
+TEST_F(CompactTest, KeysDoNothingAtTheEndsOfTheYears) {
+    createWindows();
+    makeReady();
+    for (const auto& [start, key] : {std::pair{date(31, 12, INT32_MAX), 39}, {date(20, 12, INT32_MAX), 190},
+                                     {date(1, 1, 1), 37}, {date(10, 1, 1), 188}}) {
+        currentDate = start;
+        currentDay = CalendarDay{};
+        form1->FormKeyDown(key);
+        EXPECT_EQ(currentDate, start) << key;
+        EXPECT_EQ(currentDay, CalendarDay{}) << "nothing recomputed";
+    }
+    currentDate = date(30, 12, INT32_MAX);
+    form1->FormKeyDown(39);
+    EXPECT_EQ(currentDate, date(31, 12, INT32_MAX));
+    currentDate = date(2, 1, 1);
+    form1->FormKeyDown(37);
+    EXPECT_EQ(currentDate, date(1, 1, 1));
 }
 
 TEST_F(CompactTest, DateDialogAcceptsTheTwentyNinthAndLargeYears) {
@@ -417,6 +544,7 @@ TEST_F(CompactTest, DateDialogAcceptsTheTwentyNinthAndLargeYears) {
     form2->sp3->setValue(1'000'000);
     form2->yesClick();
     EXPECT_EQ(currentDate.year, 1'000'000);
+    EXPECT_FALSE(form2->isVisible());
 }
 
 TEST_F(CompactTest, DateDialogCaptionAndToday) {

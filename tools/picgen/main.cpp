@@ -1,4 +1,4 @@
-// picgen OUTPUT_RUN_DIR RESOURCE_DIR REVIEW_DIR [family ...]
+// picgen SHIPPED_DIR RESOURCE_DIR REVIEW_DIR [family ...]
 // Writes every picture family (or the ones named) and exits non-zero on failure.
 #include <QGuiApplication>
 
@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     if (argc < 4) {
-        std::fprintf(stderr, "usage: picgen RUN_DIR RESOURCE_DIR REVIEW_DIR [family ...]\n");
+        std::fprintf(stderr, "usage: picgen SHIPPED_DIR RESOURCE_DIR REVIEW_DIR [family ...]\n");
         return 2;
     }
     kl::picgen::Output out{QString(argv[1]) + "/graphic", argv[2], argv[3], argv[1]};

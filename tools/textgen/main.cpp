@@ -1,4 +1,4 @@
-// textgen SOURCE_DIR RUN_DIR REVIEW_DIR
+// textgen SOURCE_DIR SHIPPED_DIR REVIEW_DIR
 // Writes the shipped text files from their UTF-8 sources and exits non-zero,
 // failing the build, when a source is malformed (see textsource.h).
 #include <QGuiApplication>
@@ -44,29 +44,22 @@ void ship(const fs::path& runDir, const std::string& name, const std::vector<std
         g_errors.push_back(name + ": cannot write");
 }
 
-// The user's own files: put in place once, never replaced by a rebuild.
-void shipOnce(const fs::path& runDir, const std::string& name, const std::vector<std::string>& lines) {
-    if (fs::exists(runDir / name)) return;
-    if (!kl::platform::createNewFile((runDir / name).string(), kl::textgen::encodeShipped(lines)))
-        g_errors.push_back(name + ": cannot create");
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QGuiApplication app(argc, argv);
     if (argc != 4) {
-        std::fprintf(stderr, "usage: textgen SOURCE_DIR RUN_DIR REVIEW_DIR\n");
+        std::fprintf(stderr, "usage: textgen SOURCE_DIR SHIPPED_DIR REVIEW_DIR\n");
         return 2;
     }
     // Absolute, since the file layer resolves relative names below the
-    // program directory, which the review points at the run directory.
+    // program directory, which the review points at the shipped directory.
     const fs::path src = fs::absolute(argv[1]), run = fs::absolute(argv[2]), review = fs::absolute(argv[3]);
     fs::create_directories(run);
     fs::create_directories(review);
 
-    // The text database: every line the windows read, 0..668.
+    // The text database: every line the windows read, 0..668 and beyond.
     const auto base = loadSource(src / "base.txt", 669, 0);
     // Description pages: 17 lines per seal and per tone, 5 per plasma.
     const auto dayInfo = loadSource(src / "dayinfo.txt", 0, 20 * 17);
@@ -105,8 +98,10 @@ int main(int argc, char** argv) {
     for (std::size_t n = 0; n < help.size(); ++n) ship(run, "hlp" + std::to_string(n + 1) + ".dat", help[n]);
     ship(run, "izinfo.dat", kl::textgen::izinfoLines());
     ship(run, "iznum.drs", kl::textgen::iznumLines());
-    shipOnce(run, "conf.dat", conf);
-    shipOnce(run, "WindWHP.dat", windows);
+    // The first-run settings; the build puts them beside the program only
+    // where the user has none yet.
+    ship(run, "conf.dat", conf);
+    ship(run, "WindWHP.dat", windows);
 
     if (g_errors.empty() && !kl::textgen::writeReview(run.string(), (review / "kins.txt").string()))
         g_errors.push_back("review/kins.txt: cannot write");

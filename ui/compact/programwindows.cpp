@@ -1,5 +1,9 @@
 #include "ui/compact/programwindows.h"
 
+#include <QApplication>
+
+#include "platform/system.h"
+
 namespace kl {
 
 ProgramWindows::ProgramWindows() {
@@ -9,6 +13,13 @@ ProgramWindows::ProgramWindows() {
     windows().form2 = form2.get();
     form4 = std::make_unique<TForm4>();
     windows().form4 = form4.get();
+}
+
+int ProgramWindows::run() {
+    if (platform::terminateWasRequested()) return 1;
+    form1->show();
+    if (platform::terminateWasRequested()) return 1;
+    return QApplication::exec();
 }
 
 ProgramWindows::~ProgramWindows() {

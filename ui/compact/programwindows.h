@@ -18,6 +18,12 @@ public:
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
+    // Shows the compact window and runs the event loop until it closes; the
+    // exit status. A failure reported while the windows were made or the
+    // compact window was first shown has asked the program to end: then the
+    // loop is never entered and the status is 1.
+    int run();
+
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm4> form4;

@@ -271,7 +271,10 @@ void TForm1::FormKeyDown(int key) {
         case 190: n = 28; break;
         default: return;
     }
-    currentDate = stepDate(currentDate, n);
+    // A step that would leave the accepted years does nothing.
+    const GregorianDate next = stepDate(currentDate, n);
+    if (next == currentDate || !isValidDate(next)) return;
+    currentDate = next;
     recomputeCurrentDay();
 }
 

@@ -1,5 +1,6 @@
-// The date dialog: a Gregorian date typed or spun; "yes" makes it the
-// current date, "today" returns to the system date.
+// The date dialog: a Gregorian date typed or spun; "yes" (or Enter) makes it
+// the current date, "today" returns to the system date. A date that is not
+// accepted keeps the dialog open and says what is wrong.
 #pragma once
 
 #include <QDialog>
@@ -28,6 +29,10 @@ public:
 
     // "DD.MM.YYYY" of the fields.
     QString captionText() const;
+    // The fields' date as typed, or what is wrong with it (then `date` is
+    // left alone): a year of 1..2147483647, a month of 1..12 and a day of the
+    // month, 29 February included.
+    QString checkFields(GregorianDate& date) const;
 
     QSpinBox* sp1 = nullptr;  // day
     QSpinBox* sp2 = nullptr;  // month
@@ -38,9 +43,15 @@ public:
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     QPushButton* todayb = nullptr;
+    QLabel* complaint = nullptr;  // what is wrong with a refused date
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void setComplaint(const QString& text);
 };
 
 }  // namespace kl
