@@ -1,10 +1,14 @@
 // kestralune-cli: the day's calendar values for scripts.
+#include <QGuiApplication>
+
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "cli/dayreport.h"
 #include "data/errorlog.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/system.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +19,10 @@ int main(int argc, char** argv) {
     kl::platform::setTerminateHandler([] {});
     kl::platform::setHaltHandler([] {});
     kl::setReportSink([](const std::string&) { return true; });
+    // Pages are drawn off screen, with the program's own symbol fonts.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    kl::platform::registerProgramFonts();
     std::string out, err;
     const int status = kl::cli::run(argc, argv, out, err);
     std::fputs(out.c_str(), stdout);
