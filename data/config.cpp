@@ -269,6 +269,10 @@ void TForm4::assignv() {
         _spconst = sp->value();
         _Swapbtn = cb6->isChecked();
         _Mlinear = position(cbm) == 0;
+        _BookDate = cb7->isChecked();
+        _DayDate = cb8->isChecked();
+        _IconDate = cb9->isChecked();
+        _DateFormat = position(cbx);
         // No sign font named: exports use the program's own.
         if (isBlank(_signfont)) _signfont = platform::kSignFontFamily;
         if (!_SFX) _spconst = 0;

@@ -14,13 +14,17 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <sstream>
 
+#include "data/settings.h"
 #include "platform/fonts.h"
 #include "tools/fontgen/glyphpage.h"
 #include "tools/picgen/boardgeometry.h"
 #include "tools/picgen/glyphlayers.h"
-#include "tools/picgen/signsizes.h"
-#include "ui/fullscreen/signfiles.h"
+#include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/scriptsink.h"
+#include "ui/fullscreen/signrenderer.h"
+#include "layout/signtable.h"
 
 namespace kl {
 namespace {
@@ -104,6 +108,76 @@ TEST(FontFiles, TheExportWritesOnlyLettersTheFacesHave) {
     EXPECT_GT(layers, 700);
 }
 
+// The fonts are fitted to a model of the glyph export; the program's own
+// export must write exactly the model's letters, faces, sizes, colours and
+// places, for every code and alignment the views use.
+std::vector<picgen::GlyphLayer> parseGlyphLines(const std::vector<std::string>& lines) {
+    std::vector<picgen::GlyphLayer> layers;
+    picgen::GlyphLayer font;
+    for (const std::string& line : lines) {
+        std::istringstream in(line);
+        std::string word;
+        in >> word;
+        if (word == "FONT") {
+            std::string thin, normal;
+            in >> font.pointSize >> font.pixelHeight >> font.colour.r >> font.colour.g >> font.colour.b >> thin >> normal;
+            std::getline(in >> std::ws, font.face);
+            font.pixelHeight = -font.pixelHeight;
+        } else if (word == "TEXT") {
+            picgen::GlyphLayer l = font;
+            std::string rest;
+            in >> l.x >> l.y;
+            std::getline(in, rest);
+            // " cnt 'G'", " rgt 'G'" or "  'G'" (no alignment word).
+            l.centred = rest.rfind(" cnt ", 0) == 0;
+            const auto quote = rest.find('\'');
+            if (quote == std::string::npos || quote + 2 >= rest.size()) {
+                ADD_FAILURE() << "no quoted glyph: " << line;
+                continue;
+            }
+            l.glyph = rest[quote + 1];
+            layers.push_back(l);
+        } else {
+            ADD_FAILURE() << "not a glyph line: " << line;
+        }
+    }
+    return layers;
+}
+
+TEST(FontFiles, TheModelOfTheExportIsTheProgramsExport) {
+    _TEXTGRAPHIC = true;
+    _expstate = 0;
+    _signfont = platform::kSignFontFamily;
+    int compared = 0;
+    for (const picgen::ExportUse& use : picgen::exportUses())
+        for (bool centred : {false, true}) {
+            if (!(centred ? use.centred : use.left)) continue;
+            ScriptSink sink;
+            kl::exportSign(sink, 213, 147, use.code, centred);
+            std::vector<std::string> lines = sink.lines;
+            lines.insert(lines.end(), sink.yearExportList.begin(), sink.yearExportList.end());
+            const std::vector<picgen::GlyphLayer> real = parseGlyphLines(lines);
+            const ExportedSign model = exportSign(use.code, 213, 147, centred);
+            ASSERT_EQ(real.size(), model.layers.size()) << "code " << use.code;
+            for (std::size_t i = 0; i < real.size(); ++i) {
+                const picgen::GlyphLayer &a = real[i], &b = model.layers[i];
+                SCOPED_TRACE("code " + std::to_string(use.code) + " layer " + std::to_string(i));
+                EXPECT_EQ(a.face, b.face);
+                EXPECT_EQ(a.glyph, b.glyph);
+                EXPECT_TRUE(a.colour == b.colour);
+                EXPECT_EQ(a.pointSize, b.pointSize);
+                EXPECT_EQ(a.pixelHeight, b.pixelHeight);
+                EXPECT_EQ(a.x, b.x);
+                EXPECT_EQ(a.y, b.y);
+                EXPECT_EQ(a.centred, b.centred);
+                ++compared;
+            }
+        }
+    _TEXTGRAPHIC = false;
+    _signfont.clear();
+    EXPECT_GT(compared, 700);
+}
+
 class RegisteredFonts : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { problems_ = platform::registerProgramFonts(KL_RUN_DIR "/fonts"); }
@@ -148,12 +222,12 @@ TEST_F(RegisteredFonts, MissingAndBrokenFilesAreReportedNotFatal) {
 }
 
 QImage pictureOf(int code) {
-    const std::string name = signFileName(code);
+    const std::string name = layout::signFileName(code);
     return QImage(QStringLiteral(KL_RUN_DIR "/graphic/") + QString::fromStdString(name.substr(name.find('\\') + 1)));
 }
 
 QRgb keyOf(int code) {
-    const platform::Rgb k = signKeyColor(code);
+    const auto k = layout::signKeyColor(code);
     return qRgb(k.r, k.g, k.b);
 }
 
@@ -235,7 +309,7 @@ TEST_F(RegisteredFonts, LineFiguresInGlyphFormFollowTheirPictures) {
             return qAlpha(c) > 128 && qRed(c) < 100;
         };
         for (int i = 0; i < 6; ++i) {
-            const int row = picgen::kFigureBottomRow - picgen::kFigurePitch * i + picgen::kFigurePiece.h / 2;
+            const int row = layout::kFigureBottomRow - layout::kFigurePitch * i + layout::kFigurePiece.h / 2;
             const bool solid = qRed(pic.pixel(pic.width() / 2, row)) > 150;  // gold line, or the background in the gap
             EXPECT_TRUE(black(6, row) || black(6, row - 1) || black(6, row + 1)) << "code " << code << " line " << i;
             const bool inked = black(pic.width() / 2, row) || black(pic.width() / 2, row - 1);

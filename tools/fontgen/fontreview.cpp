@@ -20,8 +20,7 @@
 #include "platform/fonts.h"
 #include "tools/fontgen/glyphpage.h"
 #include "tools/picgen/glyphlayers.h"
-#include "tools/picgen/signsizes.h"
-#include "ui/fullscreen/signfiles.h"
+#include "layout/signtable.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ struct Pair {
 };
 
 QImage loadPicture(const QString& graphic, int code) {
-    const std::string name = signFileName(code);
+    const std::string name = layout::signFileName(code);
     return QImage(graphic + "/" + QString::fromStdString(name.substr(name.find('\\') + 1)));
 }
 
@@ -67,7 +66,7 @@ Pair render(const QString& graphic, int code, bool centred, QSize page) {
     pair.picture.fill(kPaper);
     pair.glyphs.fill(kPaper);
     const QImage pic = loadPicture(graphic, code);
-    const platform::Rgb key = signKeyColor(code);
+    const auto key = layout::signKeyColor(code);
     fontgen::drawSignPicture(pair.picture, pic, fontgen::pictureRect(sign, pic.size(), page.width()).translated(shift),
                              qRgb(key.r, key.g, key.b));
     QPainter p(&pair.glyphs);

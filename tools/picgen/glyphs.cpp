@@ -45,7 +45,7 @@ const GlyphLayer* layerOf(const ExportedSign& sign, const std::string& face) {
 
 }  // namespace
 
-Placement fitPlacement(const std::string& face, const std::vector<int>& codes, PicSize reference) {
+Placement fitPlacement(const std::string& face, const std::vector<int>& codes, layout::PicSize reference) {
     // Each code gives, at its em E, the picture's corner (ox, oy) relative
     // to the text corner and the picture's width w. The fit minimises the
     // squared pixel errors x E - ox, y E - oy and scale E w_ref - w, so the

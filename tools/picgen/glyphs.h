@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/picgen/signsizes.h"
+#include "layout/signtable.h"
 
 namespace kl::picgen {
 
@@ -51,6 +51,6 @@ std::vector<FaceDesign> faceDesigns();
 // The least-squares placement of the glyphs that the export draws for
 // `codes` (all the same glyph group of `face`), with `reference` as their
 // design box: the picture sizes of the codes scale it.
-Placement fitPlacement(const std::string& face, const std::vector<int>& codes, PicSize reference);
+Placement fitPlacement(const std::string& face, const std::vector<int>& codes, layout::PicSize reference);
 
 }  // namespace kl::picgen

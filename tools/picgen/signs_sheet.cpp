@@ -12,9 +12,8 @@
 
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
+#include "layout/faceglyphs.h"
 #include "tools/textgen/figures.h"
-#include "ui/compact/glyphfiles.h"
-#include "ui/fullscreen/signfiles.h"
 
 namespace kl::picgen {
 namespace {

@@ -1,0 +1,44 @@
+// conf.dat without the configuration dialog: its lines in order, their
+// values before any file is read, and a reader that copies a file into the
+// settings globals as the dialog's assignv would. For programs that have no
+// dialog (the command line).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kl {
+
+struct ConfValues {
+    bool yearShine = true;      // line 1, cb2
+    bool yearLine = true;       // 2, cb3
+    bool yearFigure = true;     // 3, cb4
+    bool castleFigure = true;   // 4, cb5
+    bool transitions = true;    // 5, cb1
+    int speed = 5;              // 6, sp: 1..99
+    bool swapKeys = false;      // 7, cb6
+    bool bookDate = false;      // 8, cb7
+    bool dayDate = false;       // 9, cb8
+    bool iconDate = true;       // 10, cb9
+    bool turtles = false;       // 11, cb10
+    int dateFormat = 5;         // 12, cbx: 0..6
+    int moonModel = 0;          // 13, cbm: 0 linear, 1 smooth
+    std::string signFont;       // 14, UTF-8
+    int helpCount = 1;          // 15
+};
+
+// Reads conf.dat's bytes into `values`. Returns 0 when all fifteen lines
+// were read, otherwise the 1-based line at which reading stopped (missing,
+// not a number, or a list position outside its list); the lines before it
+// have been applied to `values`.
+int parseConf(const std::string& bytes, ConfValues& values);
+
+// Copies the values into the settings globals, as the dialog does.
+void applyConf(const ConfValues& values);
+
+// Reads conf.dat from the program directory and applies it; without a
+// file, or with one that cannot be read to its end, the values read so far
+// over the defaults. Returns parseConf's answer (0 also when there is no file).
+int loadConfWithoutDialog();
+
+}  // namespace kl
