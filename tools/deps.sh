@@ -2,7 +2,8 @@
 # Installs what the build, the tests and the program need on Debian 12 (as root).
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
+          python3 python3-fonttools)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
