@@ -55,6 +55,24 @@ void BM_CrossFadeTick(benchmark::State& state) {
 }
 BENCHMARK(BM_CrossFadeTick)->Unit(benchmark::kMicrosecond);
 
+// The two parts of a tick that are not blends.
+void BM_FillViewPicture(benchmark::State& state) {
+    Picture p(kl::kViewWidth, kl::kViewHeight);
+    for (auto _ : state) {
+        p.fill(kl::kViewBackground);
+        benchmark::DoNotOptimize(p.row(549)[3]);
+    }
+}
+BENCHMARK(BM_FillViewPicture)->Unit(benchmark::kMicrosecond);
+
+void BM_CopyToPictureBox(benchmark::State& state) {
+    QWidget window;
+    kl::PictureBox box(&window);
+    Picture p(kl::kViewWidth, kl::kViewHeight);
+    for (auto _ : state) box.showPicture(p);
+}
+BENCHMARK(BM_CopyToPictureBox)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
