@@ -180,7 +180,6 @@ TForm3::TForm3() {
 
     try {
         loadBoardPicture();
-        scratchPicture();
         setGeometry(screenRect(this));
         placePictureBox();
         configs()->move(width() - 50, kButtonTop);

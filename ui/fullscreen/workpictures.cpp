@@ -1,13 +1,6 @@
 #include "ui/fullscreen/workpictures.h"
 
-#include "ui/fullscreen/dispatcher.h"
-
 namespace kl {
-
-platform::Picture& scratchPicture() {
-    static platform::Picture picture(kViewWidth, kViewHeight, kViewBackground);
-    return picture;
-}
 
 platform::Picture& boardPicture() {
     static platform::Picture picture;
