@@ -89,6 +89,7 @@ void applyConf(const ConfValues& v) {
     _DayDate = v.dayDate;
     _IconDate = v.iconDate;
     _DateFormat = v.dateFormat;
+    _Turtles = v.turtles;
     _signfont = v.signFont;
     _hlpcount = v.helpCount;
 }

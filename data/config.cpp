@@ -268,6 +268,7 @@ void TForm4::assignv() {
         _DayDate = cb8->isChecked();
         _IconDate = cb9->isChecked();
         _DateFormat = position(cbx);
+        _Turtles = cb10->isChecked();
         if (!_SFX) _spconst = 0;
     } catch (...) {
         reportFailure(111, "assignv in kestral");

@@ -54,6 +54,15 @@ void CompactTest::SetUp() {
     writePicture("plalfa.bmp", 54, 54, Qt::white);
     writeDatabase();
     writePicture("telectonon.bmp", 120, 90, QColor(60, 40, 20));
+    // The full-screen window reads its field hints at creation: seventy
+    // empty fields.
+    writeFile("HRCT.dat", std::string(70 * 16, '\0'));
+    writeFile("Fieldhlp.drs", "");
+    // The text pages the full-screen views read.
+    for (const char* page : {"TONEINFO.drs", "DAYINFO.drs", "PLASMINFO.drs"})
+        writeLines(page, std::vector<std::string>(340, "text"));
+    for (int n = 1; n <= 3; ++n) writeLines("hlp" + std::to_string(n) + ".dat", std::vector<std::string>(32, "help"));
+    writePicture("zolkin.bmp", 311, 444, QColor(30, 60, 30));  // the Tzolkin board
 }
 
 void CompactTest::TearDown() {

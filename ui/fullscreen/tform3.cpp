@@ -18,13 +18,13 @@
 #include "ui/fullscreen/compactlink.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/hints.h"
 #include "ui/fullscreen/workpictures.h"
 
 namespace kl {
 
 std::int32_t phx = 0;
 std::int32_t phy = 0;
-std::string lastHint;
 double t1 = 0;
 double t2 = 0;
 
@@ -178,6 +178,7 @@ TForm3::TForm3() {
     hooks.openConfiguration = [this] { openConfiguration(); };
     hooks.startTimer = [this] { Timer1->start(); };
 
+    loadbaserects();  // reports a missing or short file itself
     try {
         loadBoardPicture();
         setGeometry(screenRect(this));
@@ -332,11 +333,11 @@ void TForm3::FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int, i
     else if (y > 50) hideFromClick();  // the button strip's band keeps the window open
 }
 
-void TForm3::pbxMouseMove(Qt::KeyboardModifiers, int x, int y) { showHintAt(x, y); }
+void TForm3::pbxMouseMove(Qt::KeyboardModifiers, int x, int y) {
+    if (hintMove(x, y, viewPicture())) pbx->showPicture(viewPicture());
+}
 
 void TForm3::pbxMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int, int) {}
-
-void TForm3::showHintAt(int, int) {}
 
 void TForm3::hideFromClick() {
     hide();

@@ -17,6 +17,7 @@
 
 #include "imaging/mybutton.h"
 #include "platform/picture.h"
+#include "ui/fullscreen/hints.h"
 #include "ui/fullscreen/transition.h"
 
 namespace kl {
@@ -26,7 +27,6 @@ class TForm4;
 // Window state the error report prints beside the shared full-screen state.
 extern std::int32_t phx;     // last mouse-down on the picture box
 extern std::int32_t phy;
-extern std::string lastHint; // hint text last shown
 extern double t1;            // never set
 extern double t2;            // (time of day - t1) x 100 at the end of every timer tick
 
@@ -123,9 +123,6 @@ private:
     void hideFromClick();
     void openDateDialog();
     void openConfiguration();
-    // The hot rectangles and their hints come with the telektonon and the
-    // other boards; until then a move over the picture shows nothing.
-    void showHintAt(int x, int y);
 
     std::unique_ptr<Transition> transition_;
     TForm4* config_ = nullptr;
