@@ -15,10 +15,7 @@ public:
     void drawtxt2(int x, int y, const std::string& text, int preset, int startAngle, int endAngle, int radius,
                   bool rainbow, bool centreLine, bool centreUp) override;
     void paint(const std::function<void(platform::Painter&)>& draw) override;
-    void blend(const platform::Picture& piece, const platform::Picture& mask, int left, int top,
-               int alpha) override;
-    bool keepView(platform::Picture& into) const override;
-    bool restoreView(const platform::Picture& from) override;
+    platform::Picture* picture() override { return &view_; }
 
 protected:
     void sign(int x, int y, int code, bool centred) override;

@@ -44,17 +44,10 @@ public:
     // skips them, since the print script has no form for them.
     virtual void paint(const std::function<void(platform::Painter&)>& draw) {}
 
-    // A piece laid over the view through its grey mask (white shows the
-    // piece) with its top-left corner at (left, top). Drawn only; a piece
-    // that does not fit inside the view is left out.
-    virtual void blend(const platform::Picture& piece, const platform::Picture& mask, int left, int top,
-                       int alpha) {}
-
-    // Keeps a copy of the whole view picture, or puts a kept copy back.
-    // Only a canvas that draws has a picture: the others answer false and
-    // keep or restore nothing, so an export never stands in for a drawing.
-    virtual bool keepView(platform::Picture& into) const { return false; }
-    virtual bool restoreView(const platform::Picture& from) { return false; }
+    // The view picture itself, for drawing-only extras that blend or copy
+    // pictures (shines, the year grid from the scratch picture); nullptr
+    // while exporting, since the print script has no form for them.
+    virtual platform::Picture* picture() { return nullptr; }
 
     // The x that centred texts are centred on: half the picture's width in
     // the year view and the print manager's mode, the view centre otherwise.

@@ -8,9 +8,11 @@
 #include "ui/fullscreen/views/telektonon.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "data/errorlog.h"
 #include "data/textdb.h"
+#include "imaging/blend.h"
 #include "platform/system.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -105,15 +107,24 @@ void buildBoard(ViewCanvas& c) {
 }
 
 // Puts the kept board into the view, or builds it. The board is kept only
-// when it was drawn into a picture and nothing in it failed (a failing text
-// or sign reports and carries on, leaving a board with a gap), so the next
-// paint tries again rather than keep a broken board.
+// when it was drawn into the view picture (an export writes its lines every
+// time and keeps nothing) and nothing in it failed: a failing text or sign
+// reports and carries on, leaving a board with a gap, and the next paint
+// then tries again rather than keep a broken board.
 void board(ViewCanvas& c) {
     platform::Picture& kept = boardPicture();
-    if (_teldrawed && c.restoreView(kept)) return;
+    platform::Picture* view = c.picture();
+    if (view && _teldrawed && kept.width() == view->width() && kept.height() == view->height()) {
+        const std::size_t bytes = static_cast<std::size_t>(view->width()) * 3;
+        for (int y = 0; y < view->height(); ++y) std::memcpy(view->row(y), kept.row(y), bytes);
+        return;
+    }
     const long failuresBefore = platform::messagesShown();
     buildBoard(c);
-    if (platform::messagesShown() == failuresBefore && c.keepView(kept)) _teldrawed = true;
+    if (view && platform::messagesShown() == failuresBefore) {
+        kept = *view;
+        _teldrawed = true;
+    }
 }
 
 }  // namespace
@@ -253,6 +264,8 @@ void telektonon(ViewContext& v, int) {
             return;
         }
         board(c);
+        platform::Picture* view = c.picture();
+        if (!view) return;  // the pieces have no script form
         const CalendarDay day = computeCalendarDay(v.date);
         const std::vector<PiecePlacement> pieces =
             telektononPieces(day, computeKinRelations(day), v.settings.heavenWalk);
@@ -272,7 +285,8 @@ void telektonon(ViewContext& v, int) {
                 mask = platform::Picture::load(piece.mask);
                 maskName = piece.mask;
             }
-            c.blend(sprite, mask, piece.left, piece.top, tk::kPieceAlpha);
+            // A piece that does not fit inside the view is left out.
+            blendbmp(sprite, *view, &mask, piece.left, piece.top, tk::kPieceAlpha, kBlendMask);
         }
     } catch (...) {
         reportFailure(106, "telectonon in fullmode");
