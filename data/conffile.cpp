@@ -90,6 +90,7 @@ void applyConf(const ConfValues& v) {
     _DayDate = v.dayDate;
     _IconDate = v.iconDate;
     _DateFormat = v.dateFormat;
+    _Turtles = v.turtles;
     // No sign font named: exports use the program's own.
     _signfont = v.signFont.find_first_not_of(" \t") == std::string::npos ? platform::kSignFontFamily : v.signFont;
     _hlpcount = v.helpCount;

@@ -282,6 +282,7 @@ void TForm4::assignv() {
         _DayDate = cb8->isChecked();
         _IconDate = cb9->isChecked();
         _DateFormat = position(cbx);
+        _Turtles = cb10->isChecked();
         // No sign font named: exports use the program's own.
         if (isBlank(_signfont)) _signfont = platform::kSignFontFamily;
         if (!_SFX) _spconst = 0;

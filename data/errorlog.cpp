@@ -142,6 +142,7 @@ void reportFailure(int code, const std::string& sender, const Details& details) 
 void setReportSink(ReportSink sink) { g_sink = std::move(sink); }
 
 bool logWritten() { return g_logWritten; }
+void markLogWritten() { g_logWritten = true; }
 void resetErrorLog() { g_logWritten = false; }
 
 void setattributes() {

@@ -84,6 +84,9 @@ void reportFailure(int code, const std::string& sender, const Details& details =
 
 // True once the first report of the run has begun.
 bool logWritten();
+// Counts the report as written without writing one: later failures of the
+// run show their message only. For failures that need no report file.
+void markLogWritten();
 // Forgets that a report was written (tests only).
 void resetErrorLog();
 

@@ -16,6 +16,7 @@ bool _BookDate = false;
 bool _DayDate = false;
 bool _IconDate = true;
 std::int32_t _DateFormat = 5;
+bool _Turtles = false;
 
 void resetSettings() {
     _Yshine = _Yline = _Yfigure = _Sfigure = _SFX = _Swapbtn = false;
@@ -26,6 +27,7 @@ void resetSettings() {
     _BookDate = _DayDate = false;
     _IconDate = true;
     _DateFormat = 5;
+    _Turtles = false;
 }
 
 }  // namespace kl

@@ -24,6 +24,8 @@ extern bool _BookDate;
 extern bool _DayDate;
 extern bool _IconDate;
 extern std::int32_t _DateFormat;
+// The telektonon's three turtles walk on together after day 23 (cb10).
+extern bool _Turtles;
 
 // Restores every setting to its value before any configuration is loaded.
 void resetSettings();

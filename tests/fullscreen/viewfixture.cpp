@@ -16,6 +16,13 @@ platform::Rgb signColour(int code) {
             static_cast<std::uint8_t>(60 + (code * 13) % 190)};
 }
 
+platform::Rgb pieceColour(const std::string& file) {
+    unsigned h = 7;
+    for (char c : file) h = h * 31 + static_cast<unsigned char>(c);
+    return {static_cast<std::uint8_t>(30 + h % 200), static_cast<std::uint8_t>(30 + (h / 200) % 200),
+            static_cast<std::uint8_t>(30 + (h / 40000) % 200)};
+}
+
 void ViewTest::SetUp() {
     ProgramDirTest::SetUp();
     resetSettings();
@@ -80,6 +87,16 @@ void ViewTest::writeAllSigns() {
     for (int code = 0; code <= 442; ++code)
         if (!layout::signFileName(code).empty()) writeSign(code, signColour(code));
     writePicture("moon.bmp", 60, 60, {220, 220, 200});
+}
+
+void ViewTest::writeTelektononPieces() {
+    std::vector<std::string> pieces{"tlcr", "tlpyrG", "tlpyrR", "tlpyrW", "tlpyrB", "tlpyrY"};
+    for (char turtle : {'Y', 'W', 'G'})
+        for (char facing : {'0', '1', '2', '3'}) pieces.push_back(std::string("tr") + turtle + facing);
+    for (const std::string& p : pieces) writePicture(p + ".bmp", 33, 33, pieceColour("graphic\\" + p + ".bmp"));
+    for (const char* p : {"tlstB", "tlstW"}) writePicture(std::string(p) + ".bmp", 20, 20, pieceColour(std::string("graphic\\") + p + ".bmp"));
+    for (const char* m : {"tlcrA", "tlpyrA", "trA0", "trA1", "trA2", "trA3"}) writePicture(std::string(m) + ".bmp", 33, 33, {255, 255, 255});
+    writePicture("tlstA.bmp", 20, 20, {255, 255, 255});
 }
 
 void ViewTest::setDate(int year, int month, int day) {

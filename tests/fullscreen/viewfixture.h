@@ -28,6 +28,10 @@ protected:
     // Every sign picture of codes 0..442 as a stand-in of its promised size
     // (boards 40 x 40), each a colour of its own.
     void writeAllSigns();
+    // The telektonon's pieces: 33 x 33 turtles, pyramids and seal marker,
+    // 20 x 20 stars, each a colour of its own (pieceColour) over a white
+    // mask that shows it whole.
+    void writeTelektononPieces();
     void setDate(int year, int month, int day);
 
     // The script the print manager's export leaves, one line per entry.
@@ -38,5 +42,7 @@ protected:
 
 // The colour a stand-in sign picture is filled with.
 platform::Rgb signColour(int code);
+// The colour of a stand-in piece picture, by its file name ("graphic\trY0.bmp").
+platform::Rgb pieceColour(const std::string& file);
 
 }  // namespace kl::test

@@ -53,7 +53,16 @@ void CompactTest::SetUp() {
     for (int p = 1; p <= 7; ++p) writePicture(std::to_string(p) + "X.bmp", 54, 54, QColor(200, 200, 30));
     writePicture("plalfa.bmp", 54, 54, Qt::white);
     writeDatabase();
-    fullScreen().show = [this] { ++fullScreenShows; };
+    writePicture("telectonon.bmp", 120, 90, QColor(60, 40, 20));
+    // The full-screen window reads its field hints at creation: seventy
+    // empty fields.
+    writeFile("HRCT.dat", std::string(70 * 16, '\0'));
+    writeFile("Fieldhlp.drs", "");
+    // The text pages the full-screen views read.
+    for (const char* page : {"TONEINFO.drs", "DAYINFO.drs", "PLASMINFO.drs"})
+        writeLines(page, std::vector<std::string>(340, "text"));
+    for (int n = 1; n <= 3; ++n) writeLines("hlp" + std::to_string(n) + ".dat", std::vector<std::string>(32, "help"));
+    writePicture("zolkin.bmp", 311, 444, QColor(30, 60, 30));  // the Tzolkin board
 }
 
 void CompactTest::TearDown() {
@@ -68,7 +77,13 @@ void CompactTest::createWindows(bool show) {
     program = std::make_unique<ProgramWindows>();
     form1 = program->form1.get();
     form2 = program->form2.get();
+    form3 = program->form3.get();
     form4 = program->form4.get();
+    // Count the openings of the full-screen window and let them happen.
+    fullScreen().show = [this, open = fullScreen().show] {
+        ++fullScreenShows;
+        if (open) open();
+    };
     if (show) form1->show();
 }
 

@@ -34,6 +34,7 @@ protected:
     std::unique_ptr<ProgramWindows> program;
     TForm1* form1 = nullptr;
     TForm2* form2 = nullptr;
+    TForm3* form3 = nullptr;
     TForm4* form4 = nullptr;
     int fullScreenShows = 0;
 };

@@ -1,6 +1,7 @@
 // The program's windows, created in their order and registered in
 // windows() for the whole of their life: compact window, date dialog,
-// (full-screen window), configuration dialog, (print manager, printing set-up).
+// full-screen window, configuration dialog, (print manager, printing set-up).
+// The links between them are made here.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "data/config.h"
 #include "ui/compact/tform1.h"
 #include "ui/compact/tform2.h"
+#include "ui/fullscreen/tform3.h"
 
 namespace kl {
 
@@ -26,6 +28,7 @@ public:
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
     std::unique_ptr<TForm4> form4;
 };
 

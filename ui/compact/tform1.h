@@ -147,6 +147,7 @@ private:
 struct Windows {
     TForm1* form1 = nullptr;
     class TForm2* form2 = nullptr;
+    class TForm3* form3 = nullptr;
     class TForm4* form4 = nullptr;
 };
 Windows& windows();

@@ -7,6 +7,7 @@
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/hints.h"
 #include "ui/fullscreen/modes.h"
 #include "ui/fullscreen/picturecanvas.h"
 #include "ui/fullscreen/renderstate.h"
@@ -39,6 +40,7 @@ ViewSettings currentViewSettings() {
     s.yearShine = _Yshine;
     s.yearLine = _Yline;
     s.yearFigure = _Yfigure;
+    s.heavenWalk = _Turtles;
     return s;
 }
 
@@ -65,6 +67,7 @@ void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
     try {
         _expstate = mode;
         viewPicture().fill(kViewBackground);
+        if (!exportTo) lastHint.clear();  // the view is drawn afresh, without a hint
         if (exportTo) {
             _Export = true;
             _pfont = 255;  // every exported script starts with its FONT line

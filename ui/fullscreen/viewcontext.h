@@ -20,6 +20,7 @@ struct ViewSettings {
     bool yearShine = false;       // _Yshine
     bool yearLine = false;        // _Yline
     bool yearFigure = false;      // _Yfigure
+    bool heavenWalk = false;      // _Turtles: the telektonon's turtles walk on together
 };
 
 // The settings as they stand now.
