@@ -17,7 +17,7 @@ namespace tk = layout::telektonon;
 
 TEST(TelektononCaptions, EveryCaptionLiesInsideTheView) {
     const std::string previous = platform::programDirectory();
-    platform::setProgramDirectory(KL_RUN_DIR);
+    platform::setProgramDirectory(KL_SHIPPED_DIR);
     ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
     for (const tk::Caption& c : tk::kCaptions) {
         std::string text = L(c.line);

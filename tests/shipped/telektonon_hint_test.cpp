@@ -24,7 +24,7 @@ namespace tk = layout::telektonon;
 
 TEST(TelektononHint, TheFieldsHintFillsOnlyTheBox) {
     const std::string previous = platform::programDirectory();
-    platform::setProgramDirectory(KL_RUN_DIR);
+    platform::setProgramDirectory(KL_SHIPPED_DIR);
     recorded() = Recorded{};
     currentDate = GregorianDate{8, 12, 0, 2026};
     currentDay = computeCalendarDay(currentDate);
