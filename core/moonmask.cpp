@@ -9,21 +9,28 @@ namespace kl {
 namespace {
 
 constexpr double kPi = 3.1415926;
-constexpr int W = kMoonMaskSize;
-constexpr int H = W / 2;
 
 // Nearest integer, ties to even (2.5 gives 2, 3.5 gives 4).
 int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// Grey level of step k (from 0) of a band of 2c + 1 steps.
-std::uint8_t rising(int k, int c) { return static_cast<std::uint8_t>(roundEven(k * 255.0 / (2 * c))); }
+// Grey level of step k (from 0) of a band of 2c + 1 steps. A band of
+// width 0 (a small moon) is its single last step: white when rising,
+// black when falling.
+std::uint8_t rising(int k, int c) {
+    if (c == 0) return 255;
+    return static_cast<std::uint8_t>(roundEven(k * 255.0 / (2 * c)));
+}
 std::uint8_t falling(int k, int c) { return static_cast<std::uint8_t>(255 - rising(k, c)); }
 
 // Right and left halves of the ellipse in the box (x1, 0)-(x2, W).
-void rightHalfPie(MaskCanvas& m, int x1, int x2) { m.pie(x1, 0, x2, W, H, W, H, 0); }
-void rightHalfArc(MaskCanvas& m, int x1, int x2) { m.arc(x1, 0, x2, W, H, W, H, 0); }
-void leftHalfPie(MaskCanvas& m, int x1, int x2) { m.pie(x1, 0, x2, W, H, 0, H, W); }
-void leftHalfArc(MaskCanvas& m, int x1, int x2) { m.arc(x1, 0, x2, W, H, 0, H, W); }
+struct Halves {
+    MaskCanvas& m;
+    int W, H;
+    void rightHalfPie(int x1, int x2) { m.pie(x1, 0, x2, W, H, W, H, 0); }
+    void rightHalfArc(int x1, int x2) { m.arc(x1, 0, x2, W, H, W, H, 0); }
+    void leftHalfPie(int x1, int x2) { m.pie(x1, 0, x2, W, H, 0, H, W); }
+    void leftHalfArc(int x1, int x2) { m.arc(x1, 0, x2, W, H, 0, H, W); }
+};
 
 }  // namespace
 
@@ -112,14 +119,18 @@ int moonDrawingPercent(int p, bool linear) {
     return roundEven(50 + 50 * (0.5 - 0.5 * std::cos(2 * (p - 50) * kPi / 100)));
 }
 
-void drawMoonMask(MaskCanvas& m, int p, bool linear) {
+void drawMoonMask(MaskCanvas& m, int p, bool linear, int size) {
+    const int W = size;
+    const int H = W / 2;
+    Halves half{m, W, H};
     const int r = moonDrawingPercent(p, linear);
     m.setPen(0);
     m.setBrush(0);
     m.fillRect(0, 0, W, W);
 
-    // Width of the soft terminator: [2, 8], widest at the quarters.
-    const int c = roundEven(6 * (0.8 - 0.5 * std::cos(4 * kPi * p / 100)));
+    // Width of the soft terminator, widest at the quarters: [2, 8] on the
+    // 100-pixel face, 0 or 1 on a moon smaller than 30 pixels.
+    const int c = roundEven((W / 15) * (0.8 - 0.5 * std::cos(4 * kPi * p / 100)));
     int q = W * r / 100;
     if (q >= H) q -= H;
     const int s = roundEven(0.99 * q);  // [0, 49] offset of the terminator
@@ -152,10 +163,10 @@ void drawMoonMask(MaskCanvas& m, int p, bool linear) {
             } else if (x <= H) {
                 if (x == x2) m.line(x - 1, 0, x2 - 1, W);
                 if (i == d + c) {
-                    rightHalfArc(m, x, x2);
+                    half.rightHalfArc(x, x2);
                 } else {
                     m.setBrush(0);
-                    rightHalfPie(m, x, x2);
+                    half.rightHalfPie(x, x2);
                 }
             }
         }
@@ -176,9 +187,9 @@ void drawMoonMask(MaskCanvas& m, int p, bool linear) {
                 if (x == x1) m.line(x1, 0, x, W);
                 if (i == c - d) {
                     m.setBrush(255);
-                    leftHalfPie(m, x1, x);
+                    half.leftHalfPie(x1, x);
                 } else {
-                    leftHalfArc(m, x1, x);
+                    half.leftHalfArc(x1, x);
                 }
             }
         }
@@ -197,9 +208,9 @@ void drawMoonMask(MaskCanvas& m, int p, bool linear) {
                 if (x == x2) m.line(x, 0, x2, W);
                 if (i == d + c) {
                     m.setBrush(255);
-                    rightHalfPie(m, x, x2 - 1);
+                    half.rightHalfPie(x, x2 - 1);
                 } else {
-                    rightHalfArc(m, x, x2 - 1);
+                    half.rightHalfArc(x, x2 - 1);
                 }
             }
         }
@@ -222,9 +233,9 @@ void drawMoonMask(MaskCanvas& m, int p, bool linear) {
                 if (x == x1) m.line(x1 - 1, 0, x - 1, W);
                 if (i == c - d) {
                     m.setBrush(0);
-                    leftHalfPie(m, x1, x);
+                    half.leftHalfPie(x1, x);
                 } else {
-                    leftHalfArc(m, x1, x);
+                    half.leftHalfArc(x1, x);
                 }
             }
         }

@@ -58,7 +58,8 @@ inline int moonPercent(std::int32_t moonPhase) { return moonPhase / 10'000'000; 
 // model; otherwise eased, slow near new and full moon, fast at the quarters.
 int moonDrawingPercent(int p, bool linear);
 
-// Draws the mask for percent p on a kMoonMaskSize square canvas.
-void drawMoonMask(MaskCanvas& canvas, int p, bool linear);
+// Draws the mask for percent p on a square canvas `size` pixels wide (the
+// compact face's is kMoonMaskSize). The soft edge scales with size div 15.
+void drawMoonMask(MaskCanvas& canvas, int p, bool linear, int size = kMoonMaskSize);
 
 }  // namespace kl

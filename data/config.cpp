@@ -264,6 +264,10 @@ void TForm4::assignv() {
         _spconst = sp->value();
         _Swapbtn = cb6->isChecked();
         _Mlinear = position(cbm) == 0;
+        _BookDate = cb7->isChecked();
+        _DayDate = cb8->isChecked();
+        _IconDate = cb9->isChecked();
+        _DateFormat = position(cbx);
         if (!_SFX) _spconst = 0;
     } catch (...) {
         reportFailure(111, "assignv in kestral");

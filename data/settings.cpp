@@ -12,6 +12,10 @@ bool _Swapbtn = false;
 bool _Mlinear = true;
 std::string _signfont;
 std::int32_t _hlpcount = 1;
+bool _BookDate = false;
+bool _DayDate = false;
+bool _IconDate = true;
+std::int32_t _DateFormat = 5;
 
 void resetSettings() {
     _Yshine = _Yline = _Yfigure = _Sfigure = _SFX = _Swapbtn = false;
@@ -19,6 +23,9 @@ void resetSettings() {
     _Mlinear = true;
     _signfont.clear();
     _hlpcount = 1;
+    _BookDate = _DayDate = false;
+    _IconDate = true;
+    _DateFormat = 5;
 }
 
 }  // namespace kl

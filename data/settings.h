@@ -17,6 +17,13 @@ extern bool _Swapbtn;       // swap the up/down key functions
 extern bool _Mlinear;       // linear (simplified) moon phase model
 extern std::string _signfont;  // text setting used by the sign renderer's export
 extern std::int32_t _hlpcount;  // number of help pages
+// The Gregorian date under the full-screen views: on the book-of-kins page
+// (cb7), in the day view (cb8), in the day icons (cb9), and its format (the
+// position of cbx's text in its list: 0 dd.mm.yyyy .. 5 dd/mm, 6 none).
+extern bool _BookDate;
+extern bool _DayDate;
+extern bool _IconDate;
+extern std::int32_t _DateFormat;
 
 // Restores every setting to its value before any configuration is loaded.
 void resetSettings();

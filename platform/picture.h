@@ -9,6 +9,8 @@
 
 #include <QImage>
 
+#include "layout/colour.h"
+
 namespace kl::platform {
 
 // Thrown when a picture file is missing or is not a readable bitmap; the
@@ -18,10 +20,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using Rgb = kl::Rgb;
 
 class Picture {
 public:

@@ -9,22 +9,21 @@
 
 #include "platform/files.h"
 #include "platform/picture.h"
-#include "tools/picgen/signsizes.h"
-#include "ui/compact/glyphfiles.h"
-#include "ui/fullscreen/signfiles.h"
+#include "layout/signtable.h"
+#include "layout/faceglyphs.h"
 
 namespace {
 
 using kl::platform::Rgb;
 
 TEST(SignFileNames, NumericSuffixPadsToThreeDigitsAfterTheLead) {
-    EXPECT_EQ(kl::numsuffix(0, 0), "0000");
-    EXPECT_EQ(kl::numsuffix(9, 0), "0009");
-    EXPECT_EQ(kl::numsuffix(10, 0), "0010");
-    EXPECT_EQ(kl::numsuffix(19, 0), "0019");
-    EXPECT_EQ(kl::numsuffix(52, 0), "0052");
-    EXPECT_EQ(kl::numsuffix(5, 3), "3005");
-    EXPECT_EQ(kl::numsuffix(7, 7), "7007");
+    EXPECT_EQ(kl::layout::numsuffix(0, 0), "0000");
+    EXPECT_EQ(kl::layout::numsuffix(9, 0), "0009");
+    EXPECT_EQ(kl::layout::numsuffix(10, 0), "0010");
+    EXPECT_EQ(kl::layout::numsuffix(19, 0), "0019");
+    EXPECT_EQ(kl::layout::numsuffix(52, 0), "0052");
+    EXPECT_EQ(kl::layout::numsuffix(5, 3), "3005");
+    EXPECT_EQ(kl::layout::numsuffix(7, 7), "7007");
 }
 
 TEST(SignFileNames, EveryFamilyNamesItsFirstAndLastPicture) {
@@ -48,17 +47,17 @@ TEST(SignFileNames, EveryFamilyNamesItsFirstAndLastPicture) {
         {440, "LNB1"},      {442, "LNB3"},
     };
     for (const auto& [code, name] : cases)
-        EXPECT_EQ(kl::signFileName(code), "graphic\\" + name + ".bmp") << "code " << code;
+        EXPECT_EQ(kl::layout::signFileName(code), "graphic\\" + name + ".bmp") << "code " << code;
 }
 
 TEST(SignFileNames, CodesOutsideTheTableNameNothing) {
-    for (int code : {-1, 21, 29, 64, 70, 245, 250, 443, 1000}) EXPECT_EQ(kl::signFileName(code), "") << code;
+    for (int code : {-1, 21, 29, 64, 70, 245, 250, 443, 1000}) EXPECT_EQ(kl::layout::signFileName(code), "") << code;
 }
 
 TEST(SignKeyColor, LightKeyOnlyForCode100AndTheYearViewSets) {
     const Rgb light{216, 208, 200}, black{0, 0, 0};
-    for (int code : {100, 155, 174, 179, 230, 231}) EXPECT_EQ(kl::signKeyColor(code), light) << code;
-    for (int code : {0, 99, 101, 154, 175, 178, 232, 442}) EXPECT_EQ(kl::signKeyColor(code), black) << code;
+    for (int code : {100, 155, 174, 179, 230, 231}) EXPECT_EQ(kl::layout::signKeyColor(code), light) << code;
+    for (int code : {0, 99, 101, 154, 175, 178, 232, 442}) EXPECT_EQ(kl::layout::signKeyColor(code), black) << code;
 }
 
 TEST(GlyphFileNames, SealsTonesAndPlasmasWithTheirMasks) {
@@ -73,11 +72,11 @@ TEST(GlyphFileNames, SealsTonesAndPlasmasWithTheirMasks) {
         {77, "7X", "plalfa"},
     };
     for (const Case& c : cases) {
-        const kl::GlyphFiles f = kl::glyphFiles(c.glyph);
+        const kl::layout::GlyphFiles f = kl::layout::glyphFiles(c.glyph);
         EXPECT_EQ(f.picture, "graphic\\" + c.picture + ".bmp") << c.glyph;
         EXPECT_EQ(f.mask, "graphic\\" + c.mask + ".bmp") << c.glyph;
     }
-    for (int g : {-1, 21, 29, 64, 70, 78}) EXPECT_TRUE(kl::glyphFiles(g).picture.empty()) << g;
+    for (int g : {-1, 21, 29, 64, 70, 78}) EXPECT_TRUE(kl::layout::glyphFiles(g).picture.empty()) << g;
 }
 
 // The generated files, read from the build's program directory.
@@ -121,8 +120,8 @@ bool isBoard(int code) { return code == 240 || code == 241 || code == 242 || cod
 TEST_F(GeneratedSigns, EveryNamedCodeHasA24BitPictureOfThePromisedSize) {
     int checked = 0;
     for (int code = 0; code <= 442; ++code) {
-        const std::string name = kl::signFileName(code);
-        const kl::picgen::PicSize want = kl::picgen::signPictureSize(code);
+        const std::string name = kl::layout::signFileName(code);
+        const kl::layout::PicSize want = kl::layout::signPictureSize(code);
         if (name.empty() || isBoard(code)) {
             EXPECT_EQ(want.w, 0) << "code " << code << " has a size but no picture";
             continue;
@@ -144,9 +143,9 @@ TEST_F(GeneratedSigns, EveryNamedCodeHasA24BitPictureOfThePromisedSize) {
 TEST_F(GeneratedSigns, EverySignShowsItsKeyColourWhereItIsTransparent) {
     for (int code = 0; code <= 442; ++code) {
         const bool opaqueByDesign = code >= 175 && code <= 178;  // year-view cell plates
-        if (kl::signFileName(code).empty() || isBoard(code) || opaqueByDesign) continue;
-        const kl::platform::Picture p = kl::platform::Picture::load(kl::signFileName(code));
-        EXPECT_GT(countPixels(p, kl::signKeyColor(code)), 0) << "code " << code;
+        if (kl::layout::signFileName(code).empty() || isBoard(code) || opaqueByDesign) continue;
+        const kl::platform::Picture p = kl::platform::Picture::load(kl::layout::signFileName(code));
+        EXPECT_GT(countPixels(p, kl::layout::signKeyColor(code)), 0) << "code " << code;
     }
 }
 
@@ -155,10 +154,10 @@ TEST_F(GeneratedSigns, EverySignShowsItsKeyColourWhereItIsTransparent) {
 TEST_F(GeneratedSigns, GlyphMasksMatchTheirGlyphsInSizeAndOutline) {
     std::vector<int> glyphs;
     for (int g = 0; g <= 77; ++g)
-        if (!kl::glyphFiles(g).picture.empty()) glyphs.push_back(g);
+        if (!kl::layout::glyphFiles(g).picture.empty()) glyphs.push_back(g);
     ASSERT_EQ(glyphs.size(), 21u + 21u + 13u + 7u);
     for (int g : glyphs) {
-        const kl::GlyphFiles f = kl::glyphFiles(g);
+        const kl::layout::GlyphFiles f = kl::layout::glyphFiles(g);
         SCOPED_TRACE("glyph " + std::to_string(g) + " " + f.picture + " " + f.mask);
         const Header ph = header(f.picture), mh = header(f.mask);
         ASSERT_TRUE(ph.ok && mh.ok);

@@ -9,8 +9,7 @@
 
 #include "platform/files.h"
 #include "platform/picture.h"
-#include "tools/picgen/signsizes.h"
-#include "ui/fullscreen/signfiles.h"
+#include "layout/signtable.h"
 
 namespace {
 
@@ -25,8 +24,8 @@ protected:
     }
     void TearDown() override { kl::platform::setProgramDirectory(previous_); }
 
-    static Picture sign(int code) { return Picture::load(kl::signFileName(code)); }
-    static bool visible(const Picture& p, int x, int y, int code) { return !(p.pixel(x, y) == kl::signKeyColor(code)); }
+    static Picture sign(int code) { return Picture::load(kl::layout::signFileName(code)); }
+    static bool visible(const Picture& p, int x, int y, int code) { return !(p.pixel(x, y) == kl::layout::signKeyColor(code)); }
 
     // Blobs of clearly drawn pixels (brighter than the antialiased fringe),
     // 4-connected; returns their widths.
@@ -119,9 +118,9 @@ TEST_F(SignPictures, YearViewTonesCountInUprightMarks) {
 // otherwise; a broken line has a gap in the middle. The pieces stack at the
 // same rows, a broken piece with the gap, a solid one without.
 TEST_F(SignPictures, LineFiguresFollowTheTrigramRule) {
-    using kl::picgen::kFigureBottomRow;
-    using kl::picgen::kFigurePitch;
-    const int mid = kl::picgen::kFigure.w / 2, midRow = kl::picgen::kFigurePiece.h / 2;
+    using kl::layout::kFigureBottomRow;
+    using kl::layout::kFigurePitch;
+    const int mid = kl::layout::kFigure.w / 2, midRow = kl::layout::kFigurePiece.h / 2;
     for (int m = 1; m <= 64; ++m) {
         const int code = 250 + m, lower = (m - 1) % 8, upper = (m - 1) / 8;
         const Picture p = sign(code);
@@ -137,7 +136,7 @@ TEST_F(SignPictures, LineFiguresFollowTheTrigramRule) {
     EXPECT_TRUE(visible(broken, 4, midRow, 233));
     EXPECT_TRUE(visible(solid, mid, midRow, 234));
     // Piece and whole figure draw a line on the same columns.
-    for (int x = 0; x < kl::picgen::kFigure.w; ++x)
+    for (int x = 0; x < kl::layout::kFigure.w; ++x)
         EXPECT_EQ(visible(solid, x, midRow, 234), visible(sign(250 + 64), x, kFigureBottomRow + midRow, 314)) << x;
 }
 

@@ -12,8 +12,7 @@
 
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
-#include "ui/compact/glyphfiles.h"
-#include "ui/fullscreen/signfiles.h"
+#include "layout/faceglyphs.h"
 
 namespace kl::picgen {
 namespace {

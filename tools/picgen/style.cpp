@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "ui/fullscreen/signfiles.h"
 
 namespace kl::picgen {
 

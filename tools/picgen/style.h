@@ -12,9 +12,12 @@
 
 #include "platform/picture.h"
 #include "tools/picgen/picgen.h"
-#include "tools/picgen/signsizes.h"
+#include "layout/signtable.h"
 
 namespace kl::picgen {
+
+// The sign table (codes, file names, key colours, sizes) is the program's own.
+using namespace kl::layout;
 
 // Background of every view and of the compact face.
 inline const QColor kViewBackground(7, 0, 35);

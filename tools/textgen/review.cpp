@@ -12,18 +12,18 @@
 
 #include "core/kin.h"
 #include "data/textdb.h"
+#include "layout/fontpresets.h"
+#include "platform/draw.h"
 #include "platform/files.h"
 
 namespace kl::textgen {
 
 namespace {
 
-// Face font 1 (the affirmation rows) and font 2 (the name rows).
-int widthIn(const std::string& text, int pixels) {
-    QFont f("Arial");
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return QFontMetrics(f).horizontalAdvance(QString::fromStdString(text));
+// Width in face font n: 1 for the affirmation rows, 2 for the name rows.
+int widthIn(const std::string& text, int faceFont) {
+    const layout::FontPreset& p = layout::kFontPresets[static_cast<std::size_t>(faceFont)];
+    return platform::textWidth({p.face, p.pixelHeight, p.bold, false}, text);
 }
 
 // The word patterns of the compact face's six affirmation rows.
@@ -31,8 +31,10 @@ constexpr std::array<const char*, 6> kRowPatterns = {"Aaaaaaaaaa", "aaaaaaaaa", 
                                                      "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
 
 // The view's text presets used by the text pages: face, pixels, bold.
-struct Preset { const char* face; int px; bool bold; };
-constexpr Preset kPreset2{"Arial", 13, true}, kPreset4{"Arial", 16, true}, kPreset5{"Verdana", 13, true};
+using Preset = layout::FontPreset;
+constexpr const Preset& kPreset2 = layout::kFontPresets[2];
+constexpr const Preset& kPreset4 = layout::kFontPresets[4];
+constexpr const Preset& kPreset5 = layout::kFontPresets[5];
 
 // A 670 x 550 view with the texts of one page, drawn as the view draws them:
 // y is the top of the text, a centred text is centred on x = 299 + x.
@@ -42,7 +44,7 @@ public:
     void text(int x, int y, bool centred, const std::string& t, Preset p) {
         QPainter g(&image);
         QFont f(p.face);
-        f.setPixelSize(p.px);
+        f.setPixelSize(std::abs(p.pixelHeight));
         f.setBold(p.bold);
         g.setFont(f);
         g.setPen(Qt::white);
@@ -130,19 +132,19 @@ bool writeReview(const std::string& runDir, const std::string& path) {
         const std::string nameRow = toneWord + " " + seal;
         s << "\n== Kin " << kin << " (seal " << int(day.sign) << ", tone " << int(day.tone) << ", guide "
           << int(r.guide) << (r.portal ? ", portal" : "") << ") ==\n";
-        s << "  " << colourRow << "  [" << widthIn(colourRow, 13) << "]\n";
-        const int w = widthIn(nameRow, 13);
-        if (w <= 217)
+        s << "  " << colourRow << "  [" << widthIn(colourRow, 2) << "]\n";
+        const int w = widthIn(nameRow, 2);
+        if (w < layout::kSealLineSplit)
             s << "  " << nameRow << "  [" << w << ", one row]\n";
         else
-            s << "  " << toneWord << " | " << seal << "  [" << w << ", two rows: " << widthIn(toneWord, 13)
-              << " / " << widthIn(seal, 13) << "]\n";
+            s << "  " << toneWord << " | " << seal << "  [" << w << ", two rows: " << widthIn(toneWord, 2)
+              << " / " << widthIn(seal, 2) << "]\n";
         s << "  " << applyCaseMask(L(168) + ": " + L(170 + day.sign), "AB") << "\n";
         const auto rows = loadaffirmation(day);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].empty()) continue;
             const std::string drawn = applyCaseMask(rows[i], kRowPatterns[i]);
-            const int width = widthIn(drawn, 12);
+            const int width = widthIn(drawn, 1);
             s << "  " << i + 1 << " " << drawn << "  [" << width << "]"
               << (width > 350 || drawn != rows[i] ? " !" : "") << "\n";
         }

@@ -8,8 +8,10 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "layout/fontpresets.h"
+#include "layout/viewgeometry.h"
 #include "platform/system.h"
-#include "ui/compact/glyphfiles.h"
+#include "layout/faceglyphs.h"
 #include "ui/compact/tform1.h"
 #include "ui/fullscreen/fullstate.h"
 
@@ -17,8 +19,8 @@ namespace kl {
 
 namespace {
 
-constexpr int kCentreLine = 299;      // x of the face's vertical centre line
-constexpr int kSealLineWidth = 217;   // widest tone-and-seal line kept on one row
+constexpr int kCentreLine = layout::kViewCentre;  // the face is centred like the views
+constexpr int kSealLineWidth = layout::kSealLineSplit - 1;  // widest tone-and-seal line kept on one row
 constexpr int kMoonLeft = 390;        // top-left corner of the day's moon
 constexpr int kMoonTop = 216;
 constexpr int kMoonSize = 60;
@@ -46,7 +48,7 @@ void TForm1::drawFaceText(int x, int y, const std::string& text, bool centred, i
 }
 
 void TForm1::DRAWSIGNP(int x, int y, int g, bool centred) {
-    const GlyphFiles files = glyphFiles(g);
+    const layout::GlyphFiles files = layout::glyphFiles(g);
     const std::string& picture = files.picture;
     const std::string& mask = files.mask;
     int cx = x;
@@ -114,7 +116,7 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         // 7. Tone and seal, on two rows when too wide for one.
         const std::string seal = L(80 + day.sign);
         const std::string line = toneWord + " " + seal;
-        if (QFontMetrics(faceFont(2)).horizontalAdvance(QString::fromStdString(line)) <= kSealLineWidth) {
+        if (QFontMetrics(faceFont(layout::kSealLinePreset)).horizontalAdvance(QString::fromStdString(line)) <= kSealLineWidth) {
             text(0, 155, line, true, 2);
         } else {
             text(0, 155, toneWord, true, 2);

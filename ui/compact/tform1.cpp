@@ -1,5 +1,7 @@
 #include "ui/compact/tform1.h"
 
+#include "layout/fontpresets.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -99,15 +101,13 @@ TForm1::TForm1() {
     xl->setAttribute(Qt::WA_TransparentForMouseEvents);
     setHintColour(platform::rgbFromColorRef(kHintStartColour));
 
-    // The six face fonts, carried by hidden labels: face, pixel height, bold.
-    struct FontSpec { const char* face; int height; bool bold; };
-    static constexpr FontSpec kFonts[6] = {{"Arial", 12, true}, {"Arial", 13, true},
-                                           {"Arial", 11, true}, {"Arial", 16, true},
-                                           {"Verdana", 13, true}, {"Arial", 9, false}};
+    // The six face fonts, carried by hidden labels: face font n is view
+    // preset n, so the face and the views measure texts alike.
     for (int i = 0; i < 6; ++i) {
-        QFont f(kFonts[i].face);
-        f.setPixelSize(kFonts[i].height);
-        f.setBold(kFonts[i].bold);
+        const layout::FontPreset& preset = layout::kFontPresets[layout::kFacePresetFirst + i];
+        QFont f(preset.face);
+        f.setPixelSize(std::abs(preset.pixelHeight));
+        f.setBold(preset.bold);
         faceLabels[i] = new QLabel(this);
         faceLabels[i]->setFont(f);
         faceLabels[i]->hide();

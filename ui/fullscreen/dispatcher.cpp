@@ -1,6 +1,16 @@
 #include "ui/fullscreen/dispatcher.h"
 
+#include <optional>
+
+#include "core/kin.h"
+#include "core/state.h"
+#include "data/errorlog.h"
+#include "data/settings.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/modes.h"
+#include "ui/fullscreen/picturecanvas.h"
+#include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/scriptcanvas.h"
 
 namespace kl {
 
@@ -14,11 +24,65 @@ platform::Picture& viewPicture() {
     return picture;
 }
 
-// Until the views exist every mode is the background alone.
+platform::Picture& scratchPicture() {
+    static platform::Picture picture(kViewWidth, kViewHeight, kViewBackground);
+    return picture;
+}
+
+ViewSettings currentViewSettings() {
+    ViewSettings s;
+    s.bookDate = _BookDate;
+    s.dayDate = _DayDate;
+    s.iconDate = _IconDate;
+    s.dateFormat = _DateFormat;
+    s.dayIconInWings = _Sfigure;
+    s.yearShine = _Yshine;
+    s.yearLine = _Yline;
+    s.yearFigure = _Yfigure;
+    return s;
+}
+
+namespace {
+
+// The year view and the print manager's mode centre their texts on half the
+// picture's width; every other mode on the view centre. The mode being
+// drawn decides, so a view fading out keeps its layout.
+int centreLineOf(int mode) { return mode == 9 || mode == 18 ? layout::kViewHalfWidth : layout::kViewCentre; }
+
+// Clears the flags that belong to one call, however the call ends.
+struct CallFlags {
+    ~CallFlags() {
+        _Export = false;
+        rightallign = false;
+        clearRoleMarks();
+    }
+};
+
+}  // namespace
+
 void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
-    _expstate = mode;
-    viewPicture().fill(kViewBackground);
-    _Export = false;
+    CallFlags flags;
+    try {
+        _expstate = mode;
+        viewPicture().fill(kViewBackground);
+        if (exportTo) {
+            _Export = true;
+            _pfont = 255;  // every exported script starts with its FONT line
+        }
+        const ModeEntry* entry = findMode(mode);
+        if (!entry || !entry->render) return;
+        PictureCanvas picture(viewPicture(), scratchPicture());
+        std::optional<ScriptCanvas> script;
+        if (exportTo) script.emplace(*exportTo);
+        ViewCanvas& canvas = script ? static_cast<ViewCanvas&>(*script) : picture;
+        canvas.setCentreLine(centreLineOf(mode));
+        ViewContext view{canvas,   mode, currentDate, currentDay, computeKinRelations(currentDay),
+                         currentViewSettings(), scratchPicture(), dispatcherHooks()};
+        entry->render(view, mode);
+    } catch (...) {
+        reportFailure(107, "paintall in fullmode",
+                      {"transparent:" + std::to_string(level), "state:" + std::to_string(mode)});
+    }
 }
 
 }  // namespace kl

@@ -6,14 +6,15 @@
 #include <cstdint>
 #include <functional>
 
+#include "layout/viewgeometry.h"
 #include "platform/picture.h"
 #include "ui/fullscreen/scriptsink.h"
 
 namespace kl {
 
-inline constexpr int kViewWidth = 670;
-inline constexpr int kViewHeight = 550;
-inline constexpr platform::Rgb kViewBackground{7, 0, 35};
+inline constexpr int kViewWidth = layout::kViewWidth;
+inline constexpr int kViewHeight = layout::kViewHeight;
+inline constexpr platform::Rgb kViewBackground = layout::kViewBackground;
 
 // What the dispatcher asks of the window for the modes that open another
 // window (18 print manager, 20 configuration) or send the view elsewhere
@@ -28,11 +29,16 @@ DispatcherHooks& dispatcherHooks();
 // The 670 x 550 picture every renderer draws into; created on first use and
 // kept for the whole run.
 platform::Picture& viewPicture();
+// The 670 x 550 work picture of the year view and of signs drawn while
+// USEPB2 is set; kept like the view picture.
+platform::Picture& scratchPicture();
 
 // Draws `mode` (0..48; any other number draws only the background) into
 // viewPicture(). With `exportTo`, draws nothing and appends the mode's script
-// lines there instead; _Export is true for exactly that call. `level` is only
-// written into a failure report. Never throws.
+// lines there instead; _Export is true for exactly that call, and the first
+// text writes its FONT line. `level` is only written into a failure report.
+// Never throws; the export flag, the role marks and right alignment are
+// cleared on every way out.
 void paintall(int mode, std::uint8_t level, ScriptSink* exportTo = nullptr);
 
 }  // namespace kl

@@ -1,10 +1,10 @@
-// The glyph pictures of the compact face: glyph number -> picture and the
-// opacity mask it is blended through.
+// The glyph pictures of the compact face: the picture is the sign code's own
+// picture; the opacity mask it is blended through is the face's.
 #pragma once
 
 #include <string>
 
-namespace kl {
+namespace kl::layout {
 
 struct GlyphFiles {
     std::string picture;  // e.g. "graphic\5Y.bmp"; empty outside the table
@@ -15,4 +15,4 @@ struct GlyphFiles {
 // tone t glyph t + 50, plasma p glyph p + 70. Any other number gives empty names.
 GlyphFiles glyphFiles(int glyph);
 
-}  // namespace kl
+}  // namespace kl::layout

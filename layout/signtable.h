@@ -1,6 +1,10 @@
-// Sizes of the sign pictures, each derived from where the views place it.
-// Shared by the generator and by the tests that check its output.
+// The sign codes: one integer names every sign picture of the full-screen
+// views. One row per run of codes says what the pictures are, how their
+// files are named, which colour is their transparent key, how large the
+// generator draws them (and so where the views place them), and which glyph
+// family rebuilds them from symbol fonts in an exported script.
 //
+// Sizes say where the views put the pictures:
 // Compact face (600 x 450): the large seal is drawn at (224, 220) and fills
 // hot rectangle 2 (226, 222)-(298, 294); the tone at (227, 182) stays inside
 // rectangle 1 (226, 177)-(298, 217) and above the seal; the plasma at
@@ -8,7 +12,11 @@
 // at (308, 229) fills rectangle 3 (310, 231)-(370, 291).
 #pragma once
 
-namespace kl::picgen {
+#include <string>
+
+#include "layout/colour.h"
+
+namespace kl::layout {
 
 struct PicSize {
     int w = 0, h = 0;
@@ -29,7 +37,6 @@ inline constexpr PicSize kToneLarge{70, 34};
 // at offset 4, 2); the picture ends at x 208, clear of the tone at 227.
 inline constexpr PicSize kPlasmaLarge{58, 58};
 inline constexpr int kPlasmaDiscX = 4, kPlasmaDiscY = 2, kPlasmaDisc = 54;
-
 // Wavespell: seal at (g + 79, h - 44), its tone 24 rows above, the guide
 // at (g + 128, h - 35); the 45-pixel set fills the 49-pixel gap between.
 inline constexpr PicSize kSeal45{45, 45};
@@ -76,37 +83,83 @@ inline constexpr PicSize kVinalCount{16, 40};
 inline constexpr PicSize kLineTop{567, 28};
 inline constexpr PicSize kLineBottom{567, 12};
 inline constexpr PicSize kLineSide{12, 324};
+// Boards and whole-view pictures are drawn by their own generators; their
+// sizes live with the view geometry, not here.
+inline constexpr PicSize kBoard{};
+
+// How the glyph export rebuilds a sign from symbol-font glyphs.
+enum class GlyphFamily {
+    None,         // nothing is written
+    Seal,         // colour tile 'W', then the seal letter
+    Tone,         // the tone letter
+    Plasma,       // colour disc 'X', then the digit
+    Frame,        // '\' in the frame's light colour
+    SmallSeal,    // year list: tile and letter
+    YearTone,     // year list: the tone letter
+    FigurePiece,  // one line of a line figure
+    Marker,       // '*'
+    Wavespell,    // thirteen '_' at the wavespell's day positions
+    LineFigure,   // background, overlay and base glyph
+    Rune,         // optional frame '_' and the rune letter
+    MoonDaySign,  // up to five coloured layers
+    Vinal,        // the vinal letter
+    VinalCount,   // the count letter
+};
+
+// How the number in a file name is written.
+enum class Naming {
+    None,     // the code names no picture
+    Fixed,    // stem alone ("graphic\0Y.bmp")
+    Plain,    // stem + (code - base) + tail, plain decimal
+    Padded,   // stem + numsuffix(code - base, 0)
+    Grouped,  // stem + numsuffix(m, g): member m and group g of eight
+};
+
+struct SignRange {
+    int first, last;
+    const char* what;
+    Naming naming;
+    const char* stem;  // without "graphic\" and ".bmp"
+    int base;          // subtracted from the code before it is written
+    const char* tail;
+    bool lightKey;     // key colour (216, 208, 200) instead of black
+    PicSize size;      // {0, 0}: a board, or no picture
+    int pointSize;     // glyph size in points; 0 when the code has none
+    GlyphFamily glyph;
+};
+
+// The row of a code; nullptr for a code that names nothing.
+const SignRange* signRange(int code);
+
+// The numeric part of picture file names: the decimal digits of `lead`,
+// followed by k padded with leading zeros to three digits.
+// numsuffix(0, 0) == "0000", numsuffix(19, 0) == "0019", numsuffix(5, 3) == "3005".
+std::string numsuffix(int k, int lead);
+
+// The picture file of a sign code, e.g. "graphic\zc450000.bmp" for 78;
+// empty for a code that names no picture (21..29, 64..70, 245..250, > 442, < 0).
+std::string signFileName(int code);
+
+inline constexpr Rgb kLightKey{216, 208, 200};
+// Pixels of exactly this colour are not drawn: RGB (216, 208, 200) for codes
+// 100, 155..174 and 179..231, black for every other code.
+Rgb signKeyColor(int code);
 
 // The promised size of the picture of a sign code; {0, 0} for codes whose
 // picture is a board (drawn elsewhere) or that name no picture.
-constexpr PicSize signPictureSize(int code) {
-    if (code >= 0 && code <= 20) return kSealLarge;
-    if (code >= 30 && code <= 50) return kSealSmall;
-    if (code >= 51 && code <= 63) return kToneLarge;
-    if (code >= 71 && code <= 77) return kPlasmaLarge;
-    if (code >= 78 && code <= 97) return kSeal45;
-    if (code >= 98 && code <= 117) return kSeal35;
-    if (code >= 118 && code <= 130) return kTone45;
-    if (code >= 131 && code <= 137) return kPlasma35;
-    if ((code >= 138 && code <= 141) || (code >= 235 && code <= 238)) return kCellFrame;
-    if (code >= 142 && code <= 154) return kTone35;
-    if (code >= 155 && code <= 174) return kSeal15;
-    if (code >= 175 && code <= 178) return kYearFrame;
-    if (code >= 179 && code <= 231) return kYearTone;
-    if (code == 232) return kDot;
-    if (code == 233 || code == 234) return kFigurePiece;
-    if (code == 239 || code == 243) return kMarker;
-    if (code >= 251 && code <= 314) return kFigure;
-    if (code >= 315 && code <= 343) return kRune;
-    if (code >= 344 && code <= 371) return kMoonDaySign;
-    if (code == 372) return kDot1;
-    if (code >= 374 && code <= 392) return kVinal50;
-    if (code >= 393 && code <= 411) return kVinal40;
-    if (code >= 412 && code <= 430) return kVinalCount;
-    if (code == 431 || code == 434 || code == 437 || code == 440) return kLineTop;
-    if (code == 432 || code == 435 || code == 438 || code == 441) return kLineBottom;
-    if (code == 433 || code == 436 || code == 439 || code == 442) return kLineSide;
-    return {};
-}
+PicSize signPictureSize(int code);
 
-}  // namespace kl::picgen
+// The glyph export's size entry: point size, a space, the pixel height
+// -round(size x 96 / 72), e.g. "72 -96"; empty for a code without one.
+std::string glyphSizeEntry(int code);
+// The glyph point size alone; 0 for a code without one.
+int glyphPointSize(int code);
+GlyphFamily glyphFamily(int code);
+
+// The glyph colour entry of a colour index, with a space before and after
+// (" 255 0 0 "): indexes 0..43 cycle red, white, blue, yellow; 100..103 are
+// the frames' light colours, 239 and 243 the markers'. Empty for any other.
+// Callers use seal + 3, so seal 1 is red and seal 20 yellow.
+std::string glyphColourEntry(int index);
+
+}  // namespace kl::layout

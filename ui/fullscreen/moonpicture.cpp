@@ -1,0 +1,63 @@
+#include "ui/fullscreen/moonpicture.h"
+
+#include <algorithm>
+
+#include "core/moonmask.h"
+#include "data/errorlog.h"
+#include "data/settings.h"
+#include "imaging/blend.h"
+#include "layout/viewgeometry.h"
+
+namespace kl {
+
+namespace {
+
+constexpr const char* kMoonTexture = "graphic\\moon.bmp";
+constexpr int kMaskSize = 100;         // the mask is drawn large and stretched down
+constexpr int kDayInfoPageWidth = 380;  // the day-info export's page
+
+}  // namespace
+
+void drawmoon3(platform::Picture& mask, int p) {
+    const int w = mask.width();
+    if (w <= 0) return;
+    GreyCanvas grey(w);
+    drawMoonMask(grey, p, _Mlinear, w);
+    const int h = std::min(w, mask.height());
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* row = mask.row(y);
+        for (int x = 0; x < w; ++x, row += 3) row[0] = row[1] = row[2] = grey.at(x, y);
+    }
+}
+
+void xmoonOn(platform::Picture& view, std::int32_t moonPhase, int x, int y) {
+    try {
+        const int p = moonPercent(moonPhase);
+        platform::Picture mask(kMaskSize, kMaskSize);
+        drawmoon3(mask, p);
+        const platform::Picture texture = platform::Picture::load(kMoonTexture);
+        blurrect(mask, 0, 0, kMaskSize - 1, kMaskSize - 1);
+        const platform::Picture opacity = platform::Picture::fromImage(
+            mask.image().scaled(layout::kViewMoonSize, layout::kViewMoonSize, Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation));
+        // The texture is the compact face's 60 x 60 moon; any other size is
+        // cut or padded to it, black standing for "not drawn".
+        platform::Picture moon(layout::kViewMoonSize, layout::kViewMoonSize);
+        for (int row = 0; row < std::min(texture.height(), moon.height()); ++row)
+            std::copy_n(texture.row(row), 3 * std::min(texture.width(), moon.width()), moon.row(row));
+        blendbmp(moon, view, &opacity, x, y, 200, kBlendMask);
+    } catch (...) {
+        reportFailure(101, "xmoon",
+                      {"y:" + std::to_string(y), "mnx:" + std::to_string(x), "x:" + std::to_string(moonPhase)});
+    }
+}
+
+void exportMoon(ScriptSink& sink, std::int32_t moonPhase, int x, int y) {
+    const int p = moonPercent(moonPhase);
+    const bool dayInfo = sink.canvasWidth == kDayInfoPageWidth;
+    const int mx = dayInfo ? x - 109 : x + 40;
+    const int my = dayInfo ? y - 50 : y + 2;
+    sink.append("MOON " + std::to_string(mx) + " " + std::to_string(my) + " 60 " + std::to_string(p) + " IMAGE");
+}
+
+}  // namespace kl

@@ -1,0 +1,30 @@
+#include "ui/fullscreen/picturecanvas.h"
+
+#include "ui/fullscreen/moonpicture.h"
+#include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/signrenderer.h"
+#include "ui/fullscreen/textrenderer.h"
+
+namespace kl {
+
+void PictureCanvas::drawtxt(int x, int y, const std::string& text, int preset, bool centred) {
+    drawtxtOn(view_, x, y, text, preset, centred, centreLine());
+}
+
+void PictureCanvas::sign(int x, int y, int code, bool centred) {
+    drawsignOn(USEPB2 ? scratch_ : view_, x, y, code, centred);
+}
+
+void PictureCanvas::xmoon(std::int32_t moonPhase, int x, int y) { xmoonOn(view_, moonPhase, x, y); }
+
+void PictureCanvas::drawtxt2(int x, int y, const std::string& text, int preset, int startAngle, int endAngle,
+                             int radius, bool rainbow, bool centreLine, bool centreUp) {
+    drawtxt2On(view_, x, y, text, preset, startAngle, endAngle, radius, rainbow, centreLine, centreUp);
+}
+
+void PictureCanvas::paint(const std::function<void(platform::Painter&)>& draw) {
+    platform::Painter painter(view_);
+    draw(painter);
+}
+
+}  // namespace kl

@@ -1,0 +1,160 @@
+#include "ui/fullscreen/textrenderer.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "data/errorlog.h"
+#include "layout/fontpresets.h"
+#include "platform/codec.h"
+#include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/renderstate.h"
+
+namespace kl {
+
+namespace {
+
+// Nearest integer, halves to even.
+int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// The font in force: a preset outside 0..15 keeps it.
+platform::FontSpec& fontInForce() {
+    static platform::FontSpec font = [] {
+        const layout::FontPreset& p = layout::kFontPresets[0];
+        return platform::FontSpec{p.face, p.pixelHeight, p.bold, false};
+    }();
+    return font;
+}
+
+bool isPreset(int preset) { return preset >= 0 && preset < static_cast<int>(layout::kFontPresets.size()); }
+
+std::string oneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+}  // namespace
+
+platform::FontSpec presetFont(int preset) {
+    if (!isPreset(preset)) return fontInForce();
+    const layout::FontPreset& p = layout::kFontPresets[static_cast<std::size_t>(preset)];
+    return {p.face, p.pixelHeight, p.bold, false};
+}
+
+namespace {
+// Puts a preset in force; a number outside 0..15 keeps the font in force.
+const platform::FontSpec& applyPreset(int preset) { return fontInForce() = presetFont(preset); }
+}  // namespace
+
+Rgb presetColour(int preset) {
+    return isPreset(preset) ? layout::kFontPresets[static_cast<std::size_t>(preset)].colour : layout::kWhite;
+}
+
+void drawtxtOn(platform::Picture& view, int x, int y, const std::string& text, int preset, bool centred,
+               int centreLine) {
+    int cx = 0;
+    try {
+        platform::Painter painter(view);
+        painter.setFont(applyPreset(preset));
+        painter.setTextColour(presetColour(preset));
+        if (rightallign) {
+            cx = x - painter.textWidth(text);
+        } else if (!centred) {
+            cx = x;
+        } else {
+            cx = centreLine + x - painter.textWidth(text) / 2;
+        }
+        painter.text(cx, y, text);
+    } catch (...) {
+        reportFailure(101, "drawtxt in fullmode",
+                      {"filename:" + text, "X:" + std::to_string(x), "Y:" + std::to_string(y),
+                       "CX:" + std::to_string(cx)});
+    }
+}
+
+std::string presetFontLine(int preset) {
+    const platform::FontSpec f = applyPreset(preset);
+    return "FONT " + std::to_string(layout::pointSize(f.pixelHeight)) + " " + std::to_string(f.pixelHeight) +
+           " 0 0 0 " + (f.bold ? "bld " : "thn ") + (f.italic ? "itl " : "nrm ") + f.face;
+}
+
+void exportTxt(ScriptSink& sink, int x, int y, const std::string& text, int preset, bool centred) {
+    try {
+        if (_expstate == 0) {
+            if (!centred) x -= 145;
+            y -= 50;
+        }
+        if (_pfont != preset) sink.append(presetFontLine(preset));
+        else applyPreset(preset);
+        if (!centred) x += 37;
+        sink.append("TEXT " + std::to_string(x) + " " + std::to_string(y) + " " + (centred ? "cnt" : "rgt") +
+                    " '" + oneLine(text) + "'");
+        _pfont = static_cast<std::uint8_t>(preset);
+    } catch (...) {
+        reportFailure(101, "drawtxt in fullmode",
+                      {"filename:" + text, "X:" + std::to_string(x), "Y:" + std::to_string(y), "CX:0"});
+    }
+}
+
+ArcLetter arcLetter(int x, int y, int startAngle, int endAngle, int radius, int i, int n) {
+    const double step = static_cast<double>(endAngle - startAngle) / n;
+    const double before = startAngle + step * i;  // the angle of the letter's place
+    const double after = before + step;           // the angle that turns it
+    constexpr double kDegree = 3.14159265358979323846 / 180;
+    const int px = roundEven(std::cos(before * kDegree) * radius) + x;
+    const int py = roundEven(-std::sin(before * kDegree) * radius) + y;
+    const int esc = after > 180 ? roundEven(after * 10 + 900) : roundEven(after * 10 - 900);
+    return {px, py, esc};
+}
+
+void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
+                int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp) {
+    const std::u32string letters = platform::toCodePoints(text);
+    const int n = static_cast<int>(letters.size());
+    platform::Painter painter(view);
+    painter.setFont(applyPreset(preset));
+    painter.setTextColour(presetColour(preset));
+    if (n == 0) return;  // no letters, no step between them
+    const auto letter = [&](int i) { return platform::fromCodePoints(letters.substr(static_cast<std::size_t>(i), 1)); };
+    const auto colour = [&](int i) {
+        if (rainbow) painter.setTextColour(getrnb(roundEven(i * 120.0 / n)));
+    };
+    const auto widthBefore = [&](int i) {
+        return painter.textWidth(platform::fromCodePoints(letters.substr(0, static_cast<std::size_t>(i))));
+    };
+    if (radius > 0) {
+        for (int i = 0; i < n; ++i) {
+            colour(i);
+            const ArcLetter a = arcLetter(x, y, startAngle, endAngle, radius, i, n);
+            painter.textTurned(a.x, a.y, letter(i), a.escapement);
+        }
+    } else if (radius == -1) {
+        const int shift = centreLine ? painter.textWidth(text) / 2 : 0;
+        for (int i = 0; i < n; ++i) {
+            colour(i);
+            painter.text(x + widthBefore(i) - shift, y, letter(i));
+        }
+    } else if (radius == -2) {
+        const int total = painter.textWidth(text);
+        const int shift = centreUp ? total / 2 : 0;
+        for (int i = 0; i < n; ++i) {
+            colour(i);
+            painter.textTurned(x, y + total - widthBefore(i) - shift, letter(i), 900);
+        }
+    }
+}
+
+Rgb getrnb(int p) {
+    const auto low = [](double v) { return static_cast<std::uint8_t>(static_cast<long long>(std::nearbyint(v)) & 0xFF); };
+    const double v = (p - 20) * 255.0 / 20;
+    if (p > 120) return {255, 255, 255};
+    if (p < 0) return {0, 0, 0};
+    if (p <= 20) return {255, static_cast<std::uint8_t>(roundEven(p * 255.0 / 20)), 0};
+    if (p <= 40) return {low(255 - v), 255, 0};
+    if (p <= 60) return {0, 255, low(v)};
+    if (p <= 80) return {0, low(255 - v), 255};
+    if (p <= 100) return {low(v), 0, 255};
+    return {255, 0, low(255 - v)};
+}
+
+}  // namespace kl

@@ -1,0 +1,52 @@
+// The views' text renderer: one text in one of the sixteen font presets,
+// drawn into the view picture or written as FONT and TEXT lines of a print
+// script; and decorative text letter by letter with its rainbow.
+#pragma once
+
+#include <string>
+
+#include "layout/colour.h"
+#include "platform/draw.h"
+#include "platform/picture.h"
+#include "ui/fullscreen/scriptsink.h"
+
+namespace kl {
+
+// The font of a preset (0..15); a number outside that range keeps the font
+// last applied.
+platform::FontSpec presetFont(int preset);
+Rgb presetColour(int preset);  // white outside 0..15
+
+// Draws `text` with its top at y: left edge at x, or centred on
+// centreLine + x, or, while `rightallign` is set, ending at x. A failure is
+// reported ("drawtxt in fullmode") and nothing more is drawn.
+void drawtxtOn(platform::Picture& view, int x, int y, const std::string& text, int preset, bool centred,
+               int centreLine);
+
+// Appends the text's TEXT line, preceded by a FONT line when the preset
+// differs from the last one written (_pfont). Coordinates move from the
+// view to the page as the print manager expects; line breaks inside the text
+// become spaces so one text is one script line.
+void exportTxt(ScriptSink& sink, int x, int y, const std::string& text, int preset, bool centred);
+
+// The FONT line of a preset: "FONT 8 -11 0 0 0 bld nrm Arial". Always black.
+std::string presetFontLine(int preset);
+
+// Letters one by one: along an arc of `radius` around (x, y) from
+// startAngle to endAngle (degrees counter-clockwise), each turned to follow
+// it; in a straight line (radius -1); or turned upright (radius -2). Any
+// other radius, or an empty text, draws nothing.
+void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
+                int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp);
+
+// Where letter i of n sits on the arc, and its turn in tenths of a degree.
+struct ArcLetter {
+    int x, y, escapement;
+};
+ArcLetter arcLetter(int x, int y, int startAngle, int endAngle, int radius, int i, int n);
+
+// The rainbow colour of position 0..120: red, yellow, green, cyan, blue,
+// magenta and back towards red; white above 120, black below 0.
+Rgb getrnb(int position);
+
+}  // namespace kl

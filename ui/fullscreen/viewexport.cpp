@@ -1,0 +1,53 @@
+#include "ui/fullscreen/viewexport.h"
+
+#include "ui/fullscreen/dispatcher.h"
+#include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/modes.h"
+
+namespace kl {
+
+namespace {
+
+constexpr int kYearMode = 9;
+// The year's title lines that the year view writes last into its sub-script
+// and that belong on the main page.
+constexpr std::size_t kYearTitleLines = 6;
+// The print manager passes small levels of its own; they only reach a
+// failure report.
+constexpr std::uint8_t kExportLevel = 4;
+
+}  // namespace
+
+bool exportView(int mode, ScriptSink& sink) {
+    const ModeEntry* entry = findMode(mode);
+    if (!entry || !entry->exportHeader) return false;
+    sink.lines.clear();
+    if (mode == kYearMode) {
+        sink.yearExportList.clear();
+        pb2ys = 0;
+        pb2yt = 0;
+    }
+    sink.append(entry->exportHeader);
+    sink.canvasWidth = entry->pageWidth;
+    sink.canvasHeight = entry->pageHeight;
+    paintall(mode, kExportLevel, &sink);
+    if (mode == kYearMode) {
+        if (_TEXTGRAPHIC) sink.append(kYearLine);
+        auto& year = sink.yearExportList;
+        const std::size_t moved = std::min(kYearTitleLines, year.size());
+        for (auto it = year.end() - static_cast<std::ptrdiff_t>(moved); it != year.end(); ++it) sink.append(*it);
+        year.resize(year.size() - moved);
+    }
+    return true;
+}
+
+std::vector<std::string> selfContained(const ScriptSink& sink) {
+    std::vector<std::string> out;
+    for (const std::string& line : sink.lines) {
+        if (line == kYearLine) out.insert(out.end(), sink.yearExportList.begin(), sink.yearExportList.end());
+        else out.push_back(line);
+    }
+    return out;
+}
+
+}  // namespace kl

@@ -1,0 +1,149 @@
+// The day view (mode 0) and the book-of-kins page (mode 14): the day's
+// 13-moon date, seal, tone, plasma, moon, relations and affirmation.
+#include <array>
+
+#include "data/textdb.h"
+#include "layout/baselines.h"
+#include "ui/fullscreen/views/daytools.h"
+#include "ui/fullscreen/views/views.h"
+
+namespace kl::views {
+
+namespace {
+
+using namespace layout::base;
+
+// Sign codes: seal n is n (large), 30 + n (small), 77 + n (45-pixel set).
+constexpr int kSmallSeal = 30, kSeal45 = 77, kLargeTone = 50, kLargePlasma = 70;
+constexpr int kFigure = 250, kSpecialKin = 239, kKin78 = 243;
+constexpr int kVinal50 = 373, kVinal40 = 392, kVinalCount = 411, kRune = 314, kMoonDaySign = 343;
+
+// Where the 13-moon date block goes: the moon name, its action, the day of
+// the moon, and the plasma's caption, name and sign.
+struct MoonDateLayout {
+    int nameY, actionY, dayY;
+    int plasmaCaptionX, plasmaCaptionY, plasmaNameX, plasmaNameY;
+    bool plasmaCentred;
+    int plasmaSignX, plasmaSignY;
+};
+constexpr MoonDateLayout kDayViewMoonDate{88, 104, 126, 170, 186, 170, 198, false, 150, 216};
+constexpr MoonDateLayout kBookMoonDate{33, 49, 71, -160, 198, -160, 210, true, -160, 230};
+constexpr int kDootTextY = 117;  // "Day out of time" in place of the block
+
+void moonDate(ViewContext& v, const MoonDateLayout& at) {
+    ViewCanvas& c = v.canvas;
+    const CalendarDay& d = v.day;
+    if (d.month == 0) {
+        c.drawtxt(0, kDootTextY, L(kDayOutOfTime), 5, true);
+        return;
+    }
+    c.drawtxt(0, at.nameY, L(kMoonName + d.month) + L(kMoonWord), 8, true);
+    c.drawtxt(0, at.actionY, L(kToneCaption) + " " + L(kToneAction + d.month), 8, true);
+    c.drawtxt(0, at.dayY, L(kDayWord) + " " + std::to_string(d.monthDay), 3, true);
+    c.drawtxt(at.plasmaCaptionX, at.plasmaCaptionY, applyCaseMask(L(kPlasmaCaption) + ":", "AB"), 3,
+              at.plasmaCentred);
+    c.drawtxt(at.plasmaNameX, at.plasmaNameY, applyCaseMask(L(kPlasmaName + d.plasma), "AB"), 3, at.plasmaCentred);
+    c.drawsign(at.plasmaSignX, at.plasmaSignY, kLargePlasma + d.plasma, at.plasmaCentred, SignRole::Plasm);
+}
+
+void affirmation(ViewContext& v, const std::array<int, 6>& rows, const char* lastPattern) {
+    const std::array<const char*, 6> patterns{"Aaaaaaaaaaaa", "aaaaaaaaaaaa", "Aaaaaaaaaaaa",
+                                              "aaaaaaaaaaaa", "Aaaaaaaaaaaa", lastPattern};
+    const auto lines = loadaffirmation(v.day);
+    for (std::size_t i = 0; i < 6; ++i) v.canvas.drawtxt(0, rows[i], applyCaseMask(lines[i], patterns[i]), 2, true);
+}
+
+// The Gregorian date line: the long formats in small print, the short ones
+// in the name font a little lower or higher.
+void gregorianDate(ViewContext& v, int longY, int shortY) {
+    const int format = v.settings.dateFormat;
+    const std::string text = gregtostr(v.date, format);
+    if (format == 0 || format == 1) v.canvas.drawtxt(0, longY, text, 6, true);
+    else v.canvas.drawtxt(0, shortY, text, 2, true);
+}
+
+// Castle 1..5 of a kin: 52 kins each.
+int castleOf(int kin) { return (kin - 1) / 52 + 1; }
+int wavespellOf(int kin) { return (kin - 1) / 13 + 1; }
+
+// The week's line figure, the special-kin markers, the vinal and the day of
+// the moon's rune and sign; left out on the day out of time.
+void bookCalendarSigns(ViewContext& v) {
+    ViewCanvas& c = v.canvas;
+    const CalendarDay& d = v.day;
+    const std::string figure = izinline(d.yearSign, d.yearTone, d.weekNumber);
+    const bool figures = v.date.year > 1996 && !figure.empty();
+    if (figures) {
+        const int m = drawizin(c, figure, 190, d.monthDay % 7, 146);
+        if (d.monthDay % 7 == 0) c.drawsign(190, 145, kFigure + m, false);
+        c.drawtxt(-88, 136, zinnumber(figure), 2, true);
+    }
+    if (d.kin == 78) c.drawsign(0, 365, kKin78, true);
+    if (pvsign(static_cast<std::uint8_t>(d.kin & 0xFF))) c.drawsign(0, 365, kSpecialKin, true);
+    if (d.vinalTone != 0) {
+        c.drawsign(383, 145, kVinal40 + d.vinal, false);
+        c.drawsign(366, 150, kVinalCount + d.vinalTone, false);
+    } else {
+        c.drawsign(367, 145, kVinal50 + d.vinal, false);
+    }
+    c.drawsign(184, 316, kRune + d.monthDay, false);
+    c.drawsign(370, 316, kMoonDaySign + d.monthDay, false);
+}
+
+}  // namespace
+
+void dayView(ViewContext& v, int) {
+    ViewCanvas& c = v.canvas;
+    const CalendarDay& d = v.day;
+    const KinRelations& r = v.relations;
+    moonDate(v, kDayViewMoonDate);
+    c.drawsign(226, 182, kLargeTone + d.tone, false, SignRole::Tone);
+    c.drawtxt(0, 140, L(kKinCaption) + " " + colourWord(r), 3, true);
+    c.xmoon(d.moonPhase, 390, 216);
+    sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 155);
+    c.drawtxt(304, 210, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, false);
+    c.drawtxt(304, 184, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aa"), 3, false);
+    c.drawtxt(304, 198, applyCaseMask(L(kToneWord) + ": " + std::to_string(d.tone), "Aa"), 3, false);
+    c.drawtxt(396, 186, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, false);
+    c.drawtxt(400, 198, applyCaseMask(L(kToday), "aaa"), 3, false);
+    c.drawsign(224, 220, d.sign, false, SignRole::Kin);
+    c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
+    affirmation(v, {302, 317, 332, 346, 360, 374}, "AaaaaAaaaaaaa");
+    if (v.settings.dayDate) gregorianDate(v, 392, 394);
+}
+
+void bookOfKins(ViewContext& v, int) {
+    ViewCanvas& c = v.canvas;
+    const CalendarDay& d = v.day;
+    const KinRelations& r = v.relations;
+    const int castle = castleOf(d.kin), wave = wavespellOf(d.kin);
+    c.drawtxt(-201, 60, L(kCastleColour + castle), 3, true);
+    c.drawtxt(-201, 75, L(kCastleName + castle), 3, true);
+    c.drawtxt(-201, 90, L(kCastleCourt + castle), 3, true);
+    c.drawtxt(-201, 125, L(kCastleKins + castle), 3, true);
+    c.drawtxt(202, 60, L(kWavespellModule), 3, true);
+    c.drawtxt(202, 75, L(kWavespellName + wave), 3, true);
+    c.drawtxt(200, 110, L(kWavespellKins + 2 * wave), 3, true);
+    c.drawtxt(200, 125, L(kWavespellAim + 2 * wave), 3, true);
+    if (!(v.date.day == 25 && v.date.month == 7)) bookCalendarSigns(v);
+    c.drawsign(0, 232, kSmallSeal + d.sign, true, SignRole::Kin);
+    c.drawsign(0, 142, kSeal45 + r.guide, true, SignRole::Guide);
+    c.drawsign(-82, 242, kSeal45 + r.antipod, true, SignRole::Antipod);
+    c.drawsign(82, 242, kSeal45 + r.analog, true, SignRole::Analog);
+    c.drawsign(0, 314, kSeal45 + r.ateacher, true, SignRole::Ateacher);
+    moonDate(v, kBookMoonDate);
+    c.drawsign(0, 194, kLargeTone + d.tone, true, SignRole::Tone);
+    c.drawtxt(0, 85, L(kKinCaption) + " " + colourWord(r), 3, true);
+    c.xmoon(d.moonPhase, 428, 229);
+    sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 100);
+    c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, true);
+    if (v.settings.bookDate) gregorianDate(v, 380, 377);
+    const std::string kinAndTone = applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aaaaa") + "   " +
+                                   L(kToneWord) + ": " + std::to_string(d.tone);
+    c.drawtxt(0, 392, applyCaseMask(kinAndTone, "AABAAAAA"), 3, true);
+    c.drawtxt(160, 198, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, true);
+    c.drawtxt(160, 210, applyCaseMask(L(kToday), "aaa"), 3, true);
+    affirmation(v, {422, 437, 452, 466, 480, 494}, "AaaaaAaaaaaa");
+}
+
+}  // namespace kl::views
