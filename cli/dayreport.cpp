@@ -63,7 +63,10 @@ std::string dateText(const GregorianDate& d) {
     return buf;
 }
 
-const char* const kUsage = "usage: kestralune-cli day [YYYY-MM-DD] [--json]";
+const char* const kUsage =
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
+    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]";
 
 }  // namespace
 

@@ -1,22 +1,60 @@
-// kestralune-cli: the day's calendar values for scripts.
+// kestralune-cli: the day's calendar values, and the full-screen views as
+// pictures and print scripts, for scripts.
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include <QGuiApplication>
 
 #include "cli/dayreport.h"
+#include "cli/views.h"
 #include "data/errorlog.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
+namespace {
+
+// Drawing needs the font system; without a display it runs off-screen.
+std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv) {
+    const auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    if (!set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The toolkit's own notes (a missing runtime directory and the like) are
+    // not failures of the command; stderr is kept for the one failure line.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // Texts come from the data files beside the executable; the companion
-    // never writes an error report or shows a message box.
+    // Texts and pictures come from the data files beside the executable; the
+    // companion never writes an error report or shows a message box. A
+    // failure is remembered for one line on stderr.
     kl::platform::setProgramDirectory(kl::platform::executableDirectory());
-    kl::platform::setMessageHandler([](const std::string& text) {});
+    kl::platform::setMessageHandler([](const std::string&) {});
     kl::platform::setTerminateHandler([] {});
     kl::platform::setHaltHandler([] {});
-    kl::setReportSink([](const std::string&) { return true; });
+    kl::setReportSink([](const std::string& bytes) {
+        kl::cli::recordFailure(bytes);
+        return true;
+    });
     std::string out, err;
-    const int status = kl::cli::run(argc, argv, out, err);
+    int status = 0;
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "render" || command == "export") {
+        int qtArgc = 1;
+        auto app = startFonts(qtArgc, argv);
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        status = command == "render" ? kl::cli::runRender(args, out, err) : kl::cli::runExport(args, out, err);
+    } else {
+        status = kl::cli::run(argc, argv, out, err);
+    }
     std::fputs(out.c_str(), stdout);
     std::fputs(err.c_str(), stderr);
     return status;

@@ -44,6 +44,11 @@ public:
     // skips them, since the print script has no form for them.
     virtual void paint(const std::function<void(platform::Painter&)>& draw) {}
 
+    // The view picture itself, for drawing-only extras that blend or copy
+    // pictures (shines, the year grid from the scratch picture); nullptr
+    // while exporting, since the print script has no form for them.
+    virtual platform::Picture* picture() { return nullptr; }
+
     // The x that centred texts are centred on: half the picture's width in
     // the year view and the print manager's mode, the view centre otherwise.
     int centreLine() const { return centreLine_; }
