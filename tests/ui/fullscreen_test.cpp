@@ -3,6 +3,7 @@
 // that opens it.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,11 +26,27 @@ protected:
         _trc = 160;
         _expstate = 0;
         _teldrawed = false;
+        // The texts of the pages and the help, line n of each reading "Fn".
+        for (const char* file : {"DAYINFO.drs", "TONEINFO.drs", "PLASMINFO.drs", "hlp1.dat", "hlp2.dat",
+                                 "hlp3.dat", "izinfo.dat"}) {
+            std::vector<std::string> lines;
+            for (int i = 0; i < 400; ++i) lines.push_back(std::string(1, file[0]) + std::to_string(i));
+            writeLines(file, lines);
+        }
     }
     void TearDown() override {
         platform::setMessageHandler([](const std::string& m) { recorded().messages.push_back(m); });
         CompactTest::TearDown();
         fullmodeState = -1;
+    }
+
+    // The settings every show of the window reads: `steps` transition steps
+    // (0: transitions off) and `helpPages` help pages.
+    void writeConfig(int steps, int helpPages = 5) {
+        const std::string flags = "Y\r\nY\r\nY\r\nY\r\n";
+        writeFile("conf.dat", flags + (steps > 0 ? "Y" : "N") + "\r\n" + std::to_string(steps > 0 ? steps : 5) +
+                                  "\r\nN\r\nN\r\nY\r\nN\r\nN\r\n0\r\n0\r\nx\r\n" +
+                                  std::to_string(helpPages) + "\r\n");
     }
 
     // Ticks the timer until it stops (at most `limit` ticks); answers how
@@ -52,7 +69,7 @@ protected:
         spin = 0;
         _newstate = static_cast<std::uint8_t>(mode);
         runFade();
-        ASSERT_EQ(fullmodeState, mode);
+        ASSERT_EQ(fullmodeState, mode) << (logWritten() ? readFile("errorlog1.err") : "");
     }
     int enabledModeButtons() const {
         int n = 0;
@@ -88,17 +105,13 @@ TEST_F(FullScreenTest, MissingBoardPictureIsReportedAtCreation) {
     EXPECT_NE(readFile("errorlog1.err").find("ERROR SENDER:fullmode create\r\n"), std::string::npos);
 }
 
-TEST_F(FullScreenTest, ButtonsRequestTheirModes) {
+TEST_F(FullScreenTest, AButtonClickDuringAFadeStartsANewOne) {
     createWindows();
-    const int modes[] = {0, 1, 2, 3, 4, 7, 5, 6, 8, 9, 11, 12, 13, 14, 18, 19, 20};
-    for (int i = 0; i < TForm3::kButtonCount; ++i) {
-        spin = 3;
-        form3->Timer1->stop();
-        form3->buttonClick(i);
-        EXPECT_EQ(_newstate, modes[i]) << TForm3::kButtons[i].name;
-        EXPECT_EQ(spin, 0);
-        EXPECT_TRUE(form3->Timer1->isActive());
-    }
+    spin = 3;
+    click("myButton3");
+    EXPECT_EQ(_newstate, 2);
+    EXPECT_EQ(spin, 0);
+    EXPECT_TRUE(form3->Timer1->isActive());
     // The telektonon button also has its board built afresh.
     _teldrawed = true;
     click("Button3");
@@ -108,7 +121,7 @@ TEST_F(FullScreenTest, ButtonsRequestTheirModes) {
 }
 
 TEST_F(FullScreenTest, FadeRunsTickByTickWithTheButtonsOffAtItsEnd) {
-    _spconst = 5;
+    writeConfig(5);
     createWindows();
     openOn(0);
     EXPECT_EQ(enabledModeButtons(), 17);
@@ -130,7 +143,7 @@ TEST_F(FullScreenTest, FadeRunsTickByTickWithTheButtonsOffAtItsEnd) {
 }
 
 TEST_F(FullScreenTest, KeysAreIgnoredWhileTheFadeHasTwoStepsOrMoreToRun) {
-    _spconst = 5;
+    writeConfig(5);
     createWindows();
     openOn(0);
     currentDate = GregorianDate{10, 3, 0, 2012};
@@ -156,22 +169,22 @@ TEST_F(FullScreenTest, KeysAreIgnoredWhileTheFadeHasTwoStepsOrMoreToRun) {
 }
 
 TEST_F(FullScreenTest, AKeyLeavesTheRequestedModeAsItWas) {
-    _spconst = 0;
+    writeConfig(0);
     createWindows();
     makeReady();
-    // The face opens the tone page; the user then goes to the Tzolkin.
+    // The face opens the tone page; the user then goes to the plasma page.
     form1->Image1MouseDown(Qt::LeftButton, 230, 180);
     ASSERT_EQ(form1->STATE, 12);
     ASSERT_TRUE(form3->isVisible());
     runFade();
     EXPECT_EQ(fullmodeState, 1);
-    click("myButton6");
+    click("myButton4");
     runFade();
-    ASSERT_EQ(fullmodeState, 5);
+    ASSERT_EQ(fullmodeState, 3);
     form3->FormKeyDown(39);
-    EXPECT_EQ(_newstate, 5);
+    EXPECT_EQ(_newstate, 3);
     runFade();
-    EXPECT_EQ(fullmodeState, 5);
+    EXPECT_EQ(fullmodeState, 3);
 }
 
 TEST_F(FullScreenTest, ClicksOnTheWindowHideItOnlyBelowTheStrip) {
@@ -219,8 +232,7 @@ TEST_F(FullScreenTest, RightClicksOpenTheDateDialogOnTheCurrentDate) {
 }
 
 TEST_F(FullScreenTest, HelpPagesTurnWithAnyClick) {
-    _spconst = 0;
-    _hlpcount = 3;
+    writeConfig(0, 3);
     createWindows();
     openOn(0);
     click("SpeedButton1");
@@ -239,6 +251,8 @@ TEST_F(FullScreenTest, HelpPagesTurnWithAnyClick) {
     form3->pbxMouseDown(Qt::LeftButton, {}, 5, 5);
     EXPECT_EQ(_newstate, 27);
     runFade();
+    EXPECT_EQ(fullmodeState, 19);
+    EXPECT_FALSE(logWritten());
     // From mode 46 on a click only draws the page again.
     fullmodeState = 46;
     _newstate = 46;
@@ -246,6 +260,17 @@ TEST_F(FullScreenTest, HelpPagesTurnWithAnyClick) {
     EXPECT_EQ(_newstate, 46);
     EXPECT_TRUE(form3->Timer1->isActive());
     EXPECT_TRUE(form3->isVisible());
+}
+
+TEST_F(FullScreenTest, WithOneHelpPageTheFirstClickComesBackToIt) {
+    writeConfig(3, 1);
+    createWindows();
+    openOn(19);
+    form3->pbxMouseDown(Qt::LeftButton, {}, 5, 5);
+    EXPECT_EQ(_newstate, 25);
+    runFade();
+    EXPECT_EQ(fullmodeState, 19);
+    EXPECT_FALSE(form3->Timer1->isActive());
 }
 
 TEST_F(FullScreenTest, CompactWindowOpensTheWindowAndGetsItsStateBack) {
@@ -283,15 +308,18 @@ TEST_F(FullScreenTest, CompactWindowOpensTheWindowAndGetsItsStateBack) {
 
 TEST_F(FullScreenTest, DateDialogRepaintsTheModeOnShow) {
     createWindows();
-    openOn(3);
+    openOn(0);
+    const QImage before = form3->pbx->picture().image().copy();
     form2->openFor(GregorianDate{4, 5, 0, 2010});
     _expstate = 99;
     form2->yesClick();
-    EXPECT_EQ(_expstate, 3);
+    EXPECT_EQ(_expstate, 0);
+    EXPECT_NE(form3->pbx->picture().image(), before);  // another kin, another day view
     EXPECT_EQ(currentDate, (GregorianDate{4, 5, 0, 2010}));
     _expstate = 99;
     form2->todaybClick();
-    EXPECT_EQ(_expstate, 3);
+    EXPECT_EQ(_expstate, 0);
+    EXPECT_EQ(form3->pbx->picture().image(), before);
     EXPECT_EQ(currentDate, todayDate);
 }
 
@@ -309,7 +337,7 @@ TEST_F(FullScreenTest, EveryShowReadsTheConfiguration) {
 
 TEST_F(FullScreenTest, ConfigurationDialogDisablesTheWindowWhileOpen) {
     createWindows();
-    openOn(5);
+    openOn(3);
     form4->show();
     EXPECT_FALSE(form3->isEnabled());
     form4->hide();
@@ -333,6 +361,69 @@ TEST_F(FullScreenTest, ConfigurationOpensOnlyForTheModeRequested) {
     EXPECT_TRUE(form4->isVisible());
     dispatcherHooks().startTimer();
     EXPECT_TRUE(form3->Timer1->isActive());
+}
+
+TEST_F(FullScreenTest, AtSpeedOneTheConfigurationDialogCanBeClosed) {
+    writeConfig(1);
+    createWindows();
+    openOn(0);
+    click("configs");
+    runFade();
+    ASSERT_TRUE(form4->isVisible());
+    EXPECT_FALSE(form3->isEnabled());
+    EXPECT_EQ(fullmodeState, 20);
+    form4->hide();  // the dialog closes: back to the day view
+    EXPECT_TRUE(form3->isEnabled());
+    runFade();
+    EXPECT_EQ(fullmodeState, 0);
+    EXPECT_FALSE(form4->isVisible());
+    EXPECT_TRUE(form3->isEnabled());
+}
+
+TEST_F(FullScreenTest, SavingTransitionsOffDuringTheFadeIntoTheDialog) {
+    writeConfig(5);
+    createWindows();
+    openOn(0);
+    click("configs");
+    form3->Timer1Timer();  // the dialog opens as the fade begins
+    ASSERT_TRUE(form4->isVisible());
+    ASSERT_EQ(spin, 3);
+    form4->cb1->setChecked(false);
+    form4->BitBtn1Click();  // save and close while the fade runs
+    ASSERT_EQ(_spconst, 0);
+    std::vector<int> levels;
+    for (int i = 0; i < 5 && form3->Timer1->isActive(); ++i) {
+        form3->Timer1Timer();
+        levels.push_back(_trc);
+    }
+    // The fade into the dialog's mode ends as it began; the day view then
+    // comes at once, as transitions are off now.
+    EXPECT_EQ(levels, (std::vector<int>{153, 204, 255, 255}));
+    EXPECT_FALSE(form3->Timer1->isActive());
+    EXPECT_EQ(fullmodeState, 0);
+    EXPECT_FALSE(form4->isVisible());
+    EXPECT_FALSE(logWritten());
+}
+
+TEST_F(FullScreenTest, AFailingPictureGivesOneBox) {
+    writeConfig(1);
+    createWindows();
+    // The day's seal picture (seal 20 is picture 0).
+    ASSERT_TRUE(std::filesystem::remove(path("graphic/" + std::to_string(currentDay.sign % 20) + "Y.bmp")));
+    int ticksInBox = 0;
+    platform::setMessageHandler([&](const std::string& m) {
+        recorded().messages.push_back(m);
+        // The timer keeps firing while the box waits.
+        for (int i = 0; i < 3; ++i) form3->Timer1Timer();
+        ++ticksInBox;
+    });
+    fullScreen().show();
+    _newstate = 2;  // the seal page: its picture is missing
+    spin = 0;
+    EXPECT_EQ(runFade(), 1);
+    EXPECT_EQ(recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
+    EXPECT_EQ(ticksInBox, 1);
+    EXPECT_FALSE(form3->Timer1->isActive());
 }
 
 TEST_F(FullScreenTest, NoTickWhileAMessageBoxIsOpen) {
