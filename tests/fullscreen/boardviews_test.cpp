@@ -360,6 +360,15 @@ TEST_F(BoardViews, WavespellWithPulsarsDrawsTheTwoPulsarsOfTheTone) {
     EXPECT_EQ(viewPicture().pixel(321, 425), kPulseColour[4]);  // tone 7
     EXPECT_EQ(viewPicture().pixel(525, 152), kPulseColour[4]);  // tone 12
     EXPECT_FALSE(find(kPulseColour[0]).has_value());
+
+    // Tone 3 (kin 42, seal 2, white): (2 - 3) mod 4 = 3, whose colours give
+    // the pulsar 3-7-11 the second picture too.
+    setKin(42);
+    paintall(8, 255);
+    EXPECT_EQ(viewPicture().pixel(321, 425), kPulseColour[1]);  // tone 7
+    EXPECT_EQ(viewPicture().pixel(525, 243), kPulseColour[1]);  // tone 11
+    EXPECT_EQ(viewPicture().pixel(423, 425), kPulseColour[4]);  // tone 8
+    EXPECT_FALSE(find(kPulseColour[3]).has_value());
     EXPECT_EQ(reports(), 0);
 }
 
