@@ -24,13 +24,17 @@ bool toInt(std::string_view text, int& value) {
 
 }  // namespace
 
-int parseConf(const std::string& bytes, ConfValues& v) {
+int parseConf(const std::string& bytes, ConfValues& v, std::string* reason) {
     std::string_view rest(bytes);
     int line = 0;
     std::string_view text;
+    std::string why;
     const auto next = [&] {
         ++line;
-        if (rest.empty()) return false;
+        if (rest.empty()) {
+            why = "the file ends before line " + std::to_string(line);
+            return false;
+        }
         text = platform::nextLine(rest);
         return true;
     };
@@ -41,22 +45,34 @@ int parseConf(const std::string& bytes, ConfValues& v) {
     };
     const auto number = [&](int& out, int below) {
         int n = 0;
-        if (!next() || !toInt(text, n)) return false;
-        if (below > 0 && (n < 0 || n >= below)) return false;
+        if (!next()) return false;
+        if (!toInt(text, n)) {
+            why = "line " + std::to_string(line) + " is not a number";
+            return false;
+        }
+        if (below > 0 && (n < 0 || n >= below)) {
+            why = "line " + std::to_string(line) + " names no entry of its list";
+            return false;
+        }
         out = n;
         return true;
     };
+    const auto stopped = [&] {
+        if (reason) *reason = why;
+        return line;
+    };
     if (!flag(v.yearShine) || !flag(v.yearLine) || !flag(v.yearFigure) || !flag(v.castleFigure) ||
         !flag(v.transitions))
-        return line;
-    if (!number(v.speed, 0)) return line;
+        return stopped();
+    if (!number(v.speed, 0)) return stopped();
     v.speed = std::clamp(v.speed, 1, 99);
     if (!flag(v.swapKeys) || !flag(v.bookDate) || !flag(v.dayDate) || !flag(v.iconDate) || !flag(v.turtles))
-        return line;
-    if (!number(v.dateFormat, kDateFormats) || !number(v.moonModel, kMoonModels)) return line;
-    if (!next()) return line;
+        return stopped();
+    if (!number(v.dateFormat, kDateFormats) || !number(v.moonModel, kMoonModels)) return stopped();
+    if (!next()) return stopped();
+    v.signFontBytes = std::string(text);
     v.signFont = platform::fromCp1251(text);
-    if (!number(v.helpCount, 0)) return line;
+    if (!number(v.helpCount, 0)) return stopped();
     return 0;
 }
 

@@ -1,7 +1,7 @@
-// conf.dat without the configuration dialog: its lines in order, their
-// values before any file is read, and a reader that copies a file into the
-// settings globals as the dialog's assignv would. For programs that have no
-// dialog (the command line).
+// conf.dat: its lines in order, their values before any file is read, a
+// reader the configuration dialog and the dialog-less programs (the command
+// line) share, and the copy into the settings globals that the dialog's
+// assignv also makes.
 #pragma once
 
 #include <cstdint>
@@ -24,14 +24,16 @@ struct ConfValues {
     int dateFormat = 5;         // 12, cbx: 0..6
     int moonModel = 0;          // 13, cbm: 0 linear, 1 smooth
     std::string signFont;       // 14, UTF-8
+    std::string signFontBytes;  // 14 as read, in the file's code page; empty until read
     int helpCount = 1;          // 15
 };
 
 // Reads conf.dat's bytes into `values`. Returns 0 when all fifteen lines
 // were read, otherwise the 1-based line at which reading stopped (missing,
 // not a number, or a list position outside its list); the lines before it
-// have been applied to `values`.
-int parseConf(const std::string& bytes, ConfValues& values);
+// have been applied to `values`, the others keep theirs. `reason`, when
+// given, says why reading stopped.
+int parseConf(const std::string& bytes, ConfValues& values, std::string* reason = nullptr);
 
 // Copies the values into the settings globals, as the dialog does.
 void applyConf(const ConfValues& values);

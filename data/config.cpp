@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 
+#include "data/conffile.h"
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "data/textdb.h"
@@ -25,14 +26,13 @@ namespace {
 
 constexpr const char* kConfigFile = "conf.dat";
 constexpr const char* kTextBase = "BASE.DRS";
+constexpr int kConfSignFontLine = 14;
 
 // The lists shown while there is no text database; the date formats are in
 // the order of their format numbers, so the initial "dd/mm" is number 5.
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)"};
-constexpr int kInitialDateFormat = 5;
-constexpr int kInitialMoonModel = 0;
 
 // BASE.DRS lines of the list entries and captions.
 constexpr int kDateFormatLines = 658;  // 7 lines
@@ -56,17 +56,6 @@ void refill(QComboBox* box, const QStringList& entries) {
     int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) index = old >= 0 && old < box->count() ? old : 0;
     box->setCurrentIndex(box->count() > 0 ? index : -1);
-}
-
-std::int32_t toInt(std::string_view text, int line) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    std::int32_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        throw ConfigError(line, "line " + std::to_string(line) + " is not a number");
-    return value;
 }
 
 }  // namespace
@@ -117,29 +106,30 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
         return c;
     };
 
-    cb2 = check(8, 12, 225, "Shine in Year mode", true);
-    cb3 = check(8, 28, 225, "Line in Year mode", true);
-    cb4 = check(8, 44, 225, "Day icon in Year mode", true);
-    cb5 = check(8, 60, 225, "Day icon in Castle mode", true);
-    cb6 = check(8, 76, 225, "Swap up/down button function", false);
-    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", false);
-    cb8 = check(8, 108, 225, "grag date in day mode", false);
-    cb9 = check(8, 124, 225, "greg date in day icon", true);
+    const ConfValues initial;  // the settings before any conf.dat is read
+    cb2 = check(8, 12, 225, "Shine in Year mode", initial.yearShine);
+    cb3 = check(8, 28, 225, "Line in Year mode", initial.yearLine);
+    cb4 = check(8, 44, 225, "Day icon in Year mode", initial.yearFigure);
+    cb5 = check(8, 60, 225, "Day icon in Castle mode", initial.castleFigure);
+    cb6 = check(8, 76, 225, "Swap up/down button function", initial.swapKeys);
+    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", initial.bookDate);
+    cb8 = check(8, 108, 225, "grag date in day mode", initial.dayDate);
+    cb9 = check(8, 124, 225, "greg date in day icon", initial.iconDate);
     BitBtn1 = new QPushButton(qs("Save and exit"), this);
     BitBtn1->setGeometry(4, 148, 237, 28);
-    cb1 = check(250, 6, 215, "Use transition", true);
+    cb1 = check(250, 6, 215, "Use transition", initial.transitions);
     Label1 = new QLabel(qs("Transition speed"), this);
     Label1->setGeometry(250, 26, 137, 17);
     sp = new QSpinBox(this);
     sp->setGeometry(417, 24, 49, 22);
     sp->setRange(1, 99);  // so at most two digits
-    sp->setValue(5);
+    sp->setValue(initial.speed);
     l2 = label(248, 54, "После 23 дня 3 черепахи возврапщаются");
-    cb10 = check(248, 68, 217, "3 turtles in heaven walk", false);
+    cb10 = check(248, 68, 217, "3 turtles in heaven walk", initial.turtles);
     l4 = label(248, 91, "l4");
-    cbx = list(248, 106, kBuiltinDateFormats, 7, kInitialDateFormat);
+    cbx = list(248, 106, kBuiltinDateFormats, 7, initial.dateFormat);
     l3 = label(248, 136, "l3");
-    cbm = list(248, 151, kBuiltinMoonModels, 2, kInitialMoonModel);
+    cbm = list(248, 151, kBuiltinMoonModels, 2, initial.moonModel);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
 }
@@ -184,35 +174,45 @@ void TForm4::setCaptions() {
 }
 
 void TForm4::readConfig(const std::string& bytes) {
-    std::string_view rest(bytes);
-    int line = 0;
-    auto next = [&]() -> std::string_view {
-        ++line;
-        if (rest.empty())
-            throw ConfigError(line, "the file ends before line " + std::to_string(line));
-        return platform::nextLine(rest);
-    };
-    auto number = [&] {
-        const std::string_view text = next();
-        return toInt(text, line);
-    };
-    auto flag = [&](QCheckBox* box) { box->setChecked(stob(std::string(next()))); };
-    auto choice = [&](QComboBox* box) {
-        const std::int32_t i = number();
-        if (i < 0 || i >= box->count())
-            throw ConfigError(line, "line " + std::to_string(line) + " names no entry of its list");
-        box->setCurrentIndex(i);
-    };
-
-    for (QCheckBox* box : {cb2, cb3, cb4, cb5, cb1}) flag(box);
-    sp->setValue(number());  // outside 1..99 it takes the nearest end
-    for (QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
-    choice(cbx);
-    choice(cbm);
-    signfontBytes_ = std::string(next());
-    signfontRead_ = platform::fromCp1251(signfontBytes_);
-    _signfont = signfontRead_;
-    _hlpcount = number();
+    // The controls' values stand for the lines the file does not reach.
+    ConfValues v;
+    v.yearShine = cb2->isChecked();
+    v.yearLine = cb3->isChecked();
+    v.yearFigure = cb4->isChecked();
+    v.castleFigure = cb5->isChecked();
+    v.transitions = cb1->isChecked();
+    v.speed = sp->value();
+    v.swapKeys = cb6->isChecked();
+    v.bookDate = cb7->isChecked();
+    v.dayDate = cb8->isChecked();
+    v.iconDate = cb9->isChecked();
+    v.turtles = cb10->isChecked();
+    v.dateFormat = cbx->currentIndex();
+    v.moonModel = cbm->currentIndex();
+    v.signFont = _signfont;
+    v.helpCount = _hlpcount;
+    std::string reason;
+    const int stopped = parseConf(bytes, v, &reason);
+    cb2->setChecked(v.yearShine);
+    cb3->setChecked(v.yearLine);
+    cb4->setChecked(v.yearFigure);
+    cb5->setChecked(v.castleFigure);
+    cb1->setChecked(v.transitions);
+    sp->setValue(v.speed);
+    cb6->setChecked(v.swapKeys);
+    cb7->setChecked(v.bookDate);
+    cb8->setChecked(v.dayDate);
+    cb9->setChecked(v.iconDate);
+    cb10->setChecked(v.turtles);
+    if (v.dateFormat >= 0 && v.dateFormat < cbx->count()) cbx->setCurrentIndex(v.dateFormat);
+    if (v.moonModel >= 0 && v.moonModel < cbm->count()) cbm->setCurrentIndex(v.moonModel);
+    if (stopped == 0 || stopped > kConfSignFontLine) {
+        signfontBytes_ = v.signFontBytes;
+        signfontRead_ = v.signFont;
+        _signfont = v.signFont;
+    }
+    _hlpcount = v.helpCount;
+    if (stopped != 0) throw ConfigError(stopped, reason);
 }
 
 void TForm4::load() {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 
 #include "core/state.h"
@@ -12,6 +13,7 @@
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/scriptcanvas.h"
 #include "ui/fullscreen/viewexport.h"
 #include "ui/fullscreen/views/daytools.h"
 
@@ -197,6 +199,52 @@ TEST(BookOfKinsTools, DatesSpecialKinsAndYearIndexes) {
     for (const auto& [seal, tone, r] : years) EXPECT_EQ(views::izinyear(seal, tone), r) << seal << "/" << tone;
     EXPECT_FALSE(views::izinyear(9, 9).has_value());
     EXPECT_FALSE(views::izinyear(4, 6).has_value());
+}
+
+}  // namespace
+}  // namespace kl::test
+
+namespace kl::test {
+namespace {
+
+using FigureFiles = ViewTest;
+
+TEST_F(FigureFiles, FigureNumbersAndPiecesFromTheFigureLine) {
+    _TEXTGRAPHIC = false;
+    _expstate = 14;
+    ScriptSink sink;
+    ScriptCanvas canvas(sink);
+    // One digit when the line is 8 characters long, two otherwise; the
+    // pieces stack upwards from y0 + 42, '1' lines and '0' lines. A line
+    // whose number does not read is no figure at all.
+    const auto figure = [](const char* line) { return *views::parseFigure(line); };
+    EXPECT_EQ(views::drawizin(canvas, figure("011010 7"), 190, 3, 146), 7);
+    EXPECT_EQ(sink.lines, (Lines{"PICT 225 188 0 0 0 rgt 'graphic\\izin6.bmp'", "PICT 225 181 0 0 0 rgt 'graphic\\izin9.bmp'",
+                                 "PICT 225 174 0 0 0 rgt 'graphic\\izin9.bmp'"}));
+    EXPECT_EQ(views::drawizin(canvas, figure("011010 64"), 190, 0, 146), 64);
+    EXPECT_FALSE(views::parseFigure("011010 x"));
+    EXPECT_FALSE(views::parseFigure("011010"));
+    // Display numbers: the first line with the same six characters.
+    EXPECT_EQ(views::zinnumber(figure("101100 8")), "42");
+    EXPECT_EQ(views::zinnumber(figure("000000 3")), "1");
+    EXPECT_EQ(views::zinnumber(figure("111111 9")), "Error1");
+    EXPECT_EQ(reports(), 0);
+    std::filesystem::remove(path("iznum.drs"));
+    EXPECT_EQ(views::zinnumber(figure("101100 8")), "Error1");
+    EXPECT_EQ(reports(), 1);
+}
+
+TEST_F(FigureFiles, TheWholeFigureOnTheLastDayOfTheWeek) {
+    setDate(2005, 3, 13);  // day 7 of the moon: all six lines are the figure
+    ASSERT_EQ(currentDay.monthDay % 7, 0);
+    _TEXTGRAPHIC = false;
+    bool whole = false, pieces = false;
+    for (const auto& l : exportLines(14, false)) {
+        whole = whole || l == "PICT 225 145 0 0 0 rgt 'graphic\\sgn0007.bmp'";
+        pieces = pieces || l.find("izin") != std::string::npos;
+    }
+    EXPECT_TRUE(whole) << "figure number 8 (year index 7) is sign 258";
+    EXPECT_FALSE(pieces) << "a count of 0 draws no pieces";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/moonpicture.h"
 #include "ui/fullscreen/picturecanvas.h"
+#include "ui/fullscreen/scriptcanvas.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/signrenderer.h"
 
@@ -161,6 +162,32 @@ TEST(MoonExport, DayInfoPageAndFullPage) {
     exportMoon(page, 999'999'999, 428, 229);
     exportMoon(page, 0, 428, 229);
     EXPECT_EQ(page.lines, (std::vector<std::string>{"MOON 468 231 60 99 IMAGE", "MOON 468 231 60 0 IMAGE"}));
+}
+
+}  // namespace
+}  // namespace kl::test
+
+namespace kl::test {
+namespace {
+
+TEST(Canvases, DrawingOnlyExtrasReachTheViewAndNeverTheScript) {
+    platform::Picture view(670, 550, kBg), scratch(670, 550, kBg);
+    PictureCanvas drawing(view, scratch);
+    ScriptSink sink;
+    ScriptCanvas script(sink);
+    EXPECT_EQ(drawing.picture(), &view);
+    EXPECT_EQ(script.picture(), nullptr);
+    int painted = 0;
+    const auto box = [&](platform::Painter& p) {
+        ++painted;
+        p.fillRect(10, 10, 20, 20, {255, 0, 0});
+    };
+    drawing.paint(box);
+    script.paint(box);
+    script.drawtxt2(100, 100, "ABC", 4, 180, 0, 50, true, false, false);
+    EXPECT_EQ(painted, 1);
+    EXPECT_EQ(view.pixel(15, 15), (platform::Rgb{255, 0, 0}));
+    EXPECT_TRUE(sink.lines.empty());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "layout/fontpresets.h"
+#include "layout/lettering.h"
 #include "platform/draw.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -146,13 +147,13 @@ TEST(ArcText, LettersSitBeforeTheStepAndTurnAfterIt) {
     // circle, turned 45, 0, -45 and -90 degrees.
     const int expected[4][3] = {{200 - 100, 300, 450}, {200 - 71, 300 - 71, 0}, {200, 200, -450}, {271, 229, -900}};
     for (int i = 0; i < 4; ++i) {
-        const ArcLetter a = arcLetter(200, 300, 180, 0, 100, i, 4);
+        const layout::ArcLetter a = layout::arcLetter(200, 300, 180, 0, 100, i, 4);
         EXPECT_EQ(a.x, expected[i][0]) << i;
         EXPECT_EQ(a.y, expected[i][1]) << i;
         EXPECT_EQ(a.escapement, expected[i][2]) << i;
     }
     // Beyond 180 degrees the letters turn the other way round.
-    EXPECT_EQ(arcLetter(0, 0, 190, 250, 50, 0, 2).escapement, 2200 + 900);
+    EXPECT_EQ(layout::arcLetter(0, 0, 190, 250, 50, 0, 2).escapement, 2200 + 900);
 }
 
 TEST(ArcText, DrawsEveryFormAndNothingForAnEmptyText) {

@@ -9,14 +9,16 @@
 
 #include <cmath>
 
+#include "layout/viewgeometry.h"
+
 namespace kl::picgen::geo {
 
-constexpr int kViewWidth = 670;
-constexpr int kViewHeight = 550;
-constexpr int kViewCentre = 299;  // centred pictures are placed from this line
+constexpr int kViewWidth = layout::kViewWidth;
+constexpr int kViewHeight = layout::kViewHeight;
+constexpr int kViewCentre = layout::kViewCentre;  // centred pictures are placed from this line
 
 // Left edge of a picture of `width` drawn centred at offset `x`.
-constexpr int centredLeft(int x, int width) { return kViewCentre + x - width / 2; }
+constexpr int centredLeft(int x, int width) { return layout::centredLeft(x, width); }
 
 // Rounding of the views: nearest, halves to even.
 inline int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }

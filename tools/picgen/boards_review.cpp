@@ -8,6 +8,8 @@
 #include "tools/picgen/face.h"
 #include "tools/picgen/picgen.h"
 #include "tools/picgen/pieces.h"
+#include "layout/fontpresets.h"
+#include "layout/lettering.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,11 @@
 namespace kl::picgen {
 
 using namespace style;
+using layout::ArcLetter;
+using layout::arcLetter;
+using layout::FontPreset;
+using layout::kFontPresets;
+using layout::rainbow;
 
 void blendPiece(QImage& target, const Piece& piece, int left, int top) {
     const QImage src = piece.picture.convertToFormat(QImage::Format_RGB32);
@@ -55,14 +62,11 @@ QMap<int, QString> baseLines() {
     return lines;
 }
 
-// The view's font presets that the overlays use (pixel heights).
+// The view's font presets that the overlays use.
 QFont presetFont(int preset) {
-    struct P { int px; bool bold; };
-    static const P presets[] = {{11, true}, {12, true}, {13, true}, {11, true}, {16, true}, {13, true}, {9, false},
-                                {21, false}, {16, true}};
-    const P pr = presets[std::clamp(preset, 0, 8)];
-    QFont f("Liberation Sans");
-    f.setPixelSize(pr.px);
+    const FontPreset& pr = kFontPresets[static_cast<std::size_t>(std::clamp(preset, 0, 15))];
+    QFont f(pr.face);
+    f.setPixelSize(std::abs(pr.pixelHeight));
     f.setBold(pr.bold);
     return f;
 }
@@ -80,8 +84,9 @@ void viewText(QPainter& p, int x, int y, bool centred, int preset, const QString
     p.drawText(QPoint(left, y + fm.ascent()), text);
 }
 
-QColor rainbow(int pos) {
-    return QColor::fromHsv(std::clamp(pos, 0, 120) * 300 / 120, 220, 255);
+QColor rainbowColour(int pos) {
+    const Rgb c = rainbow(pos);
+    return QColor(c.r, c.g, c.b);
 }
 
 // Letter-by-letter captions: arc (radius > 0), straight (-1) or upright (-2),
@@ -92,21 +97,16 @@ void letterText(QPainter& p, int x, int y, const QString& text, int preset, int 
     const QFont f = presetFont(preset);
     const QFontMetrics fm(f);
     const int n = text.size();
-    const double step = double(endAngle - startAngle) / n;
-    double a = startAngle;
     p.save();
     for (int i = 0; i < n; ++i) {
-        const QColor c = rainbowed ? rainbow(int(std::lround(i * 120.0 / n))) : QColor(Qt::white);
+        const QColor c = rainbowed ? rainbowColour(geo::roundEven(i * 120.0 / n)) : QColor(Qt::white);
         p.setPen(c);
         p.setFont(f);
         if (radius > 0) {
-            const int X = geo::roundEven(std::cos(a * M_PI / 180) * radius) + x;
-            const int Y = geo::roundEven(-std::sin(a * M_PI / 180) * radius) + y;
-            a += step;
-            const double turn = a > 180 ? a + 90 : a - 90;
+            const ArcLetter letter = arcLetter(x, y, startAngle, endAngle, radius, i, n);
             p.save();
-            p.translate(X, Y);
-            p.rotate(-turn);
+            p.translate(letter.x, letter.y);
+            p.rotate(-letter.escapement / 10.0);
             p.drawText(QPoint(0, fm.ascent()), text.mid(i, 1));
             p.restore();
         } else if (radius == -1) {

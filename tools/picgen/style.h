@@ -13,6 +13,7 @@
 #include "platform/picture.h"
 #include "tools/picgen/picgen.h"
 #include "layout/signtable.h"
+#include "layout/viewgeometry.h"
 
 namespace kl::picgen {
 
@@ -20,7 +21,7 @@ namespace kl::picgen {
 using namespace kl::layout;
 
 // Background of every view and of the compact face.
-inline const QColor kViewBackground(7, 0, 35);
+inline const QColor kViewBackground(layout::kViewBackground.r, layout::kViewBackground.g, layout::kViewBackground.b);
 // Plates behind the symbols: a little lighter than the background so that a
 // sign reads as a tile.
 inline const QColor kPlate(28, 22, 68);

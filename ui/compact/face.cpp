@@ -8,6 +8,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "layout/baselines.h"
 #include "layout/fontpresets.h"
 #include "layout/viewgeometry.h"
 #include "platform/system.h"
@@ -18,6 +19,8 @@
 namespace kl {
 
 namespace {
+
+namespace base = layout::base;
 
 constexpr int kCentreLine = layout::kViewCentre;  // the face is centred like the views
 constexpr int kSealLineWidth = layout::kSealLineSplit - 1;  // widest tone-and-seal line kept on one row
@@ -91,30 +94,30 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             p.drawImage(0, 0, frame_.image());
         }
         // 2. The word forms of the day's seal.
-        colourWord = L(r.wordForm == 1 ? 130 + r.colour : 134 + r.colour);
-        toneWord = L(r.wordForm == 1 ? 103 + day.tone : 116 + day.tone);
+        colourWord = L(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour);
+        toneWord = L(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone);
         const auto text = [&](int x, int y, const std::string& s, bool centred, int font) {
             drawing = s;
             drawFaceText(x, y, s, centred, font);
         };
         // 3. The 13-moon date, or the day out of time.
         if (day.month != 0) {
-            text(0, 97, L(66 + day.month) + L(29), true, 2);
-            text(0, 113, L(61) + " " + L(150 + day.month), true, 2);
-            text(0, 128, L(59) + " " + std::to_string(day.monthDay), true, 3);
+            text(0, 97, L(base::kMoonName + day.month) + L(base::kMoonWord), true, 2);
+            text(0, 113, L(base::kToneCaption) + " " + L(base::kToneAction + day.month), true, 2);
+            text(0, 128, L(base::kDayWord) + " " + std::to_string(day.monthDay), true, 3);
             DRAWSIGNP(150, 216, day.plasma + 70, false);
-            text(170, 198, applyCaseMask(L(49 + day.plasma), "AB"), false, 3);
-            text(170, 186, applyCaseMask(L(165) + ":", "AB"), false, 3);
+            text(170, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), "AB"), false, 3);
+            text(170, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", "AB"), false, 3);
         } else {
-            text(0, 117, L(419), true, 5);
+            text(0, 117, L(base::kDayOutOfTime), true, 5);
         }
         // 4.-5. Tone glyph and colour line.
         DRAWSIGNP(227, 182, day.tone + 50, false);
-        text(0, 140, L(402) + " " + colourWord, true, 2);
+        text(0, 140, L(base::kKinCaption) + " " + colourWord, true, 2);
         // 6. The moon of the day.
         paintMoon(day.moonPhase);
         // 7. Tone and seal, on two rows when too wide for one.
-        const std::string seal = L(80 + day.sign);
+        const std::string seal = L(base::kSealGenitive + day.sign);
         const std::string line = toneWord + " " + seal;
         if (QFontMetrics(faceFont(layout::kSealLinePreset)).horizontalAdvance(QString::fromStdString(line)) <= kSealLineWidth) {
             text(0, 155, line, true, 2);
@@ -123,11 +126,11 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             text(0, 167, seal, true, 2);
         }
         // 8.-11. Labels beside the glyphs.
-        text(304, 214, applyCaseMask(L(168) + ": " + L(170 + day.sign), "AB"), false, 3);
-        text(304, 188, applyCaseMask(L(60) + ": " + std::to_string(day.kin), "Aa"), false, 3);
-        text(304, 202, applyCaseMask(L(34) + ": " + std::to_string(day.tone), "Aa"), false, 3);
-        text(396, 186, applyCaseMask(L(166), "Aaa"), false, 3);
-        text(400, 198, applyCaseMask(L(392), "aaa"), false, 3);
+        text(304, 214, applyCaseMask(L(base::kEssence) + ": " + L(base::kSealEssence + day.sign), "AB"), false, 3);
+        text(304, 188, applyCaseMask(L(base::kKinWord) + ": " + std::to_string(day.kin), "Aa"), false, 3);
+        text(304, 202, applyCaseMask(L(base::kToneWord) + ": " + std::to_string(day.tone), "Aa"), false, 3);
+        text(396, 186, applyCaseMask(L(base::kMoonPhaseCaption), "Aaa"), false, 3);
+        text(400, 198, applyCaseMask(L(base::kToday), "aaa"), false, 3);
         // 12. Seal and guide glyphs.
         DRAWSIGNP(224, 220, day.sign, false);
         DRAWSIGNP(308, 229, r.guide + 30, false);

@@ -15,7 +15,7 @@ public:
     void drawtxt2(int x, int y, const std::string& text, int preset, int startAngle, int endAngle, int radius,
                   bool rainbow, bool centreLine, bool centreUp) override;
     void paint(const std::function<void(platform::Painter&)>& draw) override;
-    void onPicture(const std::function<void(platform::Picture&)>& draw) override;
+    platform::Picture* picture() override { return &view_; }
     bool beginScratch() override;
     bool endScratch() override;
     bool showScratch() override;

@@ -5,6 +5,7 @@
 
 #include "data/errorlog.h"
 #include "layout/fontpresets.h"
+#include "layout/lettering.h"
 #include "platform/codec.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -96,17 +97,6 @@ void exportTxt(ScriptSink& sink, int x, int y, const std::string& text, int pres
     }
 }
 
-ArcLetter arcLetter(int x, int y, int startAngle, int endAngle, int radius, int i, int n) {
-    const double step = static_cast<double>(endAngle - startAngle) / n;
-    const double before = startAngle + step * i;  // the angle of the letter's place
-    const double after = before + step;           // the angle that turns it
-    constexpr double kDegree = 3.14159265358979323846 / 180;
-    const int px = roundEven(std::cos(before * kDegree) * radius) + x;
-    const int py = roundEven(-std::sin(before * kDegree) * radius) + y;
-    const int esc = after > 180 ? roundEven(after * 10 + 900) : roundEven(after * 10 - 900);
-    return {px, py, esc};
-}
-
 void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
                 int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp) {
     const std::u32string letters = platform::toCodePoints(text);
@@ -125,7 +115,7 @@ void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, 
     if (radius > 0) {
         for (int i = 0; i < n; ++i) {
             colour(i);
-            const ArcLetter a = arcLetter(x, y, startAngle, endAngle, radius, i, n);
+            const layout::ArcLetter a = layout::arcLetter(x, y, startAngle, endAngle, radius, i, n);
             painter.textTurned(a.x, a.y, letter(i), a.escapement);
         }
     } else if (radius == -1) {
@@ -144,17 +134,6 @@ void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, 
     }
 }
 
-Rgb getrnb(int p) {
-    const auto low = [](double v) { return static_cast<std::uint8_t>(static_cast<long long>(std::nearbyint(v)) & 0xFF); };
-    const double v = (p - 20) * 255.0 / 20;
-    if (p > 120) return {255, 255, 255};
-    if (p < 0) return {0, 0, 0};
-    if (p <= 20) return {255, static_cast<std::uint8_t>(roundEven(p * 255.0 / 20)), 0};
-    if (p <= 40) return {low(255 - v), 255, 0};
-    if (p <= 60) return {0, 255, low(v)};
-    if (p <= 80) return {0, low(255 - v), 255};
-    if (p <= 100) return {low(v), 0, 255};
-    return {255, 0, low(255 - v)};
-}
+Rgb getrnb(int p) { return layout::rainbow(p); }
 
 }  // namespace kl

@@ -39,14 +39,9 @@ std::string presetFontLine(int preset);
 void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
                 int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp);
 
-// Where letter i of n sits on the arc, and its turn in tenths of a degree.
-struct ArcLetter {
-    int x, y, escapement;
-};
-ArcLetter arcLetter(int x, int y, int startAngle, int endAngle, int radius, int i, int n);
-
-// The rainbow colour of position 0..120: red, yellow, green, cyan, blue,
-// magenta and back towards red; white above 120, black below 0.
+// The rainbow colour of position 0..120 (layout::rainbow): red, yellow,
+// green, cyan, blue, magenta and back towards red; white above 120, black
+// below 0.
 Rgb getrnb(int position);
 
 }  // namespace kl

@@ -44,9 +44,10 @@ public:
     // skips them, since the print script has no form for them.
     virtual void paint(const std::function<void(platform::Painter&)>& draw) {}
 
-    // Drawing-only work on the view picture's pixels (shines and pulse
-    // lines blended through masks); an export skips it.
-    virtual void onPicture(const std::function<void(platform::Picture&)>& draw) {}
+    // The view picture itself, for drawing-only extras that blend or copy
+    // pictures (shines, the year grid from the scratch picture); nullptr
+    // while exporting, since the print script has no form for them.
+    virtual platform::Picture* picture() { return nullptr; }
 
     // The scratch picture, where a view keeps a costly drawing to reuse.
     // Between beginScratch and endScratch signs go to the scratch picture,

@@ -1,4 +1,15 @@
 // The view renderers of the mode table, one per view file.
+//
+// A renderer draws everything through v.canvas: texts (drawtxt, in the
+// presets of layout/fontpresets.h), signs by sign code (drawsign, codes in
+// layout/signtable.h, with a SignRole for the day's own signs) and the moon
+// (xmoon). The same calls export the view as a print script, so a renderer
+// never asks whether it exports. Decoration without a script form goes
+// through v.canvas.paint() or v.canvas.picture(), which an export skips.
+// Text lines are read by name (layout/baselines.h) through L(); views that
+// show other days compute them on local records and never change
+// currentDate or currentDay. A renderer that can fail part-way protects its
+// body and reports under its own sender, as its mode's description says.
 #pragma once
 
 #include "ui/fullscreen/viewcontext.h"

@@ -1,0 +1,110 @@
+// kestralune-cli render and export: what they write, and their exit codes.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "cli/views.h"
+#include "data/errorlog.h"
+#include "data/settings.h"
+#include "platform/files.h"
+#include "fullscreen/viewfixture.h"
+#include "ui/fullscreen/fullstate.h"
+
+namespace kl::test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+class CliViews : public ViewTest {
+protected:
+    void SetUp() override {
+        ViewTest::SetUp();
+        cli::forgetFailure();
+        setReportSink([](const std::string& bytes) {
+            cli::recordFailure(bytes);
+            return true;
+        });
+    }
+    void TearDown() override {
+        setReportSink({});
+        cli::forgetFailure();
+        ViewTest::TearDown();
+    }
+    int render(const Args& a) { return cli::runRender(a, out, err); }
+    int exportScript(const Args& a) { return cli::runExport(a, out, err); }
+    std::string out, err;
+};
+
+TEST_F(CliViews, RenderWritesTheViewAsPng) {
+    writeAllSigns();
+    const std::string png = path("day.png");
+    EXPECT_EQ(render({"render", "0", "2026-12-08", png}), 0) << err;
+    EXPECT_EQ(err, "");
+    QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 670);
+    EXPECT_EQ(image.height(), 550);
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(7, 0, 35));
+    // The seal of kin 104 (seal 4) at (224, 220): its stand-in colour inside.
+    const platform::Rgb seal = signColour(4);
+    EXPECT_EQ(image.pixelColor(260, 256), QColor(seal.r, seal.g, seal.b));
+}
+
+TEST_F(CliViews, BadModesAndDatesExitWithTwo) {
+    const std::string png = path("x.png");
+    EXPECT_EQ(render({"render", "49", "2026-12-08", png}), 2);
+    EXPECT_EQ(render({"render", "-1", png}), 2);
+    EXPECT_EQ(render({"render", "zero", png}), 2);
+    EXPECT_EQ(render({"render", "0", "2026-02-30", png}), 2);
+    EXPECT_EQ(render({"render", "0"}), 2);
+    EXPECT_EQ(exportScript({"export", "5", "2026-12-08"}), 2);
+    EXPECT_EQ(exportScript({"export", "8"}), 2);
+    EXPECT_EQ(exportScript({"export", "0", "2026-13-01"}), 2);
+    EXPECT_EQ(exportScript({"export"}), 2);
+    EXPECT_EQ(out, "");
+}
+
+TEST_F(CliViews, AFailureIsOneLineAndExitOne) {
+    // No pictures at all: the first missing sign is the failure.
+    const std::string png = path("fail.png");
+    EXPECT_EQ(render({"render", "0", "2026-12-08", png}), 1);
+    EXPECT_EQ(err.find("kestralune-cli: drawing failed: error 101 in DRAWSIGNP in fullmode"), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_FALSE(platform::fileExists(png));
+}
+
+TEST_F(CliViews, ExportPrintsTheScriptInEitherForm) {
+    EXPECT_EQ(exportScript({"export", "4", "2026-12-08"}), 0) << err;
+    EXPECT_EQ(out.substr(0, out.find('\n')), "[Oracle script]");
+    EXPECT_NE(out.find("PICT 2 233 0 0 0 cnt 'graphic\\4Y.bmp'\n"), std::string::npos);
+    out.clear();
+    EXPECT_EQ(exportScript({"export", "4", "2026-12-08", "--glyphs"}), 0) << err;
+    EXPECT_NE(out.find("TEXT 2 217 cnt kin\n"), std::string::npos);
+    EXPECT_EQ(out.find("PICT"), std::string::npos);
+}
+
+TEST_F(CliViews, ReadsTheSettingsFromConfDat) {
+    // Line 9 switches the day view's Gregorian date on, line 12 picks dd/mm.
+    writeLines("conf.dat", {"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "Y", "Y", "N", "5", "0", "", "1"});
+    EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0) << err;
+    EXPECT_NE(out.find("TEXT 0 344 cnt '08/12'\n"), std::string::npos) << out;
+    // Without the file the date is off.
+    std::filesystem::remove(path("conf.dat"));
+    out.clear();
+    EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0);
+    EXPECT_EQ(out.find("08/12"), std::string::npos);
+}
+
+TEST_F(CliViews, YearGlyphExportIsOneScript) {
+    // The year view's grid is not drawn yet, so the sub-script is empty and
+    // no YEAR line is left behind in either form.
+    EXPECT_EQ(exportScript({"export", "9", "2026-12-08", "--glyphs"}), 0) << err;
+    EXPECT_EQ(out.substr(0, out.find('\n')), "[Year script]");
+    EXPECT_EQ(out.find("YEAR "), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kl::test
