@@ -4,16 +4,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "core/kin.h"
+#include "core/state.h"
 #include "data/settings.h"
 #include "fullscreen/calendarfixture.h"
 #include "layout/signtable.h"
+#include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/picturecanvas.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/viewexport.h"
 #include "ui/fullscreen/views/daytools.h"
 #include "ui/fullscreen/views/pagedays.h"
+#include "ui/fullscreen/views/views.h"
 #include "ui/fullscreen/views/yeargrid.h"
 
 namespace kl::test {
@@ -190,6 +195,40 @@ TEST_F(YearView, AnExportNeverMarksTheGridHeld) {
     EXPECT_EQ(pb2ys, 9);
     EXPECT_TRUE(draw(9).image() == drawn.image());
     EXPECT_FALSE(USEPB2);
+}
+
+// A picture canvas whose signs start failing after a number of them.
+class FailingCanvas : public PictureCanvas {
+public:
+    FailingCanvas(platform::Picture& view, platform::Picture& scratch, int signsBeforeFailure)
+        : PictureCanvas(view, scratch), left_(signsBeforeFailure) {}
+
+protected:
+    void sign(int x, int y, int code, bool centred) override {
+        if (left_-- <= 0) throw std::runtime_error("sign failed");
+        PictureCanvas::sign(x, y, code, centred);
+    }
+
+private:
+    int left_;
+};
+
+TEST_F(YearView, AGridThatFailsPartWayIsNeverHeld) {
+    draw(9);
+    ASSERT_EQ(pb2ys, 9) << "a grid held before";
+    setDate(2030, 1, 1);  // another year, whose grid fails half drawn
+    FailingCanvas canvas(viewPicture(), scratchPicture(), 500);
+    DispatcherHooks hooks;
+    ViewContext v{canvas, 9, currentDate, currentDay, computeKinRelations(currentDay), currentViewSettings(),
+                  scratchPicture(), hooks};
+    views::year(v, 9);
+    EXPECT_EQ(reports(), 1);
+    EXPECT_EQ(pb2ys, 0) << "neither the half-drawn grid nor the overwritten one";
+    EXPECT_FALSE(USEPB2) << "signs go to the view again";
+    // Back in 2026 the grid is drawn afresh and held again.
+    setDate(2026, 12, 8);
+    draw(9);
+    EXPECT_EQ(pb2ys, 9);
 }
 
 TEST_F(YearView, TheGlyphExportIsOneScript) {
