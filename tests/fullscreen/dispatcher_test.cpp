@@ -215,21 +215,22 @@ TEST_F(FigureFiles, FigureNumbersAndPiecesFromTheFigureLine) {
     ScriptSink sink;
     ScriptCanvas canvas(sink);
     // One digit when the line is 8 characters long, two otherwise; the
-    // pieces stack upwards from y0 + 42, '1' lines and '0' lines.
-    EXPECT_EQ(views::drawizin(canvas, *views::parseFigure("011010 7"), 190, 3, 146), 7);
+    // pieces stack upwards from y0 + 42, '1' lines and '0' lines. A line
+    // whose number does not read is no figure at all.
+    const auto figure = [](const char* line) { return *views::parseFigure(line); };
+    EXPECT_EQ(views::drawizin(canvas, figure("011010 7"), 190, 3, 146), 7);
     EXPECT_EQ(sink.lines, (Lines{"PICT 225 188 0 0 0 rgt 'graphic\\izin6.bmp'", "PICT 225 181 0 0 0 rgt 'graphic\\izin9.bmp'",
                                  "PICT 225 174 0 0 0 rgt 'graphic\\izin9.bmp'"}));
-    EXPECT_EQ(views::drawizin(canvas, *views::parseFigure("011010 64"), 190, 0, 146), 64);
-    // A number that is not one, or none at all, is no figure.
-    EXPECT_FALSE(views::parseFigure("011010 x").has_value());
-    EXPECT_FALSE(views::parseFigure("011010").has_value());
+    EXPECT_EQ(views::drawizin(canvas, figure("011010 64"), 190, 0, 146), 64);
+    EXPECT_FALSE(views::parseFigure("011010 x"));
+    EXPECT_FALSE(views::parseFigure("011010"));
     // Display numbers: the first line with the same six characters.
-    EXPECT_EQ(views::zinnumber(*views::parseFigure("101100 8")), "42");
-    EXPECT_EQ(views::zinnumber(*views::parseFigure("000000 3")), "1");
-    EXPECT_EQ(views::zinnumber(*views::parseFigure("111111 9")), "Error1");
+    EXPECT_EQ(views::zinnumber(figure("101100 8")), "42");
+    EXPECT_EQ(views::zinnumber(figure("000000 3")), "1");
+    EXPECT_EQ(views::zinnumber(figure("111111 9")), "Error1");
     EXPECT_EQ(reports(), 0);
     std::filesystem::remove(path("iznum.drs"));
-    EXPECT_EQ(views::zinnumber(*views::parseFigure("101100 8")), "Error1");
+    EXPECT_EQ(views::zinnumber(figure("101100 8")), "Error1");
     EXPECT_EQ(reports(), 1);
 }
 

@@ -28,8 +28,6 @@ void PictureCanvas::paint(const std::function<void(platform::Painter&)>& draw) {
     draw(painter);
 }
 
-void PictureCanvas::onPicture(const std::function<void(platform::Picture&)>& draw) { draw(view_); }
-
 bool PictureCanvas::beginScratch() {
     scratch_.fill(layout::kViewBackground);
     USEPB2 = true;

@@ -16,7 +16,6 @@ public:
                   bool rainbow, bool centreLine, bool centreUp) override;
     void paint(const std::function<void(platform::Painter&)>& draw) override;
     platform::Picture* picture() override { return &view_; }
-    void onPicture(const std::function<void(platform::Picture&)>& draw) override;
     bool beginScratch() override;
     bool endScratch() override;
     bool showScratch() override;

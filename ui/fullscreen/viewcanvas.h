@@ -49,10 +49,6 @@ public:
     // while exporting, since the print script has no form for them.
     virtual platform::Picture* picture() { return nullptr; }
 
-    // Drawing-only work on the view picture's pixels (shines and pulse
-    // lines blended through masks); an export skips it.
-    virtual void onPicture(const std::function<void(platform::Picture&)>& draw) {}
-
     // The scratch picture, where a view keeps a costly drawing to reuse.
     // Between beginScratch and endScratch signs go to the scratch picture,
     // which starts as background (beginScratch answers whether it was

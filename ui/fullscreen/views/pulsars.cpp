@@ -95,22 +95,22 @@ std::vector<layout::Point> pulseStamps(int x1, int y1, int x2, int y2) {
 }
 
 void pulsar(ViewCanvas& canvas, int a, int b, int picture, int d, int e) {
-    canvas.onPicture([&](platform::Picture& view) {
-        try {
-            layout::Point from{-a, -b}, to{-e, -d};
-            if (a > 0) {
-                from = tonexy(a);
-                to = tonexy(b);
-            }
-            if (picture < 0 || picture >= kPulsePictures) throw platform::PictureError("no such pulse picture");
-            const platform::Picture stamp = platform::Picture::load(kPulseFiles[static_cast<std::size_t>(picture)]);
-            const platform::Picture mask = platform::Picture::load(kPulseMask);
-            for (const layout::Point& p : pulseStamps(from.x, from.y, to.x, to.y))
-                blendbmp(stamp, view, &mask, p.x, p.y, 0, kBlendMask);
-        } catch (...) {
-            reportFailure(105, "pulsar in fullmode");
+    platform::Picture* view = canvas.picture();
+    if (!view) return;  // an export has no pulse lines
+    try {
+        layout::Point from{-a, -b}, to{-e, -d};
+        if (a > 0) {
+            from = tonexy(a);
+            to = tonexy(b);
         }
-    });
+        if (picture < 0 || picture >= kPulsePictures) throw platform::PictureError("no such pulse picture");
+        const platform::Picture stamp = platform::Picture::load(kPulseFiles[static_cast<std::size_t>(picture)]);
+        const platform::Picture mask = platform::Picture::load(kPulseMask);
+        for (const layout::Point& p : pulseStamps(from.x, from.y, to.x, to.y))
+            blendbmp(stamp, *view, &mask, p.x, p.y, 0, kBlendMask);
+    } catch (...) {
+        reportFailure(105, "pulsar in fullmode");
+    }
 }
 
 void pulsars(ViewCanvas& canvas, int tone, int what, int type) {

@@ -35,18 +35,17 @@ std::string shineCaption(int blendResult) {
 
 void shine(ViewContext& v, int x, int y, int type) {
     const ShineFiles files = shineFiles(type);
-    if (files.picture.empty()) return;
-    v.canvas.onPicture([&](platform::Picture& view) {
-        try {
-            const platform::Picture picture = platform::Picture::load(files.picture);
-            const platform::Picture mask = platform::Picture::load(files.mask);
-            const int result = blendbmp(picture, view, &mask, x, y, 0, kBlendMask);
-            if (v.hooks.setCaption) v.hooks.setCaption(shineCaption(result));
-        } catch (...) {
-            reportFailure(101, "loadrect in fullmode",
-                          {"shine type:" + std::to_string(type), "x:" + std::to_string(x), "y:" + std::to_string(y)});
-        }
-    });
+    platform::Picture* view = v.canvas.picture();
+    if (files.picture.empty() || !view) return;  // an export has no shine
+    try {
+        const platform::Picture picture = platform::Picture::load(files.picture);
+        const platform::Picture mask = platform::Picture::load(files.mask);
+        const int result = blendbmp(picture, *view, &mask, x, y, 0, kBlendMask);
+        if (v.hooks.setCaption) v.hooks.setCaption(shineCaption(result));
+    } catch (...) {
+        reportFailure(101, "loadrect in fullmode",
+                      {"shine type:" + std::to_string(type), "x:" + std::to_string(x), "y:" + std::to_string(y)});
+    }
 }
 
 }  // namespace kl::views
