@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "layout/viewgeometry.h"
 #include "platform/picture.h"
@@ -23,6 +24,8 @@ struct DispatcherHooks {
     std::function<void()> openPrintManager;
     std::function<void()> openConfiguration;
     std::function<void()> startTimer;
+    // The window's caption; the shine leaves its blend's outcome there.
+    std::function<void(const std::string&)> setCaption;
 };
 DispatcherHooks& dispatcherHooks();
 

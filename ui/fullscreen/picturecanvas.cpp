@@ -1,5 +1,6 @@
 #include "ui/fullscreen/picturecanvas.h"
 
+#include "layout/viewgeometry.h"
 #include "ui/fullscreen/moonpicture.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/signrenderer.h"
@@ -25,6 +26,22 @@ void PictureCanvas::drawtxt2(int x, int y, const std::string& text, int preset, 
 void PictureCanvas::paint(const std::function<void(platform::Painter&)>& draw) {
     platform::Painter painter(view_);
     draw(painter);
+}
+
+bool PictureCanvas::beginScratch() {
+    scratch_.fill(layout::kViewBackground);
+    USEPB2 = true;
+    return true;
+}
+
+bool PictureCanvas::endScratch() {
+    USEPB2 = false;
+    return showScratch();
+}
+
+bool PictureCanvas::showScratch() {
+    view_ = scratch_;
+    return true;
 }
 
 }  // namespace kl

@@ -16,6 +16,9 @@ public:
                   bool rainbow, bool centreLine, bool centreUp) override;
     void paint(const std::function<void(platform::Painter&)>& draw) override;
     platform::Picture* picture() override { return &view_; }
+    bool beginScratch() override;
+    bool endScratch() override;
+    bool showScratch() override;
 
 protected:
     void sign(int x, int y, int code, bool centred) override;

@@ -49,6 +49,18 @@ public:
     // while exporting, since the print script has no form for them.
     virtual platform::Picture* picture() { return nullptr; }
 
+    // The scratch picture, where a view keeps a costly drawing to reuse.
+    // Between beginScratch and endScratch signs go to the scratch picture,
+    // which starts as background (beginScratch answers whether it was
+    // cleared); endScratch copies it into the view and answers whether the
+    // scratch now holds the drawing. showScratch copies a held drawing into
+    // the view and answers whether it could. An export has no scratch
+    // picture: its signs stay in the script, the scratch is left alone, and
+    // all three answer false, so nothing is ever marked as held by an export.
+    virtual bool beginScratch() { return false; }
+    virtual bool endScratch() { return false; }
+    virtual bool showScratch() { return false; }
+
     // The x that centred texts are centred on: half the picture's width in
     // the year view and the print manager's mode, the view centre otherwise.
     int centreLine() const { return centreLine_; }

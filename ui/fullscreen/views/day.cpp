@@ -71,12 +71,11 @@ int wavespellOf(int kin) { return (kin - 1) / 13 + 1; }
 void bookCalendarSigns(ViewContext& v) {
     ViewCanvas& c = v.canvas;
     const CalendarDay& d = v.day;
-    const std::string figure = izinline(d.yearSign, d.yearTone, d.weekNumber);
-    const bool figures = v.date.year > 1996 && !figure.empty();
-    if (figures) {
-        const int m = drawizin(c, figure, 190, d.monthDay % 7, 146);
+    const std::optional<Figure> figure = izinfigure(d.yearSign, d.yearTone, d.weekNumber);
+    if (figure && v.date.year > 1996) {
+        const int m = drawizin(c, *figure, 190, d.monthDay % 7, 146);
         if (d.monthDay % 7 == 0) c.drawsign(190, 145, kFigure + m, false);
-        c.drawtxt(-88, 136, zinnumber(figure), 2, true);
+        c.drawtxt(-88, 136, zinnumber(*figure), 2, true);
     }
     if (d.kin == 78) c.drawsign(0, 365, kKin78, true);
     if (pvsign(static_cast<std::uint8_t>(d.kin & 0xFF))) c.drawsign(0, 365, kSpecialKin, true);

@@ -1,6 +1,6 @@
 #include "ui/fullscreen/views/daytools.h"
 
-#include <charconv>
+#include <algorithm>
 #include <stdexcept>
 
 #include "data/errorlog.h"
@@ -22,12 +22,18 @@ constexpr const char* kFigureFile = "izinfo.dat";
 constexpr const char* kFigureNumbers = "iznum.drs";
 constexpr int kWeeksPerYear = 52;
 constexpr int kFigurePieceZero = 233, kFigurePieceOne = 234;
+// Figure numbers name the 64 line-figure pictures.
+constexpr int kFirstFigure = 1, kLastFigure = 64;
 
 }  // namespace
 
-std::string gregtostr(const GregorianDate& d, int format) {
-    const std::string dd = twoDigits(d.day), mm = twoDigits(d.month), yyyy = std::to_string(d.year);
-    const std::string yy = yyyy.size() >= 4 ? yyyy.substr(2, 2) : yyyy.substr(std::min<std::size_t>(2, yyyy.size()));
+std::string gregtostr(const GregorianDate& d, int format) { return gregtostr(d.day, d.month, d.year, format); }
+
+std::string gregtostr(int day, int month, std::int64_t year, int format) {
+    const std::string dd = twoDigits(day), mm = twoDigits(month), yyyy = std::to_string(year);
+    // The year with at least four digits, so the third and fourth exist.
+    const std::string padded = std::string(yyyy.size() < 4 ? 4 - yyyy.size() : 0, '0') + yyyy;
+    const std::string yy = padded.substr(2, 2);
     switch (format) {
         case 0: return dd + "." + mm + "." + yyyy;
         case 1: return dd + "." + mm + "." + yy;
@@ -59,43 +65,54 @@ std::optional<int> izinyear(int yearSign, int yearTone) {
     return std::nullopt;
 }
 
-std::string izinline(int yearSign, int yearTone, int weekNumber) {
+std::optional<Figure> parseFigure(std::string_view line) {
+    constexpr std::size_t kLines = 6, kNumberAt = 7, kShortest = 8;
+    if (line.size() < kShortest) return std::nullopt;
+    for (std::size_t i = 0; i < kLines; ++i)
+        if (line[i] != '0' && line[i] != '1') return std::nullopt;
+    const std::string_view digits = line.substr(kNumberAt, line.size() == kShortest ? 1 : 2);
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + (c - '0');
+    }
+    if (number < kFirstFigure || number > kLastFigure) return std::nullopt;
+    return Figure{std::string(line.substr(0, kLines)), number, std::string(digits)};
+}
+
+std::optional<Figure> izinfigure(int yearSign, int yearTone, int weekNumber) {
     const std::optional<int> r = izinyear(yearSign, yearTone);
-    if (!r) return {};
+    if (!r || weekNumber < 1 || weekNumber > kWeeksPerYear) return std::nullopt;
     std::string z;
     readtext(kWeeksPerYear * *r + weekNumber - 1, kFigureFile, z);
-    return z;
+    return parseFigure(z);
 }
 
-int drawizin(ViewCanvas& canvas, const std::string& figure, int x, int count, int y0) {
-    const std::string digits = figure.size() == 8 ? figure.substr(7, 1) : figure.size() > 7 ? figure.substr(7, 2) : "";
-    int number = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size())
-        throw std::invalid_argument("the figure's number is not a number: " + figure);
+int drawizin(ViewCanvas& canvas, const Figure& figure, int x, int count, int y0) {
+    count = std::min<int>(count, static_cast<int>(figure.lines.size()));
     for (int i = 0; i < count; ++i) {
-        const bool one = static_cast<std::size_t>(i) < figure.size() && figure[static_cast<std::size_t>(i)] == '1';
+        const bool one = figure.lines[static_cast<std::size_t>(i)] == '1';
         canvas.drawsign(x, y0 + 42 - 7 * i, one ? kFigurePieceOne : kFigurePieceZero, false);
     }
-    return number;
+    return figure.number;
 }
 
-std::string zinnumber(const std::string& figure) {
+std::string zinnumber(const Figure& figure) {
     std::string result = "Error1";
     try {
         std::string bytes;
         if (!platform::readFileBytes(kFigureNumbers, bytes)) throw std::runtime_error("cannot read iznum.drs");
         const std::string text = platform::fromCp1251(bytes);
         std::string_view rest(text);
-        const std::string key = figure.substr(0, 6);
         while (!rest.empty()) {
-            const std::string_view line = platform::nextLine(rest);
-            if (line.size() < 6 || line.substr(0, 6) != key) continue;
-            if (line.size() >= 8) result = std::string(line.substr(7, line.size() == 8 ? 1 : 2));
-            break;
+            const std::optional<Figure> f = parseFigure(platform::nextLine(rest));
+            if (f && f->lines == figure.lines) {
+                result = f->numberText;
+                break;
+            }
         }
     } catch (...) {
-        reportFailure(101, "zinnumber in fullmode", {"string:" + figure});
+        reportFailure(101, "zinnumber in fullmode", {"string:" + figure.lines + " " + figure.numberText});
     }
     return result;
 }

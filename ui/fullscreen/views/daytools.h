@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/calendar.h"
 #include "core/kin.h"
@@ -14,8 +15,10 @@
 namespace kl::views {
 
 // The date in format 0 dd.mm.yyyy, 1 dd.mm.yy, 2 dd.mm, 3 mm.dd, 4 mm/dd,
-// 5 dd/mm; empty for any other format.
+// 5 dd/mm; empty for any other format. yy is the third and fourth digit of
+// the year written with at least four digits (year 999 is "0999", so "99").
 std::string gregtostr(const GregorianDate& date, int format);
+std::string gregtostr(int day, int month, std::int64_t year, int format);
 
 // True for the kins marked on the calendar pages (20, 26, 30, 40, 57, 58, 60,
 // 87, 106, 132, 176, 211, 245). Callers pass the low 8 bits of a kin.
@@ -25,17 +28,32 @@ bool pvsign(std::uint8_t k);
 // the figure file izinfo.dat; none for a year outside the seventeen.
 std::optional<int> izinyear(int yearSign, int yearTone);
 
-// The figure line of a year bearer and week ("011010 27"), empty when the
-// year has no index or the file has no such line.
-std::string izinline(int yearSign, int yearTone, int weekNumber);
+// A six-line figure as izinfo.dat and iznum.drs write it: six characters
+// '0' or '1' (the bottom line first), one separator, and the figure's number
+// in one or two digits ("011010 27").
+struct Figure {
+    std::string lines;       // six characters '0' or '1'
+    int number = 0;          // [1, 64]
+    std::string numberText;  // the digits as written ("7", "07", "27")
+};
 
-// Draws the first `count` lines of a figure line stacked upwards from
-// y0 + 42, 7 pixels apart, at x; returns the figure's number (characters 8
-// and 9). Throws std::invalid_argument when the number is not a number.
-int drawizin(ViewCanvas& canvas, const std::string& figure, int x, int count, int y0);
+// The figure of one line of either file; none when the line is shorter
+// than eight characters, its first six are not all '0' or '1', its number
+// is not one or two digits (the ninth character, when there is one, is the
+// second digit), or the number is outside 1..64.
+std::optional<Figure> parseFigure(std::string_view line);
 
-// The display number of a figure from iznum.drs, or "Error1".
-std::string zinnumber(const std::string& figure);
+// The figure of a year bearer's week (line 52 r + week - 1 of izinfo.dat);
+// none when the year has no index, the line is missing or does not parse.
+std::optional<Figure> izinfigure(int yearSign, int yearTone, int weekNumber);
+
+// Draws the first `count` lines of a figure stacked upwards from y0 + 42,
+// 7 pixels apart, at x, and returns the figure's number.
+int drawizin(ViewCanvas& canvas, const Figure& figure, int x, int count, int y0);
+
+// The display number of a figure: the number of the first line of
+// iznum.drs that parses and has the figure's six lines, or "Error1".
+std::string zinnumber(const Figure& figure);
 
 // Lines first .. first + count - 1 of a text file, the i-th at
 // (x, y + spacing * i).

@@ -1,9 +1,12 @@
-// The Tzolkin (mode 5): the board, its title, the seal and planet names
-// beside its rows, and the legend of its marked cells. The highlight of the
-// day's cell belongs to the Tzolkin view itself and is not drawn yet.
+// The Tzolkin (mode 5): the board with the day's kin lit on it, its title,
+// the seal and planet names beside its rows, and the legend of its marked
+// cells.
+#include "data/errorlog.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "layout/boardviews.h"
 #include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/views/shine.h"
 #include "ui/fullscreen/views/views.h"
 
 namespace kl::views {
@@ -12,7 +15,6 @@ namespace {
 
 using namespace layout::base;
 
-constexpr int kTzolkinBoard = 240;
 constexpr int kRowPitch = 22;
 
 // The planet line of row i: rows 1..10 rise from 2 to 10, rows 11..19 fall
@@ -37,11 +39,22 @@ RowPresets rowPresets(int i) {
     }
 }
 
+// The day's cell: kins run down the rows of a column, columns left to right.
+void Zolkin(ViewContext& v) {
+    try {
+        const layout::Point at = layout::tzolkin::shineAt(v.day.kin);
+        shine(v, at.x, at.y, layout::tzolkin::kShineType);
+    } catch (...) {
+        reportFailure(106, "zolkin in fullmode");
+    }
+}
+
 }  // namespace
 
 void tzolkin(ViewContext& v, int) {
     ViewCanvas& c = v.canvas;
-    c.drawsign(20, 30, kTzolkinBoard, true);
+    c.drawsign(20, 30, layout::code::kTzolkinBoard, true);
+    Zolkin(v);
     c.drawtxt(16, 5, L(kTzolkinTitle), 7, true);
     for (int i = 1; i <= 20; ++i) {
         const RowPresets p = rowPresets(i);
