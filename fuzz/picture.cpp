@@ -1,6 +1,8 @@
 // Pictures as the program loads them from its graphic directory, and the
 // pixel routines every loaded picture meets: region tracing (which reads the
 // corner markers), blur and blending.
+#include <cstring>
+
 #include <QImageReader>
 #include <QRect>
 
@@ -56,5 +58,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KL_FUZZ_CHECK(blendbmp(picture, keyed, &picture, 0, 0, 0, kBlendKeyColour) == kBlendDone);
     KL_FUZZ_CHECK(keyed.pixel(0, 0) == (platform::Rgb{1, 2, 3}));
     KL_FUZZ_CHECK(blendbmp(picture, keyed, &blurred, 0, 0, 0, kBlendMask) == kBlendDone);
+
+    // Anywhere else, taking the position from the input's last bytes (which
+    // a picture reader leaves alone): drawn exactly when the picture fits.
+    if (size >= 8) {
+        std::int32_t left = 0, top = 0;
+        std::memcpy(&left, data + size - 8, 4);
+        std::memcpy(&top, data + size - 4, 4);
+        Picture small(17, 13, {9, 9, 9});
+        const Picture before = small;
+        const bool fits = left >= 0 && top >= 0 && std::int64_t{left} + w <= small.width() &&
+                          std::int64_t{top} + h <= small.height();
+        const std::uint8_t code = blendbmp(picture, small, &picture, left, top, 128, kBlendInverseMask);
+        KL_FUZZ_CHECK((code == kBlendDone) == fits);
+        if (!fits) KL_FUZZ_CHECK(small.image() == before.image());
+    }
     return 0;
 }
