@@ -81,8 +81,10 @@ std::uint8_t blendbmp(const Picture& source, Picture& dest, const Picture* mask,
     std::uint8_t code = kBlendDone;
     if (mode != kBlendOpacity && (!mask || mask->width() != w || mask->height() != h))
         code = kBlendMaskSize;
-    if (dest.width() < left + w) code = kBlendTooWide;
-    if (dest.height() < top + h) code = kBlendTooTall;
+    // In 64 bits: a position near the end of the int range must not wrap
+    // round into the picture.
+    if (dest.width() < std::int64_t{left} + w) code = kBlendTooWide;
+    if (dest.height() < std::int64_t{top} + h) code = kBlendTooTall;
     if (left < 0) code = kBlendLeftNegative;
     if (top < 0) code = kBlendTopNegative;
     if (code != kBlendDone) return code;

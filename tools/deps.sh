@@ -4,6 +4,11 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
           python3 python3-fonttools)
+# --sanitize: also clang with its sanitizer and fuzzer runtimes, and the
+# symbolizer that makes their reports readable (tools/sanitize.sh).
+if [ "${1:-}" = --sanitize ]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

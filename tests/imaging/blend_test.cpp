@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <random>
 
@@ -72,7 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{"mask of another size, key colour", 10, 10, 4, 4, 3, 3, 0, 0, 3, 5},
         CodeCase{"no mask where one is needed", 10, 10, 4, 4, 0, 0, 0, 0, 0, 5},
         CodeCase{"too wide outranks the mask", 10, 10, 4, 4, 1, 1, 8, 0, 0, 1},
-        CodeCase{"unknown mode", 10, 10, 4, 4, 4, 4, 0, 0, 9, 6}));
+        CodeCase{"unknown mode", 10, 10, 4, 4, 4, 4, 0, 0, 9, 6},
+        // Positions near the end of the int range do not wrap round into
+        // the picture.
+        CodeCase{"left at the largest int", 10, 10, 4, 4, 4, 4, INT_MAX - 1, 0, 0, 1},
+        CodeCase{"top at the largest int", 10, 10, 4, 4, 4, 4, 0, INT_MAX - 2, 0, 2}));
 
 // Every alpha, d and s, through the routine itself: a 256 x 256 source holds
 // every s along x and the destination every d along y, in each channel.

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# CI's instrumented stage: builds the program and its tests with
+# AddressSanitizer and UndefinedBehaviorSanitizer (clang) in build-asan/, runs
+# every test there, then each fuzz target for 30 seconds (tools/fuzz.sh).
+# Any sanitizer report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh --sanitize
+source tools/sanitizer-options.sh
+jobs="$(nproc)"
+stage() { echo "== $1: $(( $(date +%s) - $2 )) s"; }
+t=$(date +%s)
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKL_FUZZ=ON \
+      -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >/dev/null  # speed figures come from build/ only
+cmake --build build-asan -j"$jobs"
+stage "instrumented build" "$t"
+t=$(date +%s)
+ctest --test-dir build-asan --output-on-failure -j"$jobs"
+stage "instrumented tests" "$t"
+t=$(date +%s)
+bash tools/fuzz.sh "${KL_FUZZ_SECONDS:-30}"
+stage "fuzzing" "$t"
