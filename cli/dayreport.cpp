@@ -64,48 +64,28 @@ std::string dateText(const GregorianDate& d) {
 }
 
 const char* const kUsage =
-    "usage: kestralune-cli day [YYYY-MM-DD] [--json]
-"
-    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png
-"
-    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]
-"
-    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]
-"
-    "       kestralune-cli rescale SCRIPT FACTOR
-"
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
+    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
+    "       kestralune-cli rescale SCRIPT FACTOR\n"
     "       kestralune-cli --help";
 const char* const kHelp =
-    "usage: kestralune-cli day [YYYY-MM-DD] [--json]
-"
-    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png
-"
-    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]
-"
-    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]
-"
-    "       kestralune-cli rescale SCRIPT FACTOR
-"
-    "       kestralune-cli --help
-"
-    "
-"
-    "day: the 13-moon calendar values of a day, today when no date is given:
-"
-    "one value per line, or one JSON object with --json. Years 1 to 2147483647
-"
-    "are accepted; 29 February of any year gives the values of 28 February.
-"
-    "Names and the affirmation come from BASE.DRS beside the program.
-"
-    "render / export: a full-screen view as a PNG, or as the print manager's script.
-"
-    "page / rescale: run a print layout script onto a page, or rescale it.
-"
-    "
-"
-    "Exit status: 0 done, 1 a file cannot be read or drawing failed, 2 a wrong command line.
-";
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
+    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
+    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
+    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
+    "       kestralune-cli rescale SCRIPT FACTOR\n"
+    "       kestralune-cli --help\n"
+    "\n"
+    "day: the 13-moon calendar values of a day, today when no date is given:\n"
+    "one value per line, or one JSON object with --json. Years 1 to 2147483647\n"
+    "are accepted; 29 February of any year gives the values of 28 February.\n"
+    "Names and the affirmation come from BASE.DRS beside the program.\n"
+    "render / export: a full-screen view as a PNG, or as the print manager's script.\n"
+    "page / rescale: run a print layout script onto a page, or rescale it.\n"
+    "\n"
+    "Exit status: 0 done, 1 a file cannot be read or drawing failed, 2 a wrong command line.\n";
 const char* const kTextBase = "BASE.DRS";
 
 }  // namespace
