@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 
 #include "cli/dayreport.h"
+#include "cli/find.h"
+#include "cli/ics.h"
 #include "cli/views.h"
 #include "cli/pagecommands.h"
 #include "data/errorlog.h"
@@ -54,6 +56,9 @@ int main(int argc, char** argv) {
         auto app = startFonts(qtArgc, argv);
         const std::vector<std::string> args(argv + 1, argv + argc);
         status = command == "render" ? kl::cli::runRender(args, out, err) : kl::cli::runExport(args, out, err);
+    } else if (command == "find" || command == "ics") {
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        status = command == "find" ? kl::cli::runFind(args, out, err) : kl::cli::runIcs(args, out, err);
     } else {
         status = kl::cli::run(argc, argv, out, err);
     }

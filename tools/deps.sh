@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12 (as root).
+# libical-dev: the tests read the companion's iCalendar files back with a real
+# iCalendar parser instead of comparing strings.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils libical-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
