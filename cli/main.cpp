@@ -2,6 +2,7 @@
 // pictures and print scripts, and print pages, for scripts.
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "cli/pagecommands.h"
 #include "data/errorlog.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/system.h"
 
 namespace {
@@ -30,7 +32,11 @@ std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv) {
     // The toolkit's own notes (a missing runtime directory and the like) are
     // not failures of the command; stderr is kept for the one failure line.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    return std::make_unique<QGuiApplication>(argc, argv);
+    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    // The program's own symbol faces, for glyph pages; a missing one is a
+    // line on stderr and its face falls back.
+    kl::platform::registerProgramFonts();
+    return app;
 }
 
 }  // namespace
@@ -47,22 +53,24 @@ int main(int argc, char** argv) {
         kl::cli::recordFailure(bytes);
         return true;
     });
-    if (argc > 1 && kl::cli::isPrintCommand(argv[1])) return kl::cli::printMain(argc, argv);
     std::string out, err;
     int status = 0;
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command == "render" || command == "export") {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (command == "render" || command == "export" || kl::cli::isPrintCommand(command)) {
         int qtArgc = 1;
         auto app = startFonts(qtArgc, argv);
-        const std::vector<std::string> args(argv + 1, argv + argc);
-        status = command == "render" ? kl::cli::runRender(args, out, err) : kl::cli::runExport(args, out, err);
+        if (command == "render") status = kl::cli::runRender(args, out, err);
+        else if (command == "export") status = kl::cli::runExport(args, out, err);
+        else status = kl::cli::runPrintCommand(args, std::cin, out, err);
     } else if (command == "find" || command == "ics") {
-        const std::vector<std::string> args(argv + 2, argv + argc);
-        status = command == "find" ? kl::cli::runFind(args, out, err) : kl::cli::runIcs(args, out, err);
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        status = command == "find" ? kl::cli::runFind(rest, out, err) : kl::cli::runIcs(rest, out, err);
     } else {
         status = kl::cli::run(argc, argv, out, err);
     }
-    std::fputs(out.c_str(), stdout);
+    // Rescaled scripts go out in the code page they came in: bytes, not text.
+    std::fwrite(out.data(), 1, out.size(), stdout);
     std::fputs(err.c_str(), stderr);
     return status;
 }

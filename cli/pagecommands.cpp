@@ -241,14 +241,5 @@ int runPrintCommand(const std::vector<std::string>& args, std::istream& in, std:
     }
 }
 
-int printMain(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    std::string out, err;
-    const int status = runPrintCommand(std::vector<std::string>(argv + 1, argv + argc), std::cin, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fputs(err.c_str(), stderr);
-    return status;
-}
 
 }  // namespace kl::cli

@@ -17,8 +17,4 @@ bool isPrintCommand(const std::string& word);
 // application (the page command draws text).
 int runPrintCommand(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err);
 
-// main's entry for the print commands: makes the application (offscreen
-// unless a platform is named) and runs them on the standard streams.
-int printMain(int argc, char** argv);
-
 }  // namespace kl::cli

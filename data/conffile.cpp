@@ -8,6 +8,7 @@
 #include "data/settings.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 
 namespace kl {
 
@@ -91,7 +92,8 @@ void applyConf(const ConfValues& v) {
     _DayDate = v.dayDate;
     _IconDate = v.iconDate;
     _DateFormat = v.dateFormat;
-    _signfont = v.signFont;
+    // No sign font named: exports use the program's own.
+    _signfont = v.signFont.find_first_not_of(" \t") == std::string::npos ? platform::kSignFontFamily : v.signFont;
     _hlpcount = v.helpCount;
 }
 

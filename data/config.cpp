@@ -20,6 +20,7 @@
 #include "data/textdb.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/system.h"
 
 namespace kl {
@@ -35,6 +36,8 @@ constexpr int kConfSignFontLine = 14;
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)", "Астрономическая"};
+
+bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // BASE.DRS lines of the list entries and captions.
 constexpr int kDateFormatLines = 658;  // 7 lines
@@ -259,8 +262,10 @@ void TForm4::save() {
         for (const QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
         put(std::to_string(position(cbx)));
         put(std::to_string(position(cbm)));
-        put(_signfont == signfontRead_ && !signfontBytes_.empty() ? signfontBytes_
-                                                                  : platform::toCp1251(_signfont));
+        // A blank line stays blank while the sign font is the default it stands for.
+        const bool defaulted = _signfont == platform::kSignFontFamily && isBlank(signfontRead_);
+        put((_signfont == signfontRead_ && !signfontBytes_.empty()) || defaulted ? signfontBytes_
+                                                                               : platform::toCp1251(_signfont));
         put(std::to_string(_hlpcount));
         if (!platform::writeFileAtomic(kConfigFile, out))
             throw std::runtime_error("cannot write conf.dat");
@@ -284,6 +289,8 @@ void TForm4::assignv() {
         _DayDate = cb8->isChecked();
         _IconDate = cb9->isChecked();
         _DateFormat = position(cbx);
+        // No sign font named: exports use the program's own.
+        if (isBlank(_signfont)) _signfont = platform::kSignFontFamily;
         if (!_SFX) _spconst = 0;
     } catch (...) {
         reportFailure(111, "assignv in kestral");

@@ -4,7 +4,8 @@
 # iCalendar parser instead of comparing strings.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils libical-dev)
+          libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
+          python3 python3-fonttools libical-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "platform/fonts.h"
 #include "platform/system.h"
 #include "ui/compact/programwindows.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Kestralune v1.0");
     QApplication::setWindowIcon(QIcon(":/icons/kestralune.png"));
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
+    kl::platform::registerProgramFonts();  // the symbol faces of exported print scripts
 
     kl::ProgramWindows program;
     return program.run();

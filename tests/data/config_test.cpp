@@ -10,6 +10,7 @@
 
 #include "data/config.h"
 #include "data/settings.h"
+#include "platform/fonts.h"
 #include "support/testsupport.h"
 
 namespace kl {
@@ -373,6 +374,33 @@ TEST_F(ConfigTest, CarriedLinesSurviveManyCycles) {
     EXPECT_EQ(got[13], lines[13]);
     EXPECT_EQ(got[14], "12");
     EXPECT_EQ(_hlpcount, 12);
+}
+
+// No sign font named (a blank line, or no file yet): exports use the
+// program's own, and the file keeps its blank line through saves.
+TEST_F(ConfigTest, ABlankSignFontFallsBackToTheShippedOneAndStaysBlank) {
+    {
+        TForm4 first;
+        first.load();  // creates the file
+        EXPECT_EQ(_signfont, platform::kSignFontFamily);
+    }
+    EXPECT_EQ(confLines()[13], "");
+    auto lines = kFirstFile;
+    lines[13] = "  ";
+    writeConf(lines);
+    resetSettings();
+    TForm4 form;
+    form.load();
+    EXPECT_EQ(_signfont, platform::kSignFontFamily);
+    form.cb5->setChecked(false);
+    form.save();
+    EXPECT_EQ(confLines()[13], "  ");
+    // A face the user names is kept, and written when changed.
+    _signfont = "Знаки";
+    form.save();
+    EXPECT_EQ(confLines()[13], "\xC7\xED\xE0\xEA\xE8");
+    form.load();
+    EXPECT_EQ(_signfont, "Знаки");
 }
 
 TEST_F(ConfigTest, AFailedSaveIsReportedAndKeepsTheSettingsInMemory) {

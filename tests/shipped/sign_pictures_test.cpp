@@ -114,15 +114,17 @@ TEST_F(SignPictures, YearViewTonesCountInUprightMarks) {
 }
 
 // Picture m = code - 250: line i (from the bottom) is bit i of the lower
-// trigram (m - 1) mod 8 for i < 3, bit i - 3 of the upper (m - 1) div 8
-// otherwise; a broken line has a gap in the middle. The pieces stack at the
-// same rows, a broken piece with the gap, a solid one without.
+// trigram of member (m - 1) mod 8 for i < 3 (members 000, 001, 010, 100,
+// 101, 110, 011, 111), bit i - 3 of the upper (m - 1) div 8 otherwise; a
+// broken line has a gap in the middle. The pieces stack at the same rows, a
+// broken piece with the gap, a solid one without.
 TEST_F(SignPictures, LineFiguresFollowTheTrigramRule) {
     using kl::layout::kFigureBottomRow;
     using kl::layout::kFigurePitch;
     const int mid = kl::layout::kFigure.w / 2, midRow = kl::layout::kFigurePiece.h / 2;
     for (int m = 1; m <= 64; ++m) {
-        const int code = 250 + m, lower = (m - 1) % 8, upper = (m - 1) / 8;
+        static constexpr int kLowerOfMember[8] = {0, 1, 2, 4, 5, 6, 3, 7};
+        const int code = 250 + m, lower = kLowerOfMember[(m - 1) % 8], upper = (m - 1) / 8;
         const Picture p = sign(code);
         for (int i = 0; i < 6; ++i) {
             const bool solid = i < 3 ? (lower >> i) & 1 : (upper >> (i - 3)) & 1;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/kin.h"
+#include "platform/fonts.h"
 #include "shipped/text_support.h"
 
 namespace kl::test {
@@ -117,7 +118,8 @@ TEST(ShippedFiles, DefaultSettingsAreTheFirstRunValues) {
     ASSERT_EQ(conf.size(), 15u);
     const std::vector<std::string> flags = {"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N"};
     for (std::size_t i = 0; i < flags.size(); ++i) EXPECT_EQ(conf[i], flags[i]) << "conf.dat line " << i + 1;
-    EXPECT_EQ(conf[13], "");
+    // The sign font of glyph exports is the one the build ships.
+    EXPECT_EQ(conf[13], platform::kSignFontFamily);
 }
 
 TEST(ShippedFiles, PrintManagerGeometryFitsA1280By800Screen) {
@@ -139,15 +141,17 @@ TEST(ShippedFiles, PrintManagerGeometryFitsA1280By800Screen) {
     EXPECT_TRUE(w[8] == "1" || w[8] == "0");
 }
 
-// Picture number of a figure line: trigram of lines 1..3 plus 8 times that
-// of lines 4..6, bottom line at bit 0.
+// Picture number of a figure line: the member of the trigram of lines 1..3
+// in its group plus 8 times the trigram of lines 4..6, bottom line at bit 0.
+// Members run 000, 001, 010, 100, 101, 110, 011, 111.
 int pictureNumber(const std::string& code) {
+    static constexpr int kMemberOfLower[8] = {0, 1, 2, 6, 3, 4, 5, 7};
     int lower = 0, upper = 0;
     for (int b = 0; b < 3; ++b) {
         lower |= (code[static_cast<std::size_t>(b)] == '1') << b;
         upper |= (code[static_cast<std::size_t>(b + 3)] == '1') << b;
     }
-    return 1 + lower + 8 * upper;
+    return 1 + kMemberOfLower[lower] + 8 * upper;
 }
 
 bool isFigure(const std::string& s) {

@@ -1,5 +1,8 @@
 // picgen SHIPPED_DIR RESOURCE_DIR REVIEW_DIR [family ...]
-// Writes every picture family (or the ones named) and exits non-zero on failure.
+// Writes every picture family (or the ones named) and exits non-zero on
+// failure. Glyph outlines go to "outlines" beside the shipped directory.
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -15,7 +18,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: picgen SHIPPED_DIR RESOURCE_DIR REVIEW_DIR [family ...]\n");
         return 2;
     }
-    kl::picgen::Output out{QString(argv[1]) + "/graphic", argv[2], argv[3], argv[1]};
+    kl::picgen::Output out{QString(argv[1]) + "/graphic", argv[2], argv[3], argv[1],
+                           QFileInfo(argv[1]).absoluteDir().filePath("outlines")};
     try {
         for (const auto& family : kl::picgen::families()) {
             bool wanted = argc == 4;

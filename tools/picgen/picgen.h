@@ -15,12 +15,14 @@ namespace kl::picgen {
 // Where the generator writes. `graphic` is the program's graphic/ directory;
 // `resources` holds pictures compiled into the program (button strips);
 // `review` holds contact sheets and overlays that are looked at, not shipped;
-// `run` is the program's directory (data files that belong to pictures).
+// `run` is the program's directory (data files that belong to pictures);
+// `outlines` holds the glyph outlines that tools/fontgen makes fonts of.
 struct Output {
     QString graphic;
     QString resources;
     QString review;
     QString run;
+    QString outlines;
 };
 
 // Writes `image` as a 24-bit bitmap `name` under `dir`, byte for byte the

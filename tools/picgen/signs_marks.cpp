@@ -4,6 +4,7 @@
 
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
+#include "tools/textgen/figures.h"
 
 namespace kl::picgen {
 namespace {
@@ -11,28 +12,11 @@ namespace {
 const QColor kMagenta(250, 50, 250);  // special kins, as the glyph export colours them
 const QColor kGreen(50, 250, 150);    // kin 78
 
-// Cell frames leave 2 pixels free on every side so that neighbouring cells
-// of the 76-pixel grid stay apart.
 QImage cellFrame(int cromatic, bool week) {
     QImage img = canvas(kCellFrame);
     QPainter p;
     beginPainter(p, img);
-    const QColor c = chromaticColor(cromatic);
-    const QRectF r(2.5, 2.5, kCellFrame.w - 5, kCellFrame.h - 5);
-    p.setPen(QPen(c, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(r, 7, 7);
-    if (week) {
-        // Week columns: a band across the top marks the column heading.
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        p.drawRoundedRect(QRectF(12, 1.5, kCellFrame.w - 24, 4), 2, 2);
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(c);
-        for (const QPointF pt : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
-            p.drawEllipse(QPointF(pt.x() + (pt.x() < 38 ? 4 : -4), pt.y() + (pt.y() < 43 ? 4 : -4)), 1.6, 1.6);
-    }
+    drawCellFrame(p, chromaticColor(cromatic), week);
     p.end();
     return img;
 }
@@ -66,33 +50,9 @@ QImage marker(const QColor& c, bool star) {
     QImage img = canvas(kMarker);
     QPainter p;
     beginPainter(p, img);
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
-    const double m = kMarker.w / 2.0;
-    if (star) {
-        p.drawPolygon(QPolygonF({{m, 0}, {m + 1.8, m - 1.8}, {2 * m, m}, {m + 1.8, m + 1.8},
-                                 {m, 2 * m}, {m - 1.8, m + 1.8}, {0, m}, {m - 1.8, m - 1.8}}));
-    } else {
-        p.drawPolygon(QPolygonF({{m, 0.5}, {2 * m - 0.5, m}, {m, 2 * m - 0.5}, {0.5, m}}));
-        p.setBrush(kPlate);
-        p.drawEllipse(QPointF(m, m), 1.8, 1.8);
-    }
+    drawMarker(p, c, kPlate, star);
     p.end();
     return img;
-}
-
-// One line of a figure at row `top`: solid, or broken in two with a gap.
-void figureLine(QPainter& p, double top, bool solid) {
-    // A one-pixel margin at both ends keeps the rounded ends clear of the
-    // picture's edge (and the edge columns in the key colour).
-    const double w = kFigurePiece.w - 2, h = kFigurePiece.h, gap = 6;
-    if (solid) {
-        p.drawRoundedRect(QRectF(1, top + 0.5, w, h - 1), 1.5, 1.5);
-    } else {
-        const double half = (w - gap) / 2;
-        p.drawRoundedRect(QRectF(1, top + 0.5, half, h - 1), 1.5, 1.5);
-        p.drawRoundedRect(QRectF(1 + half + gap, top + 0.5, half, h - 1), 1.5, 1.5);
-    }
 }
 
 QImage figurePiece(bool solid) {
@@ -101,29 +61,19 @@ QImage figurePiece(bool solid) {
     beginPainter(p, img);
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
-    figureLine(p, 0, solid);
+    drawFigureLine(p, 0, solid);
     p.end();
     return img;
 }
 
-// Picture m (1..64) shows lower trigram (m - 1) mod 8 and upper trigram
-// (m - 1) div 8; line i counts from the bottom, bit 0 of a trigram is its
-// bottom line, a set bit a solid line.
+// Picture m (1..64) shows the lower trigram of member (m - 1) mod 8 and the
+// upper trigram (m - 1) div 8; line i counts from the bottom, bit 0 of a
+// trigram is its bottom line, a set bit a solid line.
 QImage figure(int m) {
-    const int lower = (m - 1) % 8, upper = (m - 1) / 8;
     QImage img = canvas(kFigure);
     QPainter p;
     beginPainter(p, img);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGold);
-    for (int i = 0; i < 6; ++i) {
-        const bool solid = i < 3 ? (lower >> i) & 1 : (upper >> (i - 3)) & 1;
-        figureLine(p, kFigureBottomRow - kFigurePitch * i, solid);
-    }
-    // The whole figure carries a small mark above it, where a stack of
-    // pieces has none.
-    p.setBrush(kBone);
-    p.drawEllipse(QPointF(kFigure.w / 2.0, 3.5), 2.2, 2.2);
+    drawFigure(p, textgen::lowerTrigramOfMember((m - 1) % 8), (m - 1) / 8, kGold, kBone);
     p.end();
     return img;
 }
@@ -167,6 +117,75 @@ QImage frameLine(PicSize size, const QColor& c, int part) {
 }
 
 }  // namespace
+
+// Cell frames leave 2 pixels free on every side so that neighbouring cells
+// of the 76-pixel grid stay apart.
+void drawCellFrame(QPainter& p, const QColor& c, bool week) {
+    const QRectF r(2.5, 2.5, kCellFrame.w - 5, kCellFrame.h - 5);
+    p.setPen(QPen(c, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r, 7, 7);
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    if (week) {
+        // Week columns: a band across the top marks the column heading.
+        p.drawRoundedRect(QRectF(12, 1.5, kCellFrame.w - 24, 4), 2, 2);
+    } else {
+        for (const QPointF pt : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()})
+            p.drawEllipse(QPointF(pt.x() + (pt.x() < 38 ? 4 : -4), pt.y() + (pt.y() < 43 ? 4 : -4)), 1.6, 1.6);
+    }
+}
+
+void drawMarker(QPainter& p, const QColor& c, const QColor& hole, bool star) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(c);
+    const double m = kMarker.w / 2.0;
+    if (star) {
+        p.drawPolygon(QPolygonF({{m, 0}, {m + 1.8, m - 1.8}, {2 * m, m}, {m + 1.8, m + 1.8},
+                                 {m, 2 * m}, {m - 1.8, m + 1.8}, {0, m}, {m - 1.8, m - 1.8}}));
+    } else {
+        p.drawPolygon(QPolygonF({{m, 0.5}, {2 * m - 0.5, m}, {m, 2 * m - 0.5}, {0.5, m}}));
+        p.setBrush(hole);
+        p.drawEllipse(QPointF(m, m), 1.8, 1.8);
+    }
+}
+
+// One line of a figure at row `top`: solid, or broken in two with a gap.
+// A one-pixel margin at both ends keeps the rounded ends clear of the
+// picture's edge (and the edge columns in the key colour).
+namespace {
+constexpr double kFigureLineLength = kFigurePiece.w - 2, kFigureLineGap = 6;
+constexpr double kFigureLineHalf = (kFigureLineLength - kFigureLineGap) / 2, kFigureLineRadius = 1.5;
+}  // namespace
+
+void drawFigureLine(QPainter& p, double top, bool solid) {
+    const double h = kFigurePiece.h;
+    if (solid) {
+        p.drawRoundedRect(QRectF(1, top + 0.5, kFigureLineLength, h - 1), kFigureLineRadius, kFigureLineRadius);
+    } else {
+        p.drawRoundedRect(QRectF(1, top + 0.5, kFigureLineHalf, h - 1), kFigureLineRadius, kFigureLineRadius);
+        p.drawRoundedRect(QRectF(1 + kFigureLineHalf + kFigureLineGap, top + 0.5, kFigureLineHalf, h - 1), kFigureLineRadius, kFigureLineRadius);
+    }
+}
+
+void drawFigureGap(QPainter& p, double top) {
+    // Square-ended over the halves' rounded inner ends: with them it makes
+    // exactly the solid line.
+    p.drawRect(QRectF(1 + kFigureLineHalf - kFigureLineRadius, top + 0.5, kFigureLineGap + 2 * kFigureLineRadius, kFigurePiece.h - 1));
+}
+
+void drawFigure(QPainter& p, int lower, int upper, const QColor& line, const QColor& mark) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(line);
+    for (int i = 0; i < 6; ++i) {
+        const bool solid = i < 3 ? (lower >> i) & 1 : (upper >> (i - 3)) & 1;
+        drawFigureLine(p, kFigureBottomRow - kFigurePitch * i, solid);
+    }
+    // The whole figure carries a small mark above it, where a stack of
+    // pieces has none.
+    p.setBrush(mark);
+    p.drawEllipse(QPointF(kFigure.w / 2.0, 3.5), 2.2, 2.2);
+}
 
 void generateFramesAndMarks(const Output& out) {
     for (int c = 1; c <= 4; ++c) {

@@ -95,6 +95,20 @@ void drawPlasmaEmblem(QPainter& p, int plasma, const QColor& c, const QColor& ho
     }
 }
 
+void drawPlasmaDisc(QPainter& p, int plasma, const QRectF& disc, double rim, double stroke, const QColor& rimColour,
+                    const QColor& plate, const QColor& emblem) {
+    p.save();
+    p.translate(disc.topLeft());
+    p.scale(disc.width() / 100.0, disc.height() / 100.0);
+    p.setPen(QPen(rimColour, rim));
+    p.setBrush(plate);
+    p.drawEllipse(QRectF(rim / 2, rim / 2, 100 - rim, 100 - rim));
+    p.translate(8, 8);
+    p.scale(0.84, 0.84);
+    drawPlasmaEmblem(p, plasma, emblem, plate, stroke);
+    p.restore();
+}
+
 namespace {
 
 QImage plasmaArt(int plasma, PicSize size, QRectF disc, double rim, double stroke) {
@@ -102,14 +116,7 @@ QImage plasmaArt(int plasma, PicSize size, QRectF disc, double rim, double strok
     QPainter p;
     beginPainter(p, img);
     const QColor colour = sealColor(plasma + 2);
-    p.translate(disc.topLeft());
-    p.scale(disc.width() / 100.0, disc.height() / 100.0);
-    p.setPen(QPen(colour, rim));
-    p.setBrush(kPlate);
-    p.drawEllipse(QRectF(rim / 2, rim / 2, 100 - rim, 100 - rim));
-    p.translate(8, 8);
-    p.scale(0.84, 0.84);
-    drawPlasmaEmblem(p, plasma, colour, kPlate, stroke);
+    drawPlasmaDisc(p, plasma, disc, rim, stroke, colour, kPlate, colour);
     p.end();
     return img;
 }

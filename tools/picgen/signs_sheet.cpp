@@ -13,6 +13,7 @@
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
 #include "layout/faceglyphs.h"
+#include "tools/textgen/figures.h"
 
 namespace kl::picgen {
 namespace {
@@ -203,7 +204,7 @@ QImage weekMock(const Output& out) {
     m.S(582, 100, false, 433 + 3 * q);
     m.S(27, 100, false, 433 + 3 * q);
     m.S(27, 424, false, 432 + 3 * q);
-    const int lower = (figureNumber - 1) % 8, upper = (figureNumber - 1) / 8;
+    const int lower = textgen::lowerTrigramOfMember((figureNumber - 1) % 8), upper = (figureNumber - 1) / 8;
     for (int i = 1; i <= 7; ++i) {
         const int x = 76 * i, kin = 200 + i, monthDay = 14 + i, vinalTone = i == 3 ? 0 : i + 4;
         if (i <= 6)

@@ -28,6 +28,11 @@ QImage toneArt(int tone, PicSize size, ToneMetrics m) {
 
 }  // namespace
 
+void drawLargeTone(QPainter& p, int tone, const QColor& fill, const QColor& edge) {
+    drawBarDot(p, tone, QRectF(0, 0, kToneLarge.w, kToneLarge.h), kLargeTone.dot, kLargeTone.bar, kLargeTone.gap,
+               fill, edge);
+}
+
 void generateTones(const Output& out) {
     for (int tone = 1; tone <= 13; ++tone) {
         const QImage large = toneArt(tone, kToneLarge, kLargeTone);

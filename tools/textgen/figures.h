@@ -3,8 +3,9 @@
 //
 // A figure is six lines, written bottom line first as '1' (solid) or '0'
 // (broken). Its picture number m (1..64; sign code 250 + m) is
-// 1 + lower + 8 * upper, where lower is the trigram of lines 1..3 and upper
-// that of lines 4..6, each read with its bottom line as bit 0.
+// 1 + member + 8 * upper, where upper is the trigram of lines 4..6 and
+// member numbers the trigram of lines 1..3 (each trigram read with its
+// bottom line as bit 0) in the order of lowerTrigramOfMember.
 //
 // Weeks take the figures in the classic order: the first week of year index
 // 0 shows figure 1 of the classic sequence, each following week the next
@@ -20,6 +21,15 @@ namespace kl::textgen {
 
 constexpr int kYearIndexes = 17;
 constexpr int kWeeksPerYear = 52;
+
+// The lower trigram of member k (0..7) of a group of eight figures. Members
+// 0, 1, 2 are 000, 001, 010 and members 3, 4, 5 are 100, 101, 110: the same
+// two broken lines made solid, so that the glyph form draws members 1, 2, 4
+// and 5 as the glyph of member 0 or 3 with a piece filling one gap.
+constexpr int lowerTrigramOfMember(int k) {
+    constexpr int kOrder[8] = {0, 1, 2, 4, 5, 6, 3, 7};
+    return kOrder[k & 7];
+}
 
 // Classic number of the figure with trigrams (lower, upper), trigram codes
 // as above: 0 earth, 1 thunder, 2 water, 3 lake, 4 mountain, 5 fire, 6 wind,
@@ -41,7 +51,7 @@ inline int classicNumber(int lower, int upper) {
 
 // The six characters of picture number m (1..64).
 inline std::string figureCode(int m) {
-    const int lower = (m - 1) % 8, upper = (m - 1) / 8;
+    const int lower = lowerTrigramOfMember((m - 1) % 8), upper = (m - 1) / 8;
     std::string code;
     for (int bit = 0; bit < 3; ++bit) code += (lower >> bit & 1) ? '1' : '0';
     for (int bit = 0; bit < 3; ++bit) code += (upper >> bit & 1) ? '1' : '0';
@@ -51,7 +61,7 @@ inline std::string figureCode(int m) {
 // Picture number of the figure with the given classic number.
 inline int pictureOfClassic(int classic) {
     for (int m = 1; m <= 64; ++m)
-        if (classicNumber((m - 1) % 8, (m - 1) / 8) == classic) return m;
+        if (classicNumber(lowerTrigramOfMember((m - 1) % 8), (m - 1) / 8) == classic) return m;
     return 0;
 }
 
@@ -69,7 +79,8 @@ inline std::vector<std::string> izinfoLines() {
 inline std::vector<std::string> iznumLines() {
     std::vector<std::string> lines;
     for (int m = 1; m <= 64; ++m)
-        lines.push_back(figureCode(m) + " " + std::to_string(classicNumber((m - 1) % 8, (m - 1) / 8)));
+        lines.push_back(figureCode(m) + " " +
+                        std::to_string(classicNumber(lowerTrigramOfMember((m - 1) % 8), (m - 1) / 8)));
     return lines;
 }
 
