@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "core/moonage.h"
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "platform/files.h"
@@ -57,6 +58,14 @@ std::vector<std::pair<std::string, long long>> fields(const DayReport& r) {
             {"midColumn", k.midColumn}};
 }
 
+// The sky's moon, to a minute and to a ten-thousandth of the disc.
+std::vector<std::pair<std::string, std::string>> sky(const DayReport& r) {
+    char age[32], lit[32];
+    std::snprintf(age, sizeof age, "%.4f", r.moonAge);
+    std::snprintf(lit, sizeof lit, "%.4f", r.moonIllumination);
+    return {{"moonAge", age}, {"moonIllumination", lit}};
+}
+
 std::string dateText(const GregorianDate& d) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
@@ -69,6 +78,8 @@ const char* const kUsage =
     "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
     "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
     "       kestralune-cli rescale SCRIPT FACTOR\n"
+    "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
+    "       kestralune-cli ics FROM TO [OUT.ics]\n"
     "       kestralune-cli --help";
 const char* const kHelp =
     "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
@@ -76,6 +87,8 @@ const char* const kHelp =
     "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
     "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
     "       kestralune-cli rescale SCRIPT FACTOR\n"
+    "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
+    "       kestralune-cli ics FROM TO [OUT.ics]\n"
     "       kestralune-cli --help\n"
     "\n"
     "day: the 13-moon calendar values of a day, today when no date is given:\n"
@@ -84,6 +97,9 @@ const char* const kHelp =
     "Names and the affirmation come from BASE.DRS beside the program.\n"
     "render / export: a full-screen view as a PNG, or as the print manager's script.\n"
     "page / rescale: run a print layout script onto a page, or rescale it.\n"
+    "find: the dates of the next N (default 10) returns of a kin, from today or\n"
+    "--from on; a kin on 28 February of a leap year is listed with 29 February.\n"
+    "ics: an iCalendar file with one all-day event per day from FROM to TO.\n"
     "\n"
     "Exit status: 0 done, 1 a file cannot be read or drawing failed, 2 a wrong command line.\n";
 const char* const kTextBase = "BASE.DRS";
@@ -126,6 +142,7 @@ std::string toJson(const DayReport& r) {
     std::ostringstream s;
     s << "{\"date\":" << jsonString(dateText(r.date)) << ",";
     for (const auto& [name, value] : fields(r)) s << "\"" << name << "\":" << value << ",";
+    for (const auto& [name, value] : sky(r)) s << "\"" << name << "\":" << value << ",";
     for (const auto& [name, value] : names(r)) s << "\"" << name << "\":" << jsonString(value) << ",";
     s << "\"affirmation\":[";
     for (std::size_t i = 0; i < r.affirmation.size(); ++i)
@@ -138,6 +155,7 @@ std::string toText(const DayReport& r) {
     std::ostringstream s;
     s << "date: " << dateText(r.date) << "\n";
     for (const auto& [name, value] : fields(r)) s << name << ": " << value << "\n";
+    for (const auto& [name, value] : sky(r)) s << name << ": " << value << "\n";
     for (const auto& [name, value] : names(r))
         if (!value.empty()) s << name << ": " << value << "\n";
     for (std::size_t i = 0; i < r.affirmation.size(); ++i)
@@ -180,6 +198,9 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
     }
     r.day = computeCalendarDay(r.date);
     r.relations = computeKinRelations(r.day);
+    const MoonState moon = moonOn(r.date);
+    r.moonAge = moon.age;
+    r.moonIllumination = moon.illumination;
     if (platform::nameInUse(kTextBase)) {
         // A database that is there but cannot be read (or breaks off while
         // it is read) gives no half-filled report.

@@ -19,6 +19,9 @@ struct DayReport {
     GregorianDate date;
     CalendarDay day;
     KinRelations relations;
+    // The moon in the sky at 12:00 UT of the date.
+    double moonAge = 0;           // days since the last new moon
+    double moonIllumination = 0;  // lit fraction of the disc, 0..1
     // From BASE.DRS; empty while there is none at hand.
     std::string sealName, toneName, plasmaName, moonName;
     std::array<std::string, 6> affirmation;

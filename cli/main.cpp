@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 
 #include "cli/dayreport.h"
+#include "cli/find.h"
+#include "cli/ics.h"
 #include "cli/views.h"
 #include "cli/pagecommands.h"
 #include "data/errorlog.h"
@@ -61,6 +63,9 @@ int main(int argc, char** argv) {
         if (command == "render") status = kl::cli::runRender(args, out, err);
         else if (command == "export") status = kl::cli::runExport(args, out, err);
         else status = kl::cli::runPrintCommand(args, std::cin, out, err);
+    } else if (command == "find" || command == "ics") {
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        status = command == "find" ? kl::cli::runFind(rest, out, err) : kl::cli::runIcs(rest, out, err);
     } else {
         status = kl::cli::run(argc, argv, out, err);
     }

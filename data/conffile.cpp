@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "core/moonage.h"
 #include "data/settings.h"
 #include "platform/codec.h"
 #include "platform/files.h"
@@ -13,7 +14,7 @@ namespace kl {
 
 namespace {
 
-constexpr int kDateFormats = 7, kMoonModels = 2;
+constexpr int kDateFormats = 7;
 
 bool toInt(std::string_view text, int& value) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -85,7 +86,8 @@ void applyConf(const ConfValues& v) {
     _SFX = v.transitions;
     _spconst = v.transitions ? v.speed : 0;
     _Swapbtn = v.swapKeys;
-    _Mlinear = v.moonModel == 0;
+    _Mlinear = v.moonModel == kMoonLinear;
+    _Mmodel = v.moonModel;
     _BookDate = v.bookDate;
     _DayDate = v.dayDate;
     _IconDate = v.iconDate;

@@ -22,7 +22,7 @@ struct ConfValues {
     bool iconDate = true;       // 10, cb9
     bool turtles = false;       // 11, cb10
     int dateFormat = 5;         // 12, cbx: 0..6
-    int moonModel = 0;          // 13, cbm: 0 linear, 1 smooth
+    int moonModel = 0;          // 13, cbm: 0 linear, 1 smooth, 2 astronomical
     std::string signFont;       // 14, UTF-8
     std::string signFontBytes;  // 14 as read, in the file's code page; empty until read
     int helpCount = 1;          // 15

@@ -1,5 +1,7 @@
 #include "data/config.h"
 
+#include "core/moonage.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -33,13 +35,14 @@ constexpr int kConfSignFontLine = 14;
 // the order of their format numbers, so the initial "dd/mm" is number 5.
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
-const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)"};
+const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)", "Астрономическая"};
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // BASE.DRS lines of the list entries and captions.
 constexpr int kDateFormatLines = 658;  // 7 lines
-constexpr int kMoonModelLines = 666;   // 2 lines
+constexpr int kMoonModelLines = 666;   // 2 lines; the third model is named on line 669
+constexpr int kAstronomicalMoonLine = 669;
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -135,7 +138,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     l4 = label(248, 91, "l4");
     cbx = list(248, 106, kBuiltinDateFormats, 7, initial.dateFormat);
     l3 = label(248, 136, "l3");
-    cbm = list(248, 151, kBuiltinMoonModels, 2, initial.moonModel);
+    cbm = list(248, 151, kBuiltinMoonModels, kMoonModels, initial.moonModel);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
 }
@@ -158,6 +161,9 @@ void TForm4::fillLists() {
     };
     for (int i = 0; i < 7; ++i) take(kDateFormatLines + i, formats);
     for (int i = 0; i < 2; ++i) take(kMoonModelLines + i, models);
+    take(kAstronomicalMoonLine, models);
+    // A database from before the third model has no name for it.
+    if (models.size() == kMoonModels && models.back().isEmpty()) models.back() = qs(kBuiltinMoonModels[2]);
     if (platform::terminateWasRequested()) return;
     refill(cbx, formats);
     refill(cbm, models);
@@ -277,7 +283,8 @@ void TForm4::assignv() {
         _SFX = cb1->isChecked();
         _spconst = sp->value();
         _Swapbtn = cb6->isChecked();
-        _Mlinear = position(cbm) == 0;
+        _Mlinear = position(cbm) == kMoonLinear;
+        _Mmodel = position(cbm);
         _BookDate = cb7->isChecked();
         _DayDate = cb8->isChecked();
         _IconDate = cb9->isChecked();

@@ -10,6 +10,7 @@ bool _SFX = false;
 std::int32_t _spconst = 0;
 bool _Swapbtn = false;
 bool _Mlinear = true;
+std::int32_t _Mmodel = 0;
 std::string _signfont;
 std::int32_t _hlpcount = 1;
 bool _BookDate = false;
@@ -22,6 +23,7 @@ void resetSettings() {
     _Yshine = _Yline = _Yfigure = _Sfigure = _SFX = _Swapbtn = false;
     _spconst = 0;
     _Mlinear = true;
+    _Mmodel = 0;
     _signfont.clear();
     _hlpcount = 1;
     _BookDate = _DayDate = false;

@@ -15,6 +15,7 @@ extern bool _SFX;           // use transitions
 extern std::int32_t _spconst;  // transition steps; 0 when transitions are off
 extern bool _Swapbtn;       // swap the up/down key functions
 extern bool _Mlinear;       // linear (simplified) moon phase model
+extern std::int32_t _Mmodel;  // the moon model: 0 linear, 1 smooth, 2 astronomical (core/moonage.h)
 extern std::string _signfont;  // text setting used by the sign renderer's export
 extern std::int32_t _hlpcount;  // number of help pages
 // The Gregorian date under the full-screen views: on the book-of-kins page

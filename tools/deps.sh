@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12 (as root).
+# libical-dev: the tests read the companion's iCalendar files back with a real
+# iCalendar parser instead of comparing strings.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
-          python3 python3-fonttools)
+          python3 python3-fonttools libical-dev)
 # --sanitize: also clang with its sanitizer and fuzzer runtimes, and the
 # symbolizer that makes their reports readable (tools/sanitize.sh).
 if [ "${1:-}" = --sanitize ]; then

@@ -37,7 +37,8 @@ TEST_F(CliTest, JsonHasTheDateTheRecordFieldsAndTheNames) {
               "\"vinal\":2,\"vinalTone\":6,\"weekNumber\":4,\"sign\":10,\"tone\":9,\"plasma\":6,"
               "\"monthDay\":27,\"month\":1,\"moonPhase\":67796610,\"antipod\":20,\"analog\":9,"
               "\"ateacher\":11,\"guide\":6,\"colour\":2,\"group\":3,\"wordForm\":0,\"portal\":0,"
-              "\"midColumn\":0,\"sealName\":\"\",\"toneName\":\"\",\"plasmaName\":\"\","
+              "\"midColumn\":0,\"moonAge\":2.3773,\"moonIllumination\":0.0843,"
+              "\"sealName\":\"\",\"toneName\":\"\",\"plasmaName\":\"\","
               "\"moonName\":\"\",\"affirmation\":[\"\",\"\",\"\",\"\",\"\",\"\"]}\n");
     EXPECT_FALSE(std::filesystem::exists(path("errorlog1.err")));
 }

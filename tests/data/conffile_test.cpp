@@ -57,5 +57,19 @@ TEST(ConfFile, StopsAtTheFirstBadLineKeepingTheOnesBefore) {
     EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "Y", "Y", "N", "0", "0", "F"}), x), 15);
 }
 
+TEST(ConfFile, ThreeMoonModelsAndNoFourth) {
+    ConfValues v;
+    EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N", "5", "2", "", "3"}), v), 0);
+    EXPECT_EQ(v.moonModel, 2);
+    applyConf(v);
+    EXPECT_EQ(_Mmodel, 2);
+    EXPECT_FALSE(_Mlinear);
+    resetSettings();
+    EXPECT_EQ(_Mmodel, 0);
+    ConfValues w;
+    EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N", "5", "3", "", "3"}), w), 13);
+    EXPECT_EQ(w.moonModel, 0);
+}
+
 }  // namespace
 }  // namespace kl

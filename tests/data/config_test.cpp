@@ -208,6 +208,13 @@ TEST_F(ConfigTest, MoonModelChoosesTheLinearFlag) {
     form.cbm->setCurrentIndex(0);
     form.assignv();
     EXPECT_TRUE(_Mlinear);
+    EXPECT_EQ(_Mmodel, 0);
+    // The third entry draws the sky's moon with the smooth terminator.
+    ASSERT_EQ(form.cbm->count(), 3);
+    form.cbm->setCurrentIndex(2);
+    form.assignv();
+    EXPECT_FALSE(_Mlinear);
+    EXPECT_EQ(_Mmodel, 2);
     EXPECT_FALSE(form.cbm->isEditable());
     EXPECT_FALSE(form.cbx->isEditable());
 }
@@ -415,7 +422,7 @@ TEST_F(ConfigTest, WithoutATextBaseTheBuiltInTextsStayAndNothingIsReported) {
     EXPECT_EQ(form.cb1->text(), "Use transition");
     EXPECT_EQ(form.cbx->count(), 7);
     EXPECT_EQ(form.cbx->currentText(), "григорианская дата дд/мм");
-    EXPECT_EQ(form.cbm->count(), 2);
+    EXPECT_EQ(form.cbm->count(), 3);
     EXPECT_EQ(form.cbm->currentText(), "Линейный (упрощённый)");
     EXPECT_TRUE(recorded().messages.empty());
 }

@@ -248,9 +248,12 @@ TEST_F(ShippedTexts, DialogListsHoldTheTextsTheDialogStartsWith) {
     const auto conf = shippedLines("conf.dat");
     ASSERT_GE(conf.size(), 13u);
     // The date format list: entry n names format n; the shipped setting points
-    // at the dialog's initial text, the moon model at the linear model.
+    // at the dialog's initial text, the moon model at the sky's true phase
+    // (the third entry, named on line 669).
     EXPECT_EQ(L(658 + std::stoi(conf[11])), "григорианская дата дд/мм");
-    EXPECT_EQ(L(666 + std::stoi(conf[12])), "Линейный (упрощённый)");
+    EXPECT_EQ(conf[12], "2");
+    EXPECT_EQ(L(669), "Астрономическая");
+    EXPECT_EQ(L(666), "Линейный (упрощённый)");
     EXPECT_NE(L(658).find("дд.мм.гггг"), std::string::npos);
     EXPECT_NE(L(659).find("дд.мм.гг"), std::string::npos);
 }

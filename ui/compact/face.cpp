@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/kin.h"
+#include "core/moonage.h"
 #include "core/moonmask.h"
 #include "core/state.h"
 #include "data/settings.h"
@@ -115,7 +116,7 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         DRAWSIGNP(227, 182, day.tone + 50, false);
         text(0, 140, L(base::kKinCaption) + " " + colourWord, true, 2);
         // 6. The moon of the day.
-        paintMoon(day.moonPhase);
+        paintMoon(shownMoonPhase(_Mmodel, currentDate, day.moonPhase));
         // 7. Tone and seal, on two rows when too wide for one.
         const std::string seal = L(base::kSealGenitive + day.sign);
         const std::string line = toneWord + " " + seal;

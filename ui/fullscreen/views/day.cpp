@@ -2,6 +2,8 @@
 // 13-moon date, seal, tone, plasma, moon, relations and affirmation.
 #include <array>
 
+#include "core/moonage.h"
+#include "data/settings.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
 #include "ui/fullscreen/views/daytools.h"
@@ -98,7 +100,7 @@ void dayView(ViewContext& v, int) {
     moonDate(v, kDayViewMoonDate);
     c.drawsign(226, 182, kLargeTone + d.tone, false, SignRole::Tone);
     c.drawtxt(0, 140, L(kKinCaption) + " " + colourWord(r), 3, true);
-    c.xmoon(d.moonPhase, 390, 216);
+    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), 390, 216);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 155);
     c.drawtxt(304, 210, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, false);
     c.drawtxt(304, 184, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aa"), 3, false);
@@ -133,7 +135,7 @@ void bookOfKins(ViewContext& v, int) {
     moonDate(v, kBookMoonDate);
     c.drawsign(0, 194, kLargeTone + d.tone, true, SignRole::Tone);
     c.drawtxt(0, 85, L(kKinCaption) + " " + colourWord(r), 3, true);
-    c.xmoon(d.moonPhase, 428, 229);
+    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), 428, 229);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 100);
     c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, true);
     if (v.settings.bookDate) gregorianDate(v, 380, 377);

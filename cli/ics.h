@@ -1,0 +1,35 @@
+// The calendar as an iCalendar file: one all-day event per day, for the
+// calendar applications people already use.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/calendar.h"
+
+namespace kl::cli {
+
+// The longest range `ics` writes, in days (about a century).
+inline constexpr int kMaxIcsDays = 36600;
+
+// A TEXT value with backslash, semicolon, comma and line ends escaped.
+std::string icsEscape(const std::string& text);
+
+// One content line, folded so that no physical line exceeds 75 octets
+// (a continuation starts with a space; a UTF-8 character is never split),
+// each ending in CR LF.
+std::string icsFold(const std::string& line);
+
+// The whole file for the real Gregorian days from..to (both included;
+// 29 February only in leap years, with the values the engine gives it).
+// `stamp` is the DTSTAMP value (UTC, YYYYMMDDTHHMMSSZ). Names and the
+// affirmation come from BASE.DRS when `withTexts` is set.
+std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp,
+                     bool withTexts);
+
+// Runs `ics` with its arguments (after the word "ics"); returns the exit
+// status: 0 done, 1 BASE.DRS or the output cannot be read or written, 2 a
+// wrong command line.
+int runIcs(const std::vector<std::string>& args, std::string& out, std::string& err);
+
+}  // namespace kl::cli
