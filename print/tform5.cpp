@@ -62,6 +62,9 @@ TmyButton* pictureButton(QWidget* parent, const char* name, int width = 32, int 
 // A picture button with its caption to the right of the picture.
 TmyButton* captionButton(QWidget* parent, const char* name, int width) {
     TmyButton* b = pictureButton(parent, name, width, 34);
+    QFont f = b->font();
+    f.setPixelSize(12);
+    b->setFont(f);
     b->setLayout(TmyButton::Layout::GlyphLeft);
     b->setMargin(1);
     b->setSpacing(6);
@@ -169,10 +172,14 @@ void TForm5::buildCreativePanel() {
         s->setRange(1, print::kMaxPageSide);
         s->setKeyboardTracking(false);  // a size is taken when typed in full
     }
-    Panel2 = new QWidget(panel1);
+    Panel2 = new QFrame(panel1);
     Panel2->setObjectName("Panel2");
+    Panel2->setFrameShape(QFrame::Box);
     Panel2->setFixedHeight(20);
     Panel2->setAutoFillBackground(true);
+    QPalette swatch = Panel2->palette();
+    swatch.setColor(QPalette::Window, QColor(state.background.r, state.background.g, state.background.b));
+    Panel2->setPalette(swatch);
     Panel2->setCursor(Qt::PointingHandCursor);
     Panel2->installEventFilter(this);
     grid->addWidget(l8, 0, 0);
@@ -189,6 +196,12 @@ void TForm5::buildCreativePanel() {
     mb8 = captionButton(panel1, "mb8", 131);
     mb4 = captionButton(panel1, "mb4", 131);
     mb6 = captionButton(panel1, "mb6", 131);
+    for (TmyButton* b : {mb9, mb8, mb4, mb6}) {
+        QFont f = b->font();
+        f.setPixelSize(11);
+        b->setFont(f);
+        b->setSpacing(4);
+    }
     news->addWidget(mb9, 0, 0);
     news->addWidget(mb8, 0, 1);
     news->addWidget(mb4, 1, 0);
@@ -203,6 +216,7 @@ void TForm5::buildCreativePanel() {
     auto* line = new QHBoxLayout;
     sr = new QLineEdit("Abcdef", panel1);
     mb7 = captionButton(panel1, "mb7", 96);
+    mb7->setFixedWidth(112);
     line->addWidget(sr, 1);
     line->addWidget(mb7);
     v->addLayout(line);
@@ -223,16 +237,16 @@ void TForm5::buildCreativePanel() {
         exports->addWidget(creativeExports[static_cast<std::size_t>(i)], 0, i);
     }
     v->addLayout(exports);
-    CheckBox1 = new QCheckBox("textmode", panel1);
-    CheckBox1->setChecked(true);
-    v->addWidget(CheckBox1);
-
+    // The script's own tools: textmode, then load, save, show and fit.
     auto* files = new QHBoxLayout;
     files->setSpacing(2);
-    mb1 = captionButton(panel1, "mb1", 64);
-    mb2 = captionButton(panel1, "mb2", 64);
-    mb3 = captionButton(panel1, "mb3", 64);
-    myButton25 = captionButton(panel1, "myButton25", 64);
+    CheckBox1 = new QCheckBox("textmode", panel1);
+    CheckBox1->setChecked(true);
+    files->addWidget(CheckBox1, 1);
+    mb1 = pictureButton(panel1, "mb1");
+    mb2 = pictureButton(panel1, "mb2");
+    mb3 = pictureButton(panel1, "mb3");
+    myButton25 = pictureButton(panel1, "myButton25");
     for (TmyButton* b : {mb1, mb2, mb3, myButton25}) files->addWidget(b);
     v->addLayout(files);
 
@@ -277,7 +291,8 @@ void TForm5::buildBar() {
     myButton3 = pictureButton(Pan, "myButton3");
     myButton1 = pictureButton(Pan, "myButton1");
     myButton5 = pictureButton(Pan, "myButton5");
-    myButton28 = captionButton(Pan, "myButton28", 124);
+    myButton28 = pictureButton(Pan, "myButton28");
+    monoLabel = new QLabel(Pan);
     smb = pictureButton(Pan, "smb");
     myButton2 = pictureButton(Pan, "myButton2");
     printbtn = captionButton(Pan, "printbtn", 86);
@@ -289,10 +304,12 @@ void TForm5::buildBar() {
     Label3->setGeometry(120, 0, 80, 15);
     myButton1->move(120, 16);
     myButton5->move(156, 16);
-    myButton28->move(198, 15);
-    smb->move(328, 16);
-    myButton2->move(364, 16);
-    printbtn->move(400, 15);
+    monoLabel->setGeometry(204, 0, 150, 15);
+    myButton28->move(204, 16);
+    smb->move(240, 16);
+    myButton2->move(276, 16);
+    printbtn->move(330, 15);
+    printbtn->setFixedWidth(130);
     Pan->setFixedHeight(kBarHeight);
 }
 
@@ -323,11 +340,10 @@ void TForm5::setCaptions() {
         easyExports[i]->setToolTip(text);
     }
     CheckBox1->setText(q(kTextMode, "textmode"));
-    mb1->setCaption(q(kLoad, "load"));
-    mb2->setCaption(q(kSave, "save"));
-    mb3->setCaption(q(kShow, "show"));
+    mb1->setToolTip(q(kLoad, "load"));
+    mb2->setToolTip(q(kSave, "save"));
+    mb3->setToolTip(q(kShow, "show"));
     myButton25->setToolTip(q(kFitToPaper, "fit to paper"));
-    myButton25->setCaption(QString());
     myButton24->setCaption(q(kShow, "repaint"));
     Label2->setText(q(kZoom, "Масштаб"));
     Label3->setText(q(kResolution, "Разрешение"));
@@ -336,7 +352,7 @@ void TForm5::setCaptions() {
     myButton3->setToolTip(q(kZoomIn, "larger"));
     myButton1->setToolTip(q(kDouble, "double"));
     myButton5->setToolTip(q(kHalve, "half"));
-    myButton28->setCaption(q(state.monoMode ? kMonoOn : kMonoOff, state.monoMode ? "black and white: on" : "black and white: off"));
+    showMonoState();
     smb->setToolTip(q(kSmooth, "smooth"));
     myButton2->setToolTip(q(kSetup, "setup"));
     printbtn->setCaption(q(kPrint, "print"));
@@ -348,6 +364,13 @@ void TForm5::setCaptions() {
         setup_->Label1->setText(q(kMargin, "Отступ (%)"));
         setup_->Button1->setText(q(kSave, "Save"));
     }
+}
+
+void TForm5::showMonoState() {
+    const QString text = QString::fromStdString(printCaptions.text(
+        state.monoMode ? kMonoOn : kMonoOff, state.monoMode ? "black and white: on" : "black and white: off"));
+    monoLabel->setText(text);
+    myButton28->setToolTip(text);
 }
 
 void TForm5::wire() {

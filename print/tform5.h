@@ -27,6 +27,7 @@
 #include "print/windowsizes.h"
 
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -169,8 +170,9 @@ public:
     TmyButton *myButton23 = nullptr, *myButton22 = nullptr;
     QLabel *Prs = nullptr, *l8 = nullptr, *l9 = nullptr, *l10 = nullptr, *ins = nullptr, *lb1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr;
+    QLabel* monoLabel = nullptr;  // the black-and-white state over its button
     QSpinBox *spw = nullptr, *sph = nullptr;
-    QWidget* Panel2 = nullptr;
+    QFrame* Panel2 = nullptr;
     TmyButton *mb9 = nullptr, *mb8 = nullptr, *mb4 = nullptr, *mb6 = nullptr, *mb7 = nullptr;
     QLineEdit* sr = nullptr;
     std::array<TmyButton*, 9> creativeExports{};  // myButton9..15, myButton6, myButton26
@@ -207,6 +209,7 @@ private:
     void buildEasyPanel();
     void buildBar();
     void setCaptions();
+    void showMonoState();
     void wire();
     print::RunHooks hooks();
     // Shows the run's failures in one message and the first marked line.

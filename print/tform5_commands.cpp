@@ -2,6 +2,7 @@
 // filters, script files, the page picture, printing.
 #include <QBuffer>
 #include <QCheckBox>
+#include <QFrame>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
@@ -336,8 +337,7 @@ void TForm5::myButton28Click() {
         optimize();
         state.progressMode = 0;
     }
-    myButton28->setCaption(QString::fromStdString(printCaptions.text(
-        state.monoMode ? kMonoOn : kMonoOff, state.monoMode ? "black and white: on" : "black and white: off")));
+    showMonoState();
 }
 
 void TForm5::smbClick() {
