@@ -1,5 +1,7 @@
 #include "platform/picture.h"
 
+#include <cstring>
+
 #include <QImageReader>
 
 #include "platform/files.h"
@@ -44,14 +46,17 @@ void Picture::setPixel(int x, int y, Rgb c) {
 }
 
 void Picture::fill(Rgb c) {
-    for (int y = 0; y < height(); ++y) {
-        std::uint8_t* p = row(y);
-        for (int x = 0; x < width(); ++x, p += 3) {
-            p[0] = c.r;
-            p[1] = c.g;
-            p[2] = c.b;
-        }
+    // One row by pixels, the others copied from it: the cross-fade fills a
+    // whole view picture at every tick.
+    const int w = width(), h = height();
+    if (w <= 0 || h <= 0) return;
+    std::uint8_t* first = row(0);
+    for (int x = 0; x < w; ++x) {
+        first[3 * x] = c.r;
+        first[3 * x + 1] = c.g;
+        first[3 * x + 2] = c.b;
     }
+    for (int y = 1; y < h; ++y) std::memcpy(row(y), first, std::size_t(w) * 3);
 }
 
 }  // namespace kl::platform

@@ -29,7 +29,20 @@ TerminateHandler& haltHandler() {
 
 }  // namespace
 
+namespace {
+int g_openMessages = 0;
+long g_messagesShown = 0;
+}  // namespace
+
+bool messageOpen() { return g_openMessages > 0; }
+long messagesShown() { return g_messagesShown; }
+
 void showMessage(const std::string& text) {
+    ++g_messagesShown;
+    ++g_openMessages;
+    struct Close {
+        ~Close() { --g_openMessages; }
+    } close;
     if (messageHandler()) {
         messageHandler()(text);
         return;

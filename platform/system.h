@@ -15,6 +15,12 @@ namespace kl::platform {
 void showMessage(const std::string& text);
 using MessageHandler = std::function<void(const std::string&)>;
 MessageHandler setMessageHandler(MessageHandler handler);  // returns the previous one
+// True while a message is on the screen (a timer must not act then: its
+// ticks still arrive while the box waits for the user).
+bool messageOpen();
+// Messages shown so far in this run, so a caller can tell whether a call it
+// made reported a failure.
+long messagesShown();
 
 // Asks the application to end: the event loop finishes after the current
 // event. Tests install a recorder.

@@ -53,7 +53,9 @@ void CompactTest::SetUp() {
     for (int p = 1; p <= 7; ++p) writePicture(std::to_string(p) + "X.bmp", 54, 54, QColor(200, 200, 30));
     writePicture("plalfa.bmp", 54, 54, Qt::white);
     writeDatabase();
-    fullScreen().show = [this] { ++fullScreenShows; };
+    writePicture("telectonon.bmp", 120, 90, QColor(60, 40, 20));
+    // The print manager's sizes as a new install has them.
+    writeFile("WindWHP.dat", "760\r\n560\r\n10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n1\r\n");
 }
 
 void CompactTest::TearDown() {
@@ -68,7 +70,15 @@ void CompactTest::createWindows(bool show) {
     program = std::make_unique<ProgramWindows>();
     form1 = program->form1.get();
     form2 = program->form2.get();
+    form3 = program->form3.get();
     form4 = program->form4.get();
+    form5 = program->form5.get();
+    form6 = program->form6.get();
+    // Count the openings of the full-screen window and let them happen.
+    fullScreen().show = [this, open = fullScreen().show] {
+        ++fullScreenShows;
+        if (open) open();
+    };
     if (show) form1->show();
 }
 

@@ -34,7 +34,10 @@ protected:
     std::unique_ptr<ProgramWindows> program;
     TForm1* form1 = nullptr;
     TForm2* form2 = nullptr;
+    TForm3* form3 = nullptr;
     TForm4* form4 = nullptr;
+    TForm5* form5 = nullptr;
+    TForm6* form6 = nullptr;
     int fullScreenShows = 0;
 };
 

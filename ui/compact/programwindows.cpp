@@ -1,5 +1,8 @@
 #include "ui/compact/programwindows.h"
 
+#include "ui/fullscreen/compactlink.h"
+#include "ui/fullscreen/dispatcher.h"
+
 namespace kl {
 
 ProgramWindows::ProgramWindows() {
@@ -7,14 +10,54 @@ ProgramWindows::ProgramWindows() {
     windows().form1 = form1.get();
     form2 = std::make_unique<TForm2>(form1.get());
     windows().form2 = form2.get();
+    form3 = std::make_unique<TForm3>();
+    windows().form3 = form3.get();
     form4 = std::make_unique<TForm4>();
     windows().form4 = form4.get();
+    form3->setConfiguration(form4.get());
+    form5 = std::make_unique<TForm5>();
+    windows().form5 = form5.get();
+    form6 = std::make_unique<TForm6>(form5.get());
+    windows().form6 = form6.get();
+    form5->setSetupDialog(form6.get());
+    form5->setConfigurationDialog(form4.get());
+
+    // The print manager: mode 18 shows it, every show of the full-screen
+    // window loads its sizes, and the program asks about an unsaved script
+    // before it ends.
+    TForm5* printManager = form5.get();
+    dispatcherHooks().openPrintManager = [printManager] {
+        printManager->show();
+        printManager->raise();
+        printManager->activateWindow();
+    };
+    form3->loadfsize = [printManager] { printManager->loadfsize(); };
+    form1->canQuit = [printManager] { return !printManager->busy() && printManager->confirmDiscard(); };
+
+    // What the full-screen window asks of the compact window and its dialog.
+    TForm1* compact = form1.get();
+    TForm2* dateDialog = form2.get();
+    CompactLink& link = compactWindow();
+    link.keyDown = [compact](int key) { compact->FormKeyDown(key); };
+    link.resetState = [compact] { compact->STATE = 0; };
+    link.repaintFace = [compact] { compact->PAINTALL(0); };
+    link.clearHint = [compact] { compact->xl->clear(); };
+    link.openDateDialog = [dateDialog](const GregorianDate& date) { dateDialog->openFor(date); };
 }
 
 ProgramWindows::~ProgramWindows() {
     form1->waitForRegload();
+    compactWindow() = CompactLink{};
+    dispatcherHooks().openPrintManager = {};
+    form3->loadfsize = {};
+    form1->canQuit = {};
     windows() = Windows{};
+    // The set-up dialog's end saves the print manager's sizes: it goes
+    // while the print manager and the configuration dialog still exist.
+    form6.reset();
+    form5.reset();
     form4.reset();
+    form3.reset();
     form2.reset();
     form1.reset();
 }

@@ -14,6 +14,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "platform/keys.h"
 #include "platform/system.h"
 #include "ui/compact/tform2.h"
 #include "ui/fullscreen/fullstate.h"
@@ -178,6 +179,10 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    if (canQuit && !canQuit()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
     // Closing the compact window ends the program, whatever else is open.
@@ -246,18 +251,12 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    // The desktop's virtual key codes; comma and period are the same keys
-    // with Shift held.
-    switch (e->key()) {
-        case Qt::Key_Escape: FormKeyDown(27); break;
-        case Qt::Key_PageUp: FormKeyDown(33); break;
-        case Qt::Key_PageDown: FormKeyDown(34); break;
-        case Qt::Key_Left: FormKeyDown(37); break;
-        case Qt::Key_Right: FormKeyDown(39); break;
-        case Qt::Key_Comma: case Qt::Key_Less: FormKeyDown(188); break;
-        case Qt::Key_Period: case Qt::Key_Greater: FormKeyDown(190); break;
-        default: QWidget::keyPressEvent(e); return;
+    const int key = platform::virtualKey(*e);
+    if (key == 0) {
+        QWidget::keyPressEvent(e);
+        return;
     }
+    FormKeyDown(key);
     e->accept();
 }
 

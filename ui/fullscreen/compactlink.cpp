@@ -1,0 +1,10 @@
+#include "ui/fullscreen/compactlink.h"
+
+namespace kl {
+
+CompactLink& compactWindow() {
+    static CompactLink link;
+    return link;
+}
+
+}  // namespace kl

@@ -1,0 +1,79 @@
+#include "ui/fullscreen/transition.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "data/settings.h"
+#include "imaging/blend.h"
+#include "ui/fullscreen/dispatcher.h"
+#include "ui/fullscreen/fullstate.h"
+
+namespace kl {
+
+Transition::Transition(platform::Picture& view, TransitionTarget target)
+    : view_(view),
+      next_(kViewWidth, kViewHeight, kViewBackground),
+      mix_(kViewWidth, kViewHeight, kViewBackground),
+      target_(std::move(target)) {}
+
+std::uint8_t Transition::level(int steps, int spin) {
+    if (steps < 1) return 255;
+    const double v = std::nearbyint(double(steps - spin) / double(steps) * 255.0);
+    return static_cast<std::uint8_t>(std::clamp(v, 0.0, 255.0));
+}
+
+void crossFade(const platform::Picture& older, const platform::Picture& newer, std::uint8_t level,
+               platform::Picture& mix) {
+    mix.fill(kViewBackground);
+    blendbmp(older, mix, nullptr, 0, 0, 255 - level, kBlendOpacity);
+    blendbmp(newer, mix, nullptr, 0, 0, level, kBlendOpacity);
+}
+
+bool Transition::paint(int mode, std::uint8_t level) {
+    if (!target_.paint) return true;
+    if (target_.paint(mode, level)) return true;
+    // The failure has been reported; keep the state and tick no more.
+    if (target_.stop) target_.stop();
+    return false;
+}
+
+bool Transition::tick() {
+    if (ticking_) return false;
+    ticking_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{ticking_};
+
+    if (_newstate != fullmodeState && spin == 0) {
+        if (!paint(_newstate, _trc)) return true;
+        for (int y = 0; y < kViewHeight && y < view_.height(); ++y)
+            std::memcpy(next_.row(y), view_.row(y), std::size_t(std::min(view_.width(), kViewWidth)) * 3);
+        // The step count is taken once: a change of the setting during the
+        // fade (the configuration dialog opened by it) cannot alter it.
+        steps_ = _spconst;
+        spin = steps_ - 1;
+        if (!paint(fullmodeState, _trc)) return true;
+        // Read again: the dispatcher may have asked for another mode while
+        // it drew the new one (a help page past the last wraps to the first).
+        fullmodeState = _newstate;
+    }
+
+    if (spin <= 0) {
+        if (target_.setButtonsEnabled) target_.setButtonsEnabled(true);
+        if (!paint(fullmodeState, 255)) return true;
+        if (target_.show) target_.show(view_);
+        if (target_.stop) target_.stop();
+        return true;
+    }
+
+    --spin;
+    if ((spin == steps_ - 1 || spin == 1) && target_.setButtonsEnabled) target_.setButtonsEnabled(false);
+    _trc = level(steps_, spin);
+    crossFade(view_, next_, _trc, mix_);
+    if (target_.show) target_.show(mix_);
+    return true;
+}
+
+}  // namespace kl

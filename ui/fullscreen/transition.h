@@ -1,0 +1,71 @@
+// The cross-fade between two views of the full-screen window, one timer tick
+// at a time. It works on the shared full-screen state (fullmodeState,
+// _newstate, spin, _trc) and the transition speed _spconst, so other windows
+// request a view as they always have: set _newstate and spin := 0, and let
+// the timer tick.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "platform/picture.h"
+
+namespace kl {
+
+// What a transition asks of its window.
+struct TransitionTarget {
+    // Draw a mode into the view picture (the dispatcher). False when the
+    // drawing reported a failure; the transition then stops.
+    std::function<bool(int mode, std::uint8_t level)> paint;
+    // Put a picture on the screen (the picture box) and repaint it.
+    std::function<void(const platform::Picture& frame)> show;
+    // The mode buttons, all but the book-of-kins one.
+    std::function<void(bool enabled)> setButtonsEnabled;
+    // Stop the timer.
+    std::function<void()> stop;
+};
+
+class Transition {
+public:
+    // `view` is the picture the dispatcher draws into; it holds the old view
+    // while a fade runs.
+    Transition(platform::Picture& view, TransitionTarget target);
+
+    // One timer tick:
+    // - a new mode was requested (_newstate differs from fullmodeState and
+    //   spin is 0): the new view is drawn and kept, the old one drawn again,
+    //   and a fade of _spconst steps begins;
+    // - no fade or its end (spin <= 0): the final view is shown, the buttons
+    //   enabled and the timer stopped;
+    // - otherwise one blended frame of old and new at level _trc.
+    // A tick that arrives while another runs (a message box inside the
+    // drawing lets the timer fire again) does nothing and answers false.
+    bool tick();
+
+    // The number of steps of the fade now running, fixed when it began.
+    int steps() const { return steps_; }
+    bool ticking() const { return ticking_; }
+
+    // The fade level after `spin` of `steps` steps remain, 0..255.
+    static std::uint8_t level(int steps, int spin);
+
+    const platform::Picture& nextPicture() const { return next_; }
+    const platform::Picture& mixPicture() const { return mix_; }
+
+private:
+    bool paint(int mode, std::uint8_t level);
+
+    platform::Picture& view_;
+    platform::Picture next_;  // the new view while a fade runs
+    platform::Picture mix_;   // the frame being composed
+    TransitionTarget target_;
+    int steps_ = 0;
+    bool ticking_ = false;
+};
+
+// One blended frame: `mix` := background, then `older` at 255 - level and
+// `newer` at level on top. The three pictures have the view's size.
+void crossFade(const platform::Picture& older, const platform::Picture& newer, std::uint8_t level,
+               platform::Picture& mix);
+
+}  // namespace kl
