@@ -71,6 +71,26 @@ TmyButton* captionButton(QWidget* parent, const char* name, int width) {
     return b;
 }
 
+// A caption button whose caption is long for its width.
+void narrowCaption(TmyButton* b) {
+    QFont f = b->font();
+    f.setPixelSize(11);
+    b->setFont(f);
+    b->setSpacing(4);
+}
+
+// Captions are data: a long one is drawn smaller until it fits beside the
+// picture (down to a size that stays readable).
+void fitCaption(TmyButton* b) {
+    constexpr int kPicture = 32, kSmallest = 9;
+    if (b->caption().isEmpty()) return;
+    QFont f = b->font();
+    const int room = b->width() - kPicture - 4 - 3;
+    while (f.pixelSize() > kSmallest && QFontMetrics(f).horizontalAdvance(b->caption()) > room)
+        f.setPixelSize(f.pixelSize() - 1);
+    b->setFont(f);
+}
+
 constexpr const char* kCreativeExportNames[9] = {"myButton9",  "myButton10", "myButton11", "myButton12", "myButton13",
                                                  "myButton14", "myButton15", "myButton6",  "myButton26"};
 constexpr const char* kEasyExportNames[9] = {"myButton7",  "myButton8",  "myButton16", "myButton17", "myButton18",
@@ -196,12 +216,7 @@ void TForm5::buildCreativePanel() {
     mb8 = captionButton(panel1, "mb8", 131);
     mb4 = captionButton(panel1, "mb4", 131);
     mb6 = captionButton(panel1, "mb6", 131);
-    for (TmyButton* b : {mb9, mb8, mb4, mb6}) {
-        QFont f = b->font();
-        f.setPixelSize(11);
-        b->setFont(f);
-        b->setSpacing(4);
-    }
+    for (TmyButton* b : {mb9, mb8, mb4, mb6}) narrowCaption(b);
     news->addWidget(mb9, 0, 0);
     news->addWidget(mb8, 0, 1);
     news->addWidget(mb4, 1, 0);
@@ -270,6 +285,9 @@ void TForm5::buildEasyPanel() {
         easyExports[static_cast<std::size_t>(i)] = captionButton(pnl, kEasyExportNames[i], 133);
         v->addWidget(easyExports[static_cast<std::size_t>(i)]);
     }
+    // The easy panel is narrow: its longer captions take a smaller font.
+    narrowCaption(myButton22);
+    for (TmyButton* b : easyExports) narrowCaption(b);
     v->addSpacing(8);
     myButton24 = captionButton(pnl, "myButton24", 133);
     v->addWidget(myButton24);
@@ -357,6 +375,7 @@ void TForm5::setCaptions() {
     myButton2->setToolTip(q(kSetup, "setup"));
     printbtn->setCaption(q(kPrint, "print"));
     printbtn->setToolTip(q(kPrint, "print"));
+    for (TmyButton* b : findChildren<TmyButton*>()) fitCaption(b);
     if (setup_) {
         setup_->setWindowTitle(q(kSetupTitle, "Printing setup"));
         setup_->rb1->setText(q(kLandscape, "landscape"));
