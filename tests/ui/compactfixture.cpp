@@ -63,6 +63,8 @@ void CompactTest::SetUp() {
         writeLines(page, std::vector<std::string>(340, "text"));
     for (int n = 1; n <= 3; ++n) writeLines("hlp" + std::to_string(n) + ".dat", std::vector<std::string>(32, "help"));
     writePicture("zolkin.bmp", 311, 444, QColor(30, 60, 30));  // the Tzolkin board
+    // The print manager's sizes as a new install has them.
+    writeFile("WindWHP.dat", "760\r\n560\r\n10\r\n20\r\n30\r\n40\r\n50\r\n60\r\n1\r\n");
 }
 
 void CompactTest::TearDown() {
@@ -79,6 +81,8 @@ void CompactTest::createWindows(bool show) {
     form2 = program->form2.get();
     form3 = program->form3.get();
     form4 = program->form4.get();
+    form5 = program->form5.get();
+    form6 = program->form6.get();
     // Count the openings of the full-screen window and let them happen.
     fullScreen().show = [this, open = fullScreen().show] {
         ++fullScreenShows;

@@ -36,6 +36,8 @@ protected:
     TForm2* form2 = nullptr;
     TForm3* form3 = nullptr;
     TForm4* form4 = nullptr;
+    TForm5* form5 = nullptr;
+    TForm6* form6 = nullptr;
     int fullScreenShows = 0;
 };
 

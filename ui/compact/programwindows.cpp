@@ -4,6 +4,7 @@
 
 #include "platform/system.h"
 #include "ui/fullscreen/compactlink.h"
+#include "ui/fullscreen/dispatcher.h"
 
 namespace kl {
 
@@ -17,6 +18,24 @@ ProgramWindows::ProgramWindows() {
     form4 = std::make_unique<TForm4>();
     windows().form4 = form4.get();
     form3->setConfiguration(form4.get());
+    form5 = std::make_unique<TForm5>();
+    windows().form5 = form5.get();
+    form6 = std::make_unique<TForm6>(form5.get());
+    windows().form6 = form6.get();
+    form5->setSetupDialog(form6.get());
+    form5->setConfigurationDialog(form4.get());
+
+    // The print manager: mode 18 shows it, every show of the full-screen
+    // window loads its sizes, and the program asks about an unsaved script
+    // before it ends.
+    TForm5* printManager = form5.get();
+    dispatcherHooks().openPrintManager = [printManager] {
+        printManager->show();
+        printManager->raise();
+        printManager->activateWindow();
+    };
+    form3->loadfsize = [printManager] { printManager->loadfsize(); };
+    form1->canQuit = [printManager] { return !printManager->busy() && printManager->confirmDiscard(); };
 
     // What the full-screen window asks of the compact window and its dialog.
     TForm1* compact = form1.get();
@@ -39,7 +58,14 @@ int ProgramWindows::run() {
 ProgramWindows::~ProgramWindows() {
     form1->waitForRegload();
     compactWindow() = CompactLink{};
+    dispatcherHooks().openPrintManager = {};
+    form3->loadfsize = {};
+    form1->canQuit = {};
     windows() = Windows{};
+    // The set-up dialog's end saves the print manager's sizes: it goes
+    // while the print manager and the configuration dialog still exist.
+    form6.reset();
+    form5.reset();
     form4.reset();
     form3.reset();
     form2.reset();

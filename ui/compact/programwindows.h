@@ -1,6 +1,6 @@
 // The program's windows, created in their order and registered in
 // windows() for the whole of their life: compact window, date dialog,
-// full-screen window, configuration dialog, (print manager, printing set-up).
+// full-screen window, configuration dialog, print manager, printing set-up.
 // The links between them are made here.
 #pragma once
 
@@ -9,6 +9,8 @@
 #include "data/config.h"
 #include "ui/compact/tform1.h"
 #include "ui/compact/tform2.h"
+#include "print/tform5.h"
+#include "print/tform6.h"
 #include "ui/fullscreen/tform3.h"
 
 namespace kl {
@@ -30,6 +32,8 @@ public:
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
     std::unique_ptr<TForm4> form4;
+    std::unique_ptr<TForm5> form5;
+    std::unique_ptr<TForm6> form6;
 };
 
 }  // namespace kl

@@ -179,6 +179,10 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    if (canQuit && !canQuit()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
     // Closing the compact window ends the program, whatever else is open.

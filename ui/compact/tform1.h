@@ -11,6 +11,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -98,6 +99,9 @@ public:
     std::int32_t ym = 0;
     std::uint8_t sym = 0;
     bool closed = false;
+    // Asked before the program ends; answering false keeps it running (the
+    // print manager asks about a script that was not saved).
+    std::function<bool()> canQuit;
 
     // Controls.
     FaceImage* Image1 = nullptr;
@@ -149,6 +153,8 @@ struct Windows {
     class TForm2* form2 = nullptr;
     class TForm3* form3 = nullptr;
     class TForm4* form4 = nullptr;
+    class TForm5* form5 = nullptr;
+    class TForm6* form6 = nullptr;
 };
 Windows& windows();
 
