@@ -63,9 +63,12 @@ TEST_F(ScriptFileTest, LoadFailuresSayWhy) {
 
 TEST_F(ScriptFileTest, FailedSaveLeavesTheOldFile) {
     writeFile("s.spt", "old\r\n");
-    std::filesystem::create_directory(path("s.spt.tmp~"));  // the temporary cannot be made
     std::string why;
-    EXPECT_FALSE(saveScriptFile("s.spt", {"new"}, why));
+    {
+        test::FileSizeLimit full(2);  // the new script does not fit on the disk
+        EXPECT_FALSE(saveScriptFile("s.spt", {"new"}, why));
+    }
+    EXPECT_FALSE(why.empty());
     EXPECT_EQ(readFile("s.spt"), "old\r\n");
     EXPECT_FALSE(saveScriptFile("folder-that-is-missing/s.spt", {"new"}, why));
 }
