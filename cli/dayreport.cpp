@@ -81,15 +81,7 @@ const char* const kUsage =
     "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
     "       kestralune-cli ics FROM TO [OUT.ics]\n"
     "       kestralune-cli --help";
-const char* const kHelp =
-    "usage: kestralune-cli day [YYYY-MM-DD] [--json]\n"
-    "       kestralune-cli render MODE [YYYY-MM-DD] OUT.png\n"
-    "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
-    "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
-    "       kestralune-cli rescale SCRIPT FACTOR\n"
-    "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
-    "       kestralune-cli ics FROM TO [OUT.ics]\n"
-    "       kestralune-cli --help\n"
+const std::string kHelp = std::string(kUsage) + "\n"
     "\n"
     "day: the 13-moon calendar values of a day, today when no date is given:\n"
     "one value per line, or one JSON object with --json. Years 1 to 2147483647\n"

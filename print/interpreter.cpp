@@ -49,18 +49,6 @@ LineFailure failure(LineFailure::Kind kind, int code, std::string sender, std::s
     return f;
 }
 
-const char* senderOf(Command c) {
-    switch (c) {
-    case Command::Font: return "font in printpage";
-    case Command::Text: return "text in printpage";
-    case Command::Pict: return "picture in printpage";
-    case Command::Moon: return "moon in printpage";
-    case Command::Year: return "pyear in printpage";
-    case Command::None: break;
-    }
-    return "drawimage in printpage";
-}
-
 QColor qcolour(platform::Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // Copies `source` onto `page` with its top-left corner at (x, y), clipped
@@ -151,7 +139,7 @@ void Runner::runList(std::vector<std::string>& list) {
                 }
             }
         } catch (const Unreadable& u) {
-            result.add(failure(LineFailure::Kind::Unreadable, 106, senderOf(c), line, given, inYear, u.detail));
+            result.add(failure(LineFailure::Kind::Unreadable, 106, commandSender(c, "drawimage in printpage"), line, given, inYear, u.detail));
             if (!st_.previewMode) {
                 if (!inYear && result.caretOffset < 0) {
                     std::int64_t chars = 0;
@@ -167,9 +155,9 @@ void Runner::runList(std::vector<std::string>& list) {
         } catch (const DrawError& e) {
             result.add(failure(LineFailure::Kind::DrawFailed, 106, e.sender, line, given, inYear, e.what()));
         } catch (const std::bad_alloc&) {
-            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, "out of memory"));
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, commandSender(c, "drawimage in printpage"), line, given, inYear, "out of memory"));
         } catch (const std::exception& e) {
-            result.add(failure(LineFailure::Kind::DrawFailed, 106, senderOf(c), line, given, inYear, e.what()));
+            result.add(failure(LineFailure::Kind::DrawFailed, 106, commandSender(c, "drawimage in printpage"), line, given, inYear, e.what()));
         }
         ++p;
     }
@@ -240,7 +228,7 @@ void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
     std::string why;
     const auto bitmap = loadBitmapFile(file, why);
     if (!bitmap) {
-        result.add(failure(LineFailure::Kind::MissingPicture, 101, senderOf(Command::Pict), line, index, inYear,
+        result.add(failure(LineFailure::Kind::MissingPicture, 101, commandSender(Command::Pict, "drawimage in printpage"), line, index, inYear,
                     file + ": " + why));
         return;
     }
@@ -269,7 +257,7 @@ void Runner::moon(const std::string& line) {
 void Runner::pyear(const std::string& line, bool inYear) {
     if (!parseYear(line)) throw Unreadable{"a number field is not a number"};
     // The sub-script cannot run itself: that would never end.
-    if (inYear) throw DrawError(senderOf(Command::Year), "a YEAR line inside the year sub-script is not run");
+    if (inYear) throw DrawError(commandSender(Command::Year, "drawimage in printpage"), "a YEAR line inside the year sub-script is not run");
     st_.progressMode = st_.progressMode == 5 ? 0 : 1;
     runList(st_.script.yearExportList);
     st_.progressMode = 2;

@@ -9,18 +9,6 @@ namespace kl::print {
 
 namespace {
 
-const char* senderOf(Command c) {
-    switch (c) {
-    case Command::Font: return "font in printpage";
-    case Command::Text: return "text in printpage";
-    case Command::Pict: return "picture in printpage";
-    case Command::Moon: return "moon in printpage";
-    case Command::Year: return "pyear in printpage";
-    case Command::None: break;
-    }
-    return "";
-}
-
 // The rewritten form of one command line: a line, "cannot be read"
 // (nullopt in `line` with `readable` false), or "out of range".
 struct Rewritten {
@@ -82,10 +70,10 @@ bool rewriteList(const std::vector<std::string>& in, bool yearList, double facto
             const Command c = commandOf(line);
             const Rewritten r = rewriteCommand(c, line, factor);
             if (!r.readable) {
-                unreadable.push_back({i, yearList, std::string(line), senderOf(c)});
+                unreadable.push_back({i, yearList, std::string(line), commandSender(c, "")});
                 body.emplace_back(line);
             } else if (!r.line) {
-                failure = {i, yearList, std::string(line), senderOf(c)};
+                failure = {i, yearList, std::string(line), commandSender(c, "")};
                 return false;
             } else {
                 body.push_back(*r.line);

@@ -48,6 +48,18 @@ std::string num(std::int32_t v) { return std::to_string(v); }
 
 }  // namespace
 
+const char* commandSender(Command c, const char* fallback) {
+    switch (c) {
+    case Command::Font: return "font in printpage";
+    case Command::Text: return "text in printpage";
+    case Command::Pict: return "picture in printpage";
+    case Command::Moon: return "moon in printpage";
+    case Command::Year: return "pyear in printpage";
+    case Command::None: break;
+    }
+    return fallback;
+}
+
 std::string_view withoutCR(std::string_view line) {
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;

@@ -30,6 +30,10 @@ enum class LineKind {
 
 enum class Command { None, Font, Text, Pict, Moon, Year };
 
+// The sender a failure of the command is reported under ("font in
+// printpage" …); `fallback` for a line that is no command.
+const char* commandSender(Command c, const char* fallback);
+
 // The line without the carriage returns at its end.
 std::string_view withoutCR(std::string_view line);
 
