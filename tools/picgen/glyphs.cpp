@@ -206,8 +206,10 @@ FaceDesign figureFace() {
                                       drawFigure(p, lower, upper, ink, ink);
                                   }});
     }
-    for (auto [glyph, line] : {std::pair{'o', 0}, std::pair{'p', 1}})
-        figures.glyphs.push_back({glyph, [line](QPainter& p, const QColor& ink, const QColor&) {
+    // Lambdas capture plain variables: clang 14 (the sanitizer build) refuses
+    // to capture structured bindings.
+    for (const auto& overlay : {std::pair{'o', 0}, std::pair{'p', 1}})
+        figures.glyphs.push_back({overlay.first, [line = overlay.second](QPainter& p, const QColor& ink, const QColor&) {
                                       p.setPen(Qt::NoPen);
                                       p.setBrush(ink);
                                       drawFigureGap(p, kFigureBottomRow - kFigurePitch * line);
@@ -258,8 +260,8 @@ FaceDesign vinalFace() {
 FaceDesign pieceFace() {
     FaceDesign face{kPieceFace, "kestralune2x.ttf", {}};
     FaceDesign::Group pieces{fitPlacement(kPieceFace, {233, 234}, kFigurePiece), {}};
-    for (auto [glyph, solid] : {std::pair{'[', true}, std::pair{']', false}})
-        pieces.glyphs.push_back({glyph, [solid](QPainter& p, const QColor& ink, const QColor&) {
+    for (const auto& piece : {std::pair{'[', true}, std::pair{']', false}})
+        pieces.glyphs.push_back({piece.first, [solid = piece.second](QPainter& p, const QColor& ink, const QColor&) {
                                      p.setPen(Qt::NoPen);
                                      p.setBrush(ink);
                                      drawFigureLine(p, 0, solid);
