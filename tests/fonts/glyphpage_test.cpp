@@ -27,18 +27,23 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-// Ink: a pixel clearly off the white page.
-QImage inkMask(const QImage& page) {
+// Edges: a pixel clearly unlike its right or lower neighbour. The two forms
+// colour a sign differently (a glyph's plate takes the day's colour, white
+// for a white seal, where the picture has its own dark ground), but the
+// outlines and the drawing inside fall in the same places.
+QImage edgeMask(const QImage& page) {
     QImage mask(page.size(), QImage::Format_Grayscale8);
     mask.fill(0);
     const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rgb.height(); ++y) {
+    const auto apart = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 96;
+    };
+    for (int y = 0; y + 1 < rgb.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const auto* below = reinterpret_cast<const QRgb*>(rgb.constScanLine(y + 1));
         uchar* out = mask.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x) {
-            const int off = (255 - qRed(row[x])) + (255 - qGreen(row[x])) + (255 - qBlue(row[x]));
-            out[x] = off > 96 ? 255 : 0;
-        }
+        for (int x = 0; x + 1 < rgb.width(); ++x)
+            out[x] = apart(row[x], row[x + 1]) || apart(row[x], below[x]) ? 255 : 0;
     }
     return mask;
 }
@@ -68,24 +73,26 @@ QImage dilate(const QImage& mask, int r) {
     return grown;
 }
 
-// How far two pages of the same size are apart: ink of either page with no
-// ink of the other within kReach pixels is unmatched. A sign a few pixels
-// off leaves a thin unmatched seam along its edges; a sign that is missing,
-// much larger or smaller, or 10 pixels off leaves a solid patch. The
-// measure is the most unmatched ink in any kTile x kTile square, so one
-// wrong sign is not drowned by a page of right ones.
+// How far two pages of the same size are apart: an edge pixel of either
+// page with no edge of the other within kReach pixels is unmatched. The
+// glyph forms sit mostly 0-4 pixels from their pictures (at worst 6-7 for
+// centred 35-pixel seals and tones), which leaves at most a thin unmatched
+// seam; a sign that is missing, drawn as a letter, or 10 pixels off leaves
+// all or most of its edges unmatched. The worst kTile x kTile square is
+// kept to say where to look.
 struct PageDifference {
     int worstTile = 0;       // unmatched pixels in the worst tile
     QPoint worstAt;          // that tile's top-left corner
     int unmatched = 0;       // over the whole page
-    int ink = 0;             // ink pixels of both pages together
+    int ink = 0;             // edge pixels of both pages together
+    double share() const { return ink ? static_cast<double>(unmatched) / ink : 1.0; }
 };
 
 constexpr int kReach = 3;
 constexpr int kTile = 32;
 
-PageDifference compare(const QImage& a, const QImage& b) {
-    const QImage ma = inkMask(a), mb = inkMask(b);
+PageDifference compare(const QImage& a, const QImage& b, QImage* where = nullptr) {
+    const QImage ma = edgeMask(a), mb = edgeMask(b);
     const QImage ga = dilate(ma, kReach), gb = dilate(mb, kReach);
     const int tilesX = (a.width() + kTile - 1) / kTile, tilesY = (a.height() + kTile - 1) / kTile;
     std::vector<int> tiles(static_cast<std::size_t>(tilesX * tilesY), 0);
@@ -97,6 +104,7 @@ PageDifference compare(const QImage& a, const QImage& b) {
             const bool lost = (inA && !gb.constScanLine(y)[x]) || (inB && !ga.constScanLine(y)[x]);
             if (!lost) continue;
             ++d.unmatched;
+            if (where) where->setPixel(x, y, qRgb(255, 0, 0));
             ++tiles[static_cast<std::size_t>(y / kTile * tilesX + x / kTile)];
         }
     const auto worst = std::max_element(tiles.begin(), tiles.end());
@@ -106,14 +114,17 @@ PageDifference compare(const QImage& a, const QImage& b) {
     return d;
 }
 
-// The threshold for the worst tile. The glyph forms sit mostly 0-4 pixels
-// from their pictures and at worst 6-7 pixels for the centred 35-pixel seals
-// and tones: beyond the 3-pixel reach that leaves a seam of up to 4 pixels
-// along one or two edges of a 35-pixel sign, about 4 x 35 x 2 = 280 pixels
-// in the worst case, usually split over two tiles. A 35-pixel sign 10 pixels
-// off leaves 7 x 35 on each of its two moved edges, about 500, and a missing
-// one its whole ink.
-constexpr int kWorstTileAllowed = 300;
+// The share of unmatched edge pixels a page may have, per view. Set from
+// the pages as they are (two dates each) with room to spare, and well below
+// what a fault gives:
+//   day view:   0.2 % and 1.1 % measured; all glyphs 10 px off 12.7 %,
+//               a face without signs 11 %;
+//   moon month: 6.1 % and 6.1 % (the cells' frames: the glyph frame is a
+//               plain stroke of the week's colour, the picture's a pale
+//               double line whose inner edge is faint); 27.9 % and 28.1 %;
+//   year:       0.8 % and 0.8 %; 6.8 % and 2.8 % (its signs are 19-21 px,
+//               so a substitute letter lands near the sign's own edges).
+double allowedShare(int mode) { return mode == 0 ? 0.03 : mode == 7 ? 0.10 : 0.016; }
 
 class GlyphPages : public test::ProgramDirTest {
 protected:
@@ -163,10 +174,14 @@ protected:
         const QImage a = pageOf(glyphs, date), b = pageOf(pictures, date);
         EXPECT_EQ(a.size(), QSize(glyphs.canvasWidth, glyphs.canvasHeight));
         EXPECT_EQ(a.size(), b.size());
-        if (const char* keep = std::getenv("KL_KEEP_PAGES")) {
+        if (const char* keep = std::getenv("KL_KEEP_PAGES"); keep && !spoil) {
             const QString stem = QString("%1/mode%2-%3").arg(keep).arg(mode).arg(date.year);
             a.save(stem + "-glyphs.png");
             b.save(stem + "-pictures.png");
+            QImage where = b.convertToFormat(QImage::Format_RGB32);
+            const PageDifference d = compare(a, b, &where);
+            where.save(stem + "-unmatched.png");
+            return d;
         }
         return compare(a, b);
     }
@@ -177,7 +192,7 @@ const GregorianDate kDates[] = {{8, 12, 0, 2026}, {10, 3, 0, 2005}};
 std::string describe(const PageDifference& d) {
     std::ostringstream s;
     s << "worst tile " << d.worstTile << " unmatched pixels at " << d.worstAt.x() << "," << d.worstAt.y()
-      << "; page " << d.unmatched << " of " << d.ink << " ink pixels unmatched";
+      << "; page " << d.unmatched << " of " << d.ink << " edge pixels unmatched (" << 100 * d.share() << " %)";
     return s.str();
 }
 
@@ -186,8 +201,8 @@ TEST_F(GlyphPages, DayMoonAndYearPagesShowTheSameSignsInBothForms) {
         for (int mode : {0, 7, 9}) {
             const PageDifference d = differenceOf(mode, date);
             SCOPED_TRACE("mode " + std::to_string(mode) + ", " + std::to_string(date.year));
-            EXPECT_GT(d.ink, 2000);  // a page with signs on it, not two blank ones
-            EXPECT_LE(d.worstTile, kWorstTileAllowed) << describe(d);
+            EXPECT_GT(d.ink, 20000);  // pages with signs on them, not two blank ones
+            EXPECT_LE(d.share(), allowedShare(mode)) << describe(d);
             std::printf("mode %d %d-%02d-%02d: %s\n", mode, date.year, date.month, date.day, describe(d).c_str());
         }
 }
@@ -218,9 +233,9 @@ TEST_F(GlyphPages, MisplacedOrWrongGlyphsAreSeen) {
     for (int mode : {0, 7, 9}) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         const PageDifference shifted = differenceOf(mode, kDates[0], moved);
-        EXPECT_GT(shifted.worstTile, kWorstTileAllowed) << describe(shifted);
+        EXPECT_GT(shifted.share(), allowedShare(mode)) << describe(shifted);
         const PageDifference letters = differenceOf(mode, kDates[0], plainFace);
-        EXPECT_GT(letters.worstTile, kWorstTileAllowed) << describe(letters);
+        EXPECT_GT(letters.share(), allowedShare(mode)) << describe(letters);
         std::printf("mode %d shifted: %s\nmode %d plain face: %s\n", mode, describe(shifted).c_str(), mode,
                     describe(letters).c_str());
     }
