@@ -166,6 +166,9 @@ protected:
         return page.image();
     }
 
+    // The two pages of `mode` on `date` compared, the glyph script first
+    // spoilt by `spoil` if given. With KL_KEEP_PAGES=DIR set, the unspoilt
+    // pages are kept there, with the unmatched edges marked red.
     PageDifference differenceOf(int mode, GregorianDate date,
                                 const std::function<void(Lines&)>& spoil = {}) {
         ScriptSink glyphs = exportOf(mode, date, true);
