@@ -63,9 +63,13 @@ TEST_F(ScriptFileTest, LoadFailuresSayWhy) {
 
 TEST_F(ScriptFileTest, FailedSaveLeavesTheOldFile) {
     writeFile("s.spt", "old\r\n");
-    std::filesystem::create_directory(path("s.spt.tmp~"));  // the temporary cannot be made
     std::string why;
-    EXPECT_FALSE(saveScriptFile("s.spt", {"new"}, why));
+    {
+        kl::test::FileSizeLimit full(2);  // the new contents do not fit, as on a full disk
+        EXPECT_FALSE(saveScriptFile("s.spt", {"a longer new script"}, why));
+        EXPECT_GE(full.refusedWrites(), 1);
+    }
+    EXPECT_FALSE(why.empty());
     EXPECT_EQ(readFile("s.spt"), "old\r\n");
     EXPECT_FALSE(saveScriptFile("folder-that-is-missing/s.spt", {"new"}, why));
 }
