@@ -93,7 +93,7 @@ private:
     PrintState& st_;
     platform::Picture& page_;
     const RunHooks& hooks_;
-    std::optional<FontSpec> fontFor_;  // the spec `font_` was made for
+    std::optional<FontSpec> fontFor_;  // the font `font_` was made for
     QFont font_;
 };
 
@@ -168,20 +168,20 @@ void Runner::font(const std::string& line) {
     if (!f) throw Unreadable{"a number field is not a number"};
     const std::int64_t limit = std::int64_t{kMaxFontPages} * std::max({st_.canvasWidth(), st_.canvasHeight(), 1});
     if (std::llabs(std::int64_t{f->height}) > limit) throw Unreadable{"font height out of range"};
-    FontSpec spec;
-    spec.face = f->face;
-    spec.size = f->size;
-    spec.height = f->height;
-    spec.italic = equalsWord(f->italic, "ITL");
-    spec.bold = equalsWord(f->bold, "BLD");
+    FontSpec fontSpec;
+    fontSpec.face = f->face;
+    fontSpec.size = f->size;
+    fontSpec.height = f->height;
+    fontSpec.italic = equalsWord(f->italic, "ITL");
+    fontSpec.bold = equalsWord(f->bold, "BLD");
     const Colour c = colourOf(f->r, f->g, f->b);
-    spec.colour = {c.r, c.g, c.b};
+    fontSpec.colour = {c.r, c.g, c.b};
     if (st_.monoMode) {
         const bool black = c.r == 0 && c.g == 0 && c.b == 0;
-        spec.colour = black ? platform::Rgb{0, 0, 0} : platform::Rgb{255, 255, 255};
+        fontSpec.colour = black ? platform::Rgb{0, 0, 0} : platform::Rgb{255, 255, 255};
     }
-    st_.pageFont = spec;
-    if (st_.previewMode && hooks_.previewFont) hooks_.previewFont(spec);
+    st_.pageFont = fontSpec;
+    if (st_.previewMode && hooks_.previewFont) hooks_.previewFont(fontSpec);
 }
 
 const QFont& Runner::currentFont() {
@@ -288,11 +288,11 @@ void RunResult::append(RunResult other) {
     if (caretOffset < 0) caretOffset = other.caretOffset;
 }
 
-QFont pageQFont(const FontSpec& spec, int editorFontHeight) {
-    QFont font(QString::fromStdString(fontFace(spec.face)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    int height = spec.height != 0 ? spec.height : editorFontHeight;
+QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight) {
+    QFont font(QString::fromStdString(fontFace(fontSpec.face)));
+    font.setBold(fontSpec.bold);
+    font.setItalic(fontSpec.italic);
+    int height = fontSpec.height != 0 ? fontSpec.height : editorFontHeight;
     if (height == 0) height = -13;
     if (height < 0) {
         font.setPixelSize(std::max(1, -height));

@@ -92,7 +92,7 @@ RunResult halvePage(PrintState& state, platform::Picture& page);
 // the sign font), the style, and a pixel size from the height (a cell
 // height is converted with the font's own metrics; 0 takes the editor's
 // height).
-QFont pageQFont(const FontSpec& spec, int editorFontHeight);
+QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight);
 
 // One moon square as the MOON command draws it: size x size, the moon
 // picture through the phase mask (image) or the phase's shadow in `colour`

@@ -111,15 +111,15 @@ void TForm5::mb6Click() {
                                        std::to_string(f->colour.b) + " " + (f->bold ? "bld " : "thn ") +
                                        (f->italic ? "itl " : "nrm ") + f->face));
     // The sample and the page take the chosen font.
-    print::FontSpec spec;
-    spec.face = f->face;
-    spec.size = f->pointSize;
-    spec.height = f->height;
-    spec.colour = f->colour;
-    spec.bold = f->bold;
-    spec.italic = f->italic;
-    state.pageFont = spec;
-    hooks().previewFont(spec);
+    print::FontSpec fontSpec;
+    fontSpec.face = f->face;
+    fontSpec.size = f->pointSize;
+    fontSpec.height = f->height;
+    fontSpec.colour = f->colour;
+    fontSpec.bold = f->bold;
+    fontSpec.italic = f->italic;
+    state.pageFont = fontSpec;
+    hooks().previewFont(fontSpec);
 }
 
 void TForm5::mb4Click() {

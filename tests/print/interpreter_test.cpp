@@ -72,18 +72,18 @@ TEST_F(Interpreter, FontColourAndMonoMode) {
 }
 
 TEST_F(Interpreter, FontHeightsNegativePositiveAndDefault) {
-    FontSpec spec;
-    spec.face = "DejaVu Sans";
-    spec.height = -30;
-    EXPECT_EQ(pageQFont(spec, -13).pixelSize(), 30);
-    spec.height = 30;  // a cell height: ascent + descent
-    const QFontMetrics m(pageQFont(spec, -13));
+    FontSpec fontSpec;
+    fontSpec.face = "DejaVu Sans";
+    fontSpec.height = -30;
+    EXPECT_EQ(pageQFont(fontSpec, -13).pixelSize(), 30);
+    fontSpec.height = 30;  // a cell height: ascent + descent
+    const QFontMetrics m(pageQFont(fontSpec, -13));
     EXPECT_NEAR(m.ascent() + m.descent(), 30, 1);
-    EXPECT_LT(pageQFont(spec, -13).pixelSize(), 30);
-    spec.height = 0;
-    EXPECT_EQ(pageQFont(spec, -17).pixelSize(), 17);
-    spec.face.clear();  // the sign font
-    EXPECT_EQ(pageQFont(spec, -17).family().toStdString(), kDefaultSignFont);
+    EXPECT_LT(pageQFont(fontSpec, -13).pixelSize(), 30);
+    fontSpec.height = 0;
+    EXPECT_EQ(pageQFont(fontSpec, -17).pixelSize(), 17);
+    fontSpec.face.clear();  // the sign font
+    EXPECT_EQ(pageQFont(fontSpec, -17).family().toStdString(), kDefaultSignFont);
 }
 
 TEST_F(Interpreter, PreviewModeRunsOnlyFontLines) {
