@@ -68,9 +68,11 @@ void CompactTest::SetUp() {
 }
 
 void CompactTest::TearDown() {
-    if (form1) form1->waitForRegload();
+    // A test may have ended the program itself; its window pointers then dangle.
+    if (program && form1) form1->waitForRegload();
     QCoreApplication::processEvents();
     program.reset();
+    form1 = nullptr;
     fullScreen() = FullScreenLink{};
     ProgramDirTest::TearDown();
 }
