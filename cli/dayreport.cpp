@@ -81,6 +81,9 @@ const char* const kUsage =
     "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
     "       kestralune-cli ics FROM TO [OUT.ics]\n"
     "       kestralune-cli --help";
+// A wrong command line is answered in one line, like every other failure.
+const char* const kWrongUsage =
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json] | render | export | page | rescale | find | ics (see --help)\n";
 const std::string kHelp = std::string(kUsage) + "\n"
     "\n"
     "day: the 13-moon calendar values of a day, today when no date is given:\n"
@@ -164,7 +167,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
         }
     }
     if (args.empty() || args[0] != "day") {
-        err = std::string(kUsage) + "\n";
+        err = kWrongUsage;
         return 2;
     }
     bool json = false;
@@ -173,7 +176,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
         if (args[i] == "--json") json = true;
         else if (!dateArg) dateArg = args[i];
         else {
-            err = std::string(kUsage) + "\n";
+            err = kWrongUsage;
             return 2;
         }
     }
