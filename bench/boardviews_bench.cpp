@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 
+#include "bench/benchmain.h"
 #include "core/state.h"
 #include "data/conffile.h"
 #include "platform/files.h"
@@ -49,12 +50,5 @@ BENCHMARK(BM_BoardWarm)->Apply(boardArgs)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    kl::platform::setProgramDirectory(KL_RUN_DIR);
-    kl::platform::setMessageHandler([](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); });
-    kl::loadConfWithoutDialog();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return kl::bench::runDrawingBenchmarks(argc, argv, kl::bench::Settings::Saved);
 }

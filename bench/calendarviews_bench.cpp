@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 
+#include "bench/benchmain.h"
 #include "core/calendar.h"
 #include "core/state.h"
 #include "data/settings.h"
@@ -57,11 +58,5 @@ BENCHMARK(BM_PaintWarm)->Apply(views);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    kl::platform::setProgramDirectory(KL_RUN_DIR);
-    kl::platform::setMessageHandler([](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return kl::bench::runDrawingBenchmarks(argc, argv, kl::bench::Settings::Defaults);
 }

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 
+#include "bench/benchmain.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "ui/compact/programwindows.h"
@@ -31,11 +32,5 @@ BENCHMARK(BM_StartToFirstFace)->Unit(benchmark::kMillisecond)->Iterations(10);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    kl::platform::setProgramDirectory(KL_RUN_DIR);
-    kl::platform::setMessageHandler([](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return kl::bench::runDrawingBenchmarks(argc, argv, kl::bench::Settings::Defaults);
 }
