@@ -99,6 +99,21 @@ std::array<std::string, 97> buildErrorReport(int code, const std::string& sender
             d[5], d[6], d[7], d[8], d[9]};
 }
 
+namespace {
+
+// The last resort when not even the report can be written or shown: the
+// fatal message, then the process ends. Answers false for the caller.
+bool haltWithFatalMessage() {
+    try {
+        platform::showMessage(kFatalMessage);
+    } catch (...) {
+    }
+    platform::haltNow();
+    return false;
+}
+
+}  // namespace
+
 bool logerror(int code, const std::string& sender, const Details& details) {
     try {
         if (!g_logWritten) {
@@ -111,12 +126,7 @@ bool logerror(int code, const std::string& sender, const Details& details) {
         }
         return true;
     } catch (...) {
-        try {
-            platform::showMessage(kFatalMessage);
-        } catch (...) {
-        }
-        platform::haltNow();
-        return false;
+        return haltWithFatalMessage();
     }
 }
 
@@ -126,12 +136,7 @@ bool writeerror(int code, const std::string& sender, const Details& details) {
         platform::showMessage("ERROR! ERROR CODE:" + std::to_string(code));
         return true;
     } catch (...) {
-        try {
-            platform::showMessage(kFatalMessage);
-        } catch (...) {
-        }
-        platform::haltNow();
-        return false;
+        return haltWithFatalMessage();
     }
 }
 

@@ -2,18 +2,13 @@
 
 #include <vector>
 
+#include "support/dates.h"
 #include "core/kinsearch.h"
 
 namespace kl {
 namespace {
 
-GregorianDate date(int y, int m, int d) {
-    GregorianDate g;
-    g.year = y;
-    g.month = static_cast<std::uint8_t>(m);
-    g.day = static_cast<std::uint8_t>(d);
-    return g;
-}
+using test::date;
 
 // The next real Gregorian day, written independently of the engine.
 GregorianDate nextDay(GregorianDate d) {

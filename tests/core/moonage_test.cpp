@@ -2,18 +2,13 @@
 
 #include <cmath>
 
+#include "support/dates.h"
 #include "core/moonage.h"
 
 namespace kl {
 namespace {
 
-GregorianDate date(int y, int m, int d) {
-    GregorianDate g;
-    g.year = y;
-    g.month = static_cast<std::uint8_t>(m);
-    g.day = static_cast<std::uint8_t>(d);
-    return g;
-}
+using test::date;
 
 double julianDay(int y, int m, int d, int hour, int minute) {
     return julianDayAtNoon(date(y, m, d)) - 0.5 + (hour + minute / 60.0) / 24.0;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 
+#include "support/dates.h"
 #include "cli/ics.h"
 #include "core/kin.h"
 #include "core/kinsearch.h"
@@ -15,13 +16,7 @@
 namespace kl::cli {
 namespace {
 
-GregorianDate date(int y, int m, int d) {
-    GregorianDate g;
-    g.year = y;
-    g.month = static_cast<std::uint8_t>(m);
-    g.day = static_cast<std::uint8_t>(d);
-    return g;
-}
+using test::date;
 
 // A parsed calendar, freed on leaving scope.
 struct Parsed {
