@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     // Texts and pictures come from the data files beside the executable; the
     // companion never writes an error report or shows a message box. A
     // failure is remembered for one line on stderr.
-    kl::platform::setProgramDirectory(kl::platform::executableDirectory());
+    kl::platform::setProgramDirectory(kl::platform::startingDirectory());
     kl::platform::setMessageHandler([](const std::string&) {});
     kl::platform::setTerminateHandler([] {});
     kl::platform::setHaltHandler([] {});

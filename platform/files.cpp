@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <atomic>
@@ -44,6 +45,20 @@ std::string executableDirectory() {
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec) return fs::current_path().string();
     return exe.parent_path().string();
+}
+
+std::string startingDirectory() {
+    const char* named = std::getenv("KESTRALUNE_DIR");
+    if (named != nullptr && *named != '\0') {
+        std::error_code ec;
+        const fs::path dir = fs::absolute(named, ec);
+        if (!ec && fs::is_directory(dir, ec)) {
+            fs::path normal = dir.lexically_normal();
+            if (!normal.has_filename() && normal != normal.root_path()) normal = normal.parent_path();
+            return normal.string();
+        }
+    }
+    return executableDirectory();
 }
 
 std::string resolvePath(std::string_view name) {

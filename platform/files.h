@@ -15,6 +15,11 @@ const std::string& programDirectory();
 
 // The directory of the running executable, from the operating system.
 std::string executableDirectory();
+// The program's directory at start: the directory named by the environment
+// variable KESTRALUNE_DIR when it names one (the installed launcher gives
+// each user a writable directory of their own this way, since an installed
+// copy is read-only), otherwise the executable's directory.
+std::string startingDirectory();
 
 // The path of an existing file or directory whose name matches `name`
 // (relative to the program directory unless absolute) component by

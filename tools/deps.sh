@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the program need on Debian 12 (as root).
 # libical-dev: the tests read the companion's iCalendar files back with a real
-# iCalendar parser instead of comparing strings.
+# iCalendar parser instead of comparing strings. dpkg-dev: Debian's build
+# flags (tools/configure.sh) and the package's library dependencies.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
-          python3 python3-fonttools libical-dev)
+          python3 python3-fonttools libical-dev dpkg-dev)
 # --sanitize: also clang with its sanitizer and fuzzer runtimes, and the
 # symbolizer that makes their reports readable (tools/sanitize.sh).
 if [ "${1:-}" = --sanitize ]; then
   packages+=(clang libclang-rt-14-dev llvm)
+fi
+# --package: what tests the Debian package (tools/package-test.sh): a clean
+# Debian 12 to install it in, lintian, the desktop entry check, and the
+# means to drive and photograph the program on the X server.
+if [ "${1:-}" = --package ]; then
+  packages+=(debootstrap lintian desktop-file-utils xdotool imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do

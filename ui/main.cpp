@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
     // The program's directory is its working directory, wherever it is started from.
-    const std::string dir = kl::platform::executableDirectory();
+    const std::string dir = kl::platform::startingDirectory();
     std::error_code ec;
     std::filesystem::current_path(dir, ec);
     kl::platform::setProgramDirectory(dir);

@@ -144,6 +144,19 @@ std::vector<picgen::GlyphLayer> parseGlyphLines(const std::vector<std::string>& 
     return layers;
 }
 
+// Our faces may be embedded in a PDF and installed like any font: the OS/2
+// table's embedding bits (fsType, at offset 8) are all clear.
+TEST(FontFiles, EveryFacePermitsInstallableEmbedding) {
+    for (const platform::ProgramFont& font : platform::programFonts()) {
+        const QRawFont raw(fontPath(font), 64);
+        ASSERT_TRUE(raw.isValid()) << font.family;
+        const QByteArray os2 = raw.fontTable("OS/2");
+        ASSERT_GE(os2.size(), 10) << font.family;
+        const int fsType = (static_cast<unsigned char>(os2[8]) << 8) | static_cast<unsigned char>(os2[9]);
+        EXPECT_EQ(fsType, 0) << font.family;
+    }
+}
+
 TEST(FontFiles, TheModelOfTheExportIsTheProgramsExport) {
     _TEXTGRAPHIC = true;
     _expstate = 0;

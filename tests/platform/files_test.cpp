@@ -137,6 +137,25 @@ TEST_F(FilesTest, ReadOnlyMarkIsTheOwnerWriteBit) {
     EXPECT_NE(clearReadOnly("missing.dat"), 0);
 }
 
+// The launcher of an installed copy names each user's own directory; anything
+// that is not a directory leaves the executable's.
+TEST_F(FilesTest, StartingDirectoryIsTheNamedOneOnlyWhenItIsADirectory) {
+    const char* before = std::getenv("KESTRALUNE_DIR");
+    const std::string saved = before ? before : "";
+    const std::string executable = executableDirectory();
+    writeFile("conf.dat", "x");
+
+    setenv("KESTRALUNE_DIR", (dir + "/").c_str(), 1);
+    EXPECT_EQ(startingDirectory(), dir);  // no trailing separator
+    for (const std::string& named : {std::string(), path("conf.dat"), path("missing")}) {
+        setenv("KESTRALUNE_DIR", named.c_str(), 1);
+        EXPECT_EQ(startingDirectory(), executable) << named;
+    }
+    unsetenv("KESTRALUNE_DIR");
+    EXPECT_EQ(startingDirectory(), executable);
+    if (before) setenv("KESTRALUNE_DIR", saved.c_str(), 1);
+}
+
 TEST(NextLine, SplitsAtLfAndDropsCr) {
     std::string_view rest = "a\r\nb\n\nc";
     EXPECT_EQ(nextLine(rest), "a");

@@ -105,6 +105,9 @@ def build(source, target_dir):
         usWinDescent=-descender,
         # Regular, and the typographic metrics are the ones to use.
         fsSelection=0x40 | 0x80,
+        # Our own faces: installable, so a PDF may embed them and a user may
+        # install them like any other font.
+        fsType=0,
         # A symbol face: no Latin text, so no code-page claims beyond Latin 1.
         ulCodePageRange1=1,
         ulCodePageRange2=0,

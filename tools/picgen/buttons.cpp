@@ -215,6 +215,15 @@ void generateButtons(const Output& out) {
     if (!applicationIcon(256).save(out.run + "/kestralune.png", "PNG"))
         throw std::runtime_error("cannot write " + (out.run + "/kestralune.png").toStdString());
 
+    // The desktop's icon theme: each size drawn at that size, so the small
+    // ones stay sharp in menus and task bars.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString dir = QString("%1/hicolor/%2x%2/apps").arg(out.resources).arg(size);
+        QDir().mkpath(dir);
+        if (!applicationIcon(size).save(dir + "/kestralune.png", "PNG"))
+            throw std::runtime_error("cannot write " + (dir + "/kestralune.png").toStdString());
+    }
+
     writeResourceCollection(out.resources, "kestralune.qrc", entries);
     sheet.push_back({"icons/kestralune.png", applicationIcon(64)});
     writeButtonSheet(out, sheet);
