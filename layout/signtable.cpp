@@ -32,7 +32,7 @@ constexpr std::array kRows = std::to_array<SignRange>({
     {175, 178, "year-view frame 1..4", Naming::Plain, "fr", 174, "", kBlack, kYearFrame, 0, None},
     {179, 230, "tone of the year view, four colour sets", Naming::Padded, "tn6h", 179, "", kLight, kYearTone, 16, YearTone},
     {231, 231, "one past the year-view tones", Naming::Padded, "tn6h", 179, "", kLight, kYearTone, 0, None},
-    {232, 232, "dot", Naming::Fixed, "DOT", 0, "", kBlack, kDot, 0, None},
+    {232, 232, "dot", Naming::Fixed, "DOT", 0, "", kBlack, kDot, 16, Dot},
     {233, 233, "line-figure piece, 0 line", Naming::Fixed, "izin6", 0, "", kBlack, kFigurePiece, 0, FigurePiece},
     {234, 234, "line-figure piece, 1 line", Naming::Fixed, "izin9", 0, "", kBlack, kFigurePiece, 0, FigurePiece},
     {235, 238, "frame 5..8", Naming::Padded, "md", 230, "", kBlack, kCellFrame, 0, None},
@@ -141,6 +141,7 @@ std::string glyphColourEntry(int index) {
         case 101: return " 180 180 180 ";
         case 102: return " 100 100 255 ";
         case 103: return " 255 255 100 ";
+        case 232: return " 236 196 96 ";
         case 239: return " 250 50 250 ";
         case 243: return " 50 250 150 ";
         default: return {};

@@ -17,4 +17,12 @@ int virtualKey(const QKeyEvent& event) {
     }
 }
 
+bool forwardKey(QKeyEvent& event, const std::function<void(int)>& handler) {
+    const int key = virtualKey(event);
+    if (key == 0) return false;
+    handler(key);
+    event.accept();
+    return true;
+}
+
 }  // namespace kl::platform

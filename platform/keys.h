@@ -1,6 +1,8 @@
 // The desktop's virtual key codes of the keys the calendar windows handle.
 #pragma once
 
+#include <functional>
+
 class QKeyEvent;
 
 namespace kl::platform {
@@ -8,5 +10,10 @@ namespace kl::platform {
 // 27 Esc, 33 Page Up, 34 Page Down, 37 Left, 39 Right, 188 comma, 190 period
 // (comma and period also with Shift held); 0 for any other key.
 int virtualKey(const QKeyEvent& event);
+
+// A window's key press: a key with a virtual code goes to `handler` and the
+// event is accepted; any other key is left alone and false is returned, so
+// the window passes it on to its base class.
+bool forwardKey(QKeyEvent& event, const std::function<void(int)>& handler);
 
 }  // namespace kl::platform

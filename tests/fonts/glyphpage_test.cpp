@@ -122,7 +122,7 @@ PageDifference compare(const QImage& a, const QImage& b, QImage* where = nullptr
 //   moon month: 6.1 % and 6.1 % (the cells' frames: the glyph frame is a
 //               plain stroke of the week's colour, the picture's a pale
 //               double line whose inner edge is faint); 27.9 % and 28.1 %;
-//   year:       0.8 % and 0.8 %; 6.8 % and 2.8 % (its signs are 19-21 px,
+//   year:       0.7 % and 0.8 %; 6.8 % and 2.8 % (its signs are 19-21 px,
 //               so a substitute letter lands near the sign's own edges).
 double allowedShare(int mode) { return mode == 0 ? 0.03 : mode == 7 ? 0.10 : 0.016; }
 
@@ -208,6 +208,36 @@ TEST_F(GlyphPages, DayMoonAndYearPagesShowTheSameSignsInBothForms) {
             EXPECT_LE(d.share(), allowedShare(mode)) << describe(d);
             std::printf("mode %d %d-%02d-%02d: %s\n", mode, date.year, date.month, date.day, describe(d).c_str());
         }
+}
+
+// The pixels near the year dot's gold, inside `within`.
+QRect goldBox(const QImage& page, const QRect& within) {
+    const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
+    QRect box;
+    for (int y = std::max(0, within.top()); y <= std::min(rgb.height() - 1, within.bottom()); ++y)
+        for (int x = std::max(0, within.left()); x <= std::min(rgb.width() - 1, within.right()); ++x) {
+            const QRgb c = rgb.pixel(x, y);
+            if (std::abs(qRed(c) - 236) + std::abs(qGreen(c) - 196) + std::abs(qBlue(c) - 96) < 40)
+                box |= QRect(x, y, 1, 1);
+        }
+    return box;
+}
+
+// The year view's gold dot is drawn by the glyph page as it is by the
+// picture page: the only gold on the glyph page, at the picture's place
+// and size.
+TEST_F(GlyphPages, TheYearDotIsGoldWhereItsPictureIs) {
+    const GregorianDate date = kDates[0];
+    const QImage glyphs = pageOf(exportOf(9, date, true), date);
+    const QImage pictures = pageOf(exportOf(9, date, false), date);
+    const QRect glyph = goldBox(glyphs, glyphs.rect());
+    ASSERT_FALSE(glyph.isNull()) << "no gold on the glyph page";
+    EXPECT_NEAR(glyph.width(), 10, 2);
+    EXPECT_NEAR(glyph.height(), 10, 2);
+    const QRect picture = goldBox(pictures, glyph.adjusted(-8, -8, 8, 8));
+    ASSERT_FALSE(picture.isNull()) << "no dot near " << glyph.x() << "," << glyph.y() << " on the picture page";
+    EXPECT_LE((glyph.topLeft() - picture.topLeft()).manhattanLength(), 2);
+    EXPECT_LE((glyph.bottomRight() - picture.bottomRight()).manhattanLength(), 2);
 }
 
 // Every glyph line moved 10 pixels right, or the faces replaced by a face

@@ -122,6 +122,20 @@ TEST_F(SignExport, FigurePiecesMarkersAndTheWavespell) {
                                    " cnt '_'");
 }
 
+// The year view's dot: a gold '.' whose text corner is the picture line's
+// corner less the sign font's standard offsets, on the main page (not in the
+// year sub-script, which holds only the grid).
+TEST_F(SignExport, TheYearDotIsAGoldDotWhereItsPictureIs) {
+    const ScriptSink glyph = sign(167, 62, 232, false);
+    EXPECT_EQ(glyph.lines, (Lines{"FONT 16 -21 236 196 96 thn nrm KSIGN", "TEXT 56 8 rgt '.'"}));
+    EXPECT_TRUE(glyph.yearExportList.empty());
+    _TEXTGRAPHIC = false;
+    EXPECT_EQ(sign(167, 62, 232, false).lines, Lines{"PICT 57 12 0 0 0 rgt 'graphic\\DOT.bmp'"});
+    // Centred it takes the picture line's centred shift.
+    _TEXTGRAPHIC = true;
+    EXPECT_EQ(texts(sign(10, 62, 232, true).lines), Lines{"TEXT 11 8 cnt '.'"});
+}
+
 // The glyphs of the 64 line figures: base letter and overlay.
 TEST_F(SignExport, LineFiguresRunThroughTheAlphabetWithOverlays) {
     const auto figure = [&](int code) {
@@ -182,7 +196,7 @@ TEST_F(SignExport, DaySignsOfTheMoonAreLayersOfColour) {
 }
 
 TEST_F(SignExport, CodesWithoutGlyphsWriteNothingAndEveryGlyphExportResetsTheFont) {
-    for (int code : {21, 175, 231, 232, 235, 240, 242, 244, 372, 373, 431, 442, 500}) {
+    for (int code : {21, 175, 231, 235, 240, 242, 244, 372, 373, 431, 442, 500}) {
         EXPECT_TRUE(sign(0, 0, code, false).lines.empty()) << code;
     }
     _pfont = 3;
@@ -196,12 +210,12 @@ TEST(SignTable, SizesAndColoursOfTheGlyphs) {
         {117, "30 -40"},  {137, "30 -40"},  {118, "42 -56"},  {141, "86 -115"}, {154, "36 -48"},
         {314, "36 -48"},  {174, "14 -19"},  {230, "16 -21"},  {239, "20 -27"},  {243, "20 -27"},
         {241, "100 -133"}, {343, "24 -32"}, {371, "28 -37"},  {392, "41 -55"},  {411, "34 -45"},
-        {430, "38 -51"}};
+        {430, "38 -51"},  {232, "16 -21"}};
     for (const auto& [code, entry] : entries) {
         EXPECT_EQ(sizes(code), entry) << code;
         EXPECT_EQ(sizef(code), std::stoi(entry)) << code;
     }
-    for (int code : {21, 64, 175, 231, 232, 240, 244, 372, 431}) EXPECT_EQ(sizes(code), "") << code;
+    for (int code : {21, 64, 175, 231, 240, 244, 372, 431}) EXPECT_EQ(sizes(code), "") << code;
     EXPECT_EQ(colors(0), " 255 0 0 ");
     EXPECT_EQ(colors(4), " 255 0 0 ");  // seal 1
     EXPECT_EQ(colors(22), " 0 0 255 ");  // seal 19
@@ -209,6 +223,8 @@ TEST(SignTable, SizesAndColoursOfTheGlyphs) {
     EXPECT_EQ(colors(44), "");
     EXPECT_EQ(colors(101), " 180 180 180 ");
     EXPECT_EQ(colors(103), " 255 255 100 ");
+    EXPECT_EQ(colors(232), " 236 196 96 ");  // the dot's gold
+    EXPECT_EQ(colors(231), "");
 }
 
 TEST(SignTable, RestructLetters) {
@@ -237,7 +253,8 @@ TEST(SignTable, GlyphFamiliesCoverTheirRuns) {
     EXPECT_EQ(glyphFamily(239), GlyphFamily::Marker);
     EXPECT_EQ(glyphFamily(243), GlyphFamily::Marker);
     EXPECT_EQ(glyphFamily(241), GlyphFamily::Wavespell);
-    for (int code : {21, 64, 70, 175, 178, 231, 232, 235, 238, 240, 242, 244, 250, 372, 373, 431, 442})
+    EXPECT_EQ(glyphFamily(232), GlyphFamily::Dot);
+    for (int code : {21, 64, 70, 175, 178, 231, 235, 238, 240, 242, 244, 250, 372, 373, 431, 442})
         EXPECT_EQ(glyphFamily(code), GlyphFamily::None) << code;
 }
 

@@ -3,6 +3,7 @@
 // icon, shine and line; its export in one script.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -248,6 +249,21 @@ TEST_F(YearView, TheGlyphExportIsOneScript) {
     EXPECT_EQ(count(whole, "YEAR"), 0);
     EXPECT_EQ(pb2ys, 0);
     EXPECT_EQ(reports(), 0);
+}
+
+// The small gold dot beside the first moon: one gold '.' on the glyph page,
+// at the picture's corner less the sign font's offsets (202 - 1, 62 - 4).
+TEST_F(YearView, TheDotHasItsGlyphOnTheGlyphPage) {
+    EXPECT_TRUE(has(script(9), "PICT 202 62 0 0 0 rgt 'graphic\\DOT.bmp'"));
+    const Lines glyphs = script(9, true);
+    EXPECT_EQ(count(glyphs, "'.'"), 1);
+    const auto dot = std::find(glyphs.begin(), glyphs.end(), std::string("TEXT 201 58 rgt '.'"));
+    ASSERT_NE(dot, glyphs.end());
+    ASSERT_NE(dot, glyphs.begin());
+    EXPECT_EQ(*(dot - 1), "FONT 16 -21 236 196 96 thn nrm " + _signfont);
+    // 25 July has the day out of time's own dot on the grid, not this one.
+    setDate(2026, 7, 25);
+    EXPECT_EQ(count(script(9, true), "'.'"), 0);
 }
 
 // The year of the last days of the range runs to 25 July 2147483648: its

@@ -227,6 +227,22 @@ TEST_F(CompactTest, EscapeClosesTheWindow) {
     EXPECT_FALSE(form1->isVisible());
 }
 
+TEST_F(CompactTest, KeyPressesOnTheWindowReachItsKeyHandler) {
+    createWindows();
+    makeReady();
+    currentDate = date(15, 6, 2010);
+    _Swapbtn = false;
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QCoreApplication::sendEvent(form1, &right);
+    EXPECT_TRUE(right.isAccepted());
+    EXPECT_EQ(currentDate, date(16, 6, 2010));
+    // A key the window does not use goes on to the widget, which ignores it.
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
+    QCoreApplication::sendEvent(form1, &letter);
+    EXPECT_FALSE(letter.isAccepted());
+    EXPECT_EQ(currentDate, date(16, 6, 2010));
+}
+
 // --- Hints ------------------------------------------------------------------
 
 int colourDistance(platform::Rgb a, platform::Rgb b) {

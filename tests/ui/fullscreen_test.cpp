@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include "core/state.h"
@@ -166,6 +167,22 @@ TEST_F(FullScreenTest, KeysAreIgnoredWhileTheFadeHasTwoStepsOrMoreToRun) {
     EXPECT_EQ(currentDate, (GregorianDate{10, 3, 0, 2012}));
     EXPECT_EQ(_expstate, 1);  // the mode on show was drawn again
     EXPECT_FALSE(form3->Timer1->isActive());  // keys start no fade
+}
+
+TEST_F(FullScreenTest, KeyPressesOnTheWindowReachItsKeyHandler) {
+    writeConfig(5);
+    createWindows();
+    openOn(0);
+    currentDate = GregorianDate{10, 3, 0, 2012};
+    recomputeCurrentDay();
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    QCoreApplication::sendEvent(form3, &left);
+    EXPECT_TRUE(left.isAccepted());
+    EXPECT_EQ(currentDate, (GregorianDate{9, 3, 0, 2012}));
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier);
+    QCoreApplication::sendEvent(form3, &letter);
+    EXPECT_FALSE(letter.isAccepted());
+    EXPECT_EQ(currentDate, (GregorianDate{9, 3, 0, 2012}));
 }
 
 TEST_F(FullScreenTest, AKeyLeavesTheRequestedModeAsItWas) {

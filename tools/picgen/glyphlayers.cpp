@@ -22,7 +22,7 @@ int pointSize(int code) {
     if (code >= 138 && code <= 141) return 86;
     if ((code >= 142 && code <= 154) || (code >= 251 && code <= 314)) return 36;
     if (code >= 155 && code <= 174) return 14;
-    if (code >= 179 && code <= 230) return 16;
+    if ((code >= 179 && code <= 230) || code == 232) return 16;
     if (code == 239 || code == 243) return 20;
     if (code == 241) return 100;
     if (code >= 315 && code <= 343) return 24;
@@ -46,6 +46,7 @@ LayerColour colourOf(int index) {
         case 101: return {180, 180, 180};
         case 102: return {100, 100, 255};
         case 103: return {255, 255, 100};
+        case 232: return {236, 196, 96};
         case 239: return {250, 50, 250};
         case 243: return {50, 250, 150};
         default: return {};
@@ -90,9 +91,9 @@ ExportedSign exportSign(int code, int x, int y, bool centred) {
     int gx = x, gy = y;
     auto X = [&](double fx = 0.05) { return roundEven(gx - s * fx); };
     auto Y = [&](double fy = 0.22) { return roundEven(gy - s * fy); };
-    // Seals, tones, plasmas, frames and markers carry an alignment word;
-    // the other families are always placed by their left edge.
-    const bool aligned = code <= 154 || code == 239 || code == 241 || code == 243;
+    // Seals, tones, plasmas, frames, the dot and markers carry an alignment
+    // word; the other families are always placed by their left edge.
+    const bool aligned = code <= 154 || code == 232 || code == 239 || code == 241 || code == 243;
     Builder b(out, centred && aligned);
 
     auto seal = [&](int n) {
@@ -138,6 +139,10 @@ ExportedSign exportSign(int code, int x, int y, bool centred) {
         gx = x + 37, gy = y - 20;
         b.font(kPieceFace, 33, 44);
         b.text(code == 233 ? ']' : '[', kBlack, roundEven(gx - 0.05 * 33), roundEven(gy - 0.22 * 33));
+    } else if (code == 232) {
+        gx = centred ? x + 2 : x + 35;
+        b.font(sign, s);
+        b.text('.', colourOf(code), X(), Y());
     } else if (code == 239 || code == 243) {
         gx = centred ? x + 5 : x + 30;
         b.font(sign, s);
@@ -214,6 +219,7 @@ const std::vector<ExportUse>& exportUses() {
         range(142, 154, true, true);
         range(155, 174, true, false);
         range(179, 230, true, false);
+        range(232, 232, true, false);  // the year view's dot
         range(233, 234, true, false);
         range(239, 239, true, true);
         range(241, 241, false, true);  // the wavespell board is always centred

@@ -139,6 +139,12 @@ FaceDesign signFace() {
 
     face.groups.push_back({fitPlacement(f, codeRange({{138, 141}}), kCellFrame),
                            {{'\\', [](QPainter& p, const QColor& ink, const QColor&) { drawCellFrame(p, ink, false); }}}});
+    face.groups.push_back({fitPlacement(f, {232}, kDot),
+                           {{'.', [](QPainter& p, const QColor& ink, const QColor&) {
+                                 p.setPen(Qt::NoPen);
+                                 p.setBrush(ink);
+                                 drawDot(p, kDot.w, kDot.h);
+                             }}}});
     face.groups.push_back({fitPlacement(f, {239, 243}, kMarker),
                            {{'*', [](QPainter& p, const QColor& ink, const QColor& paper) {
                                  drawMarker(p, ink, paper, true);

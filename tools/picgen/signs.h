@@ -36,6 +36,9 @@ void drawPlasmaDisc(QPainter& p, int plasma, const QRectF& disc, double rim, dou
 void drawLargeTone(QPainter& p, int tone, const QColor& fill, const QColor& edge);
 // Moon-month frame (76 x 86), or the week view's column frame.
 void drawCellFrame(QPainter& p, const QColor& c, bool week);
+// A dot filling its `w` x `h` box (the year view's dot and the day out of
+// time's), with the current pen and brush.
+void drawDot(QPainter& p, int w, int h);
 // Marker of the special kins (a star) or of kin 78 (a diamond with a hole), 12 x 12.
 void drawMarker(QPainter& p, const QColor& c, const QColor& hole, bool star);
 // Line figures in their 36 x 48 box, with the current brush: one line (or a

@@ -31,13 +31,19 @@ QImage yearFrame(int cromatic) {
     return img;
 }
 
+}  // namespace
+
+void drawDot(QPainter& p, int w, int h) { p.drawEllipse(QRectF(0.5, 0.5, w - 1, h - 1)); }
+
+namespace {
+
 QImage disc(PicSize size, const QColor& fill, const QColor& core) {
     QImage img = canvas(size);
     QPainter p;
     beginPainter(p, img);
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
-    p.drawEllipse(QRectF(0.5, 0.5, size.w - 1, size.h - 1));
+    drawDot(p, size.w, size.h);
     if (core.isValid()) {
         p.setBrush(core);
         p.drawEllipse(QPointF(size.w / 2.0, size.h / 2.0), size.w / 4.0, size.h / 4.0);

@@ -251,13 +251,7 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
-    const int key = platform::virtualKey(*e);
-    if (key == 0) {
-        QWidget::keyPressEvent(e);
-        return;
-    }
-    FormKeyDown(key);
-    e->accept();
+    if (!platform::forwardKey(*e, [this](int key) { FormKeyDown(key); })) QWidget::keyPressEvent(e);
 }
 
 void TForm1::FormKeyDown(int key) {

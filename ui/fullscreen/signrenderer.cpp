@@ -193,12 +193,16 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             w.text(roundEven(x - 0.05 * 33), roundEven(y - 0.22 * 33), "", code == 233 ? "]" : "[");
             break;
         case GlyphFamily::Marker:
+        case GlyphFamily::Dot: {
+            // The dot takes its picture line's shift, so its glyph sits where the picture would.
+            const bool dot = family == GlyphFamily::Dot;
             align = centred ? "cnt" : "rgt";
-            x += centred ? 5 : 30;
+            x += centred ? (dot ? 2 : 5) : (dot ? 35 : 30);
             standard(X, Y);
             w.font(sizes(code), colors(code), face);
-            w.text(X, Y, align, "*");
+            w.text(X, Y, align, dot ? "." : "*");
             break;
+        }
         case GlyphFamily::Wavespell:
             align = centred ? "cnt" : "rgt";
             w.font(sizes(code), " 200 20 200 ", face);

@@ -283,13 +283,7 @@ void TForm3::FormClose() {
 }
 
 void TForm3::keyPressEvent(QKeyEvent* e) {
-    const int key = platform::virtualKey(*e);
-    if (key == 0) {
-        QWidget::keyPressEvent(e);
-        return;
-    }
-    FormKeyDown(key);
-    e->accept();
+    if (!platform::forwardKey(*e, [this](int key) { FormKeyDown(key); })) QWidget::keyPressEvent(e);
 }
 
 void TForm3::FormKeyDown(int key) {
