@@ -42,7 +42,7 @@ release_root() {
     root_pids | xargs -r kill 2>/dev/null || true
     sleep 0.5
     root_pids | xargs -r kill -9 2>/dev/null || true
-    grep -o " $root/[^ ]*" /proc/mounts | sort -r | while read -r m; do umount -l "$m" || true; done
+    { grep -o " $root/[^ ]*" /proc/mounts || true; } | sort -r | while read -r m; do umount -l "$m" || true; done
 }
 remove_root() {
     release_root
@@ -55,17 +55,23 @@ remove_root() {
 trap release_root EXIT
 
 in_root() { chroot "$root" "$@"; }
+# apt without a terminal of its own: the test system has no /dev/pts.
+apt_in_root() { in_root apt-get -o Dpkg::Use-Pty=0 "$@"; }
 as_user() {
     chroot --userspec="$user:$user" "$root" env -i HOME="/home/$user" USER="$user" LOGNAME="$user" \
         PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" \
         XDG_RUNTIME_DIR="/run/user/$uid" "$@"
 }
 shot() { import -window root -display "$display" "$work/$1.png"; }
-# Waits until a visible window with exactly this name is there; prints its id.
-window() {
-    local name=$1 id
+# The program's visible windows, by their class; xdotool's name patterns
+# cannot be used, since they do not match Cyrillic titles.
+program_windows() { DISPLAY=$display xdotool search --onlyvisible --classname '^kestralune$' 2>/dev/null | sort; }
+# Waits until a visible window of the program appears that is none of the
+# given ones; prints its id.
+new_window() {
+    local id
     for _ in $(seq 1 100); do
-        id=$(DISPLAY=$display xdotool search --onlyvisible --name "^$name\$" 2>/dev/null | head -1) || true
+        id=$(program_windows | grep -vxF -e 0 "${@/#/-e}" | head -1) || true
         if [ -n "$id" ]; then
             echo "$id"
             return 0
@@ -117,14 +123,19 @@ debootstrap --variant=minbase bookworm "$root" "$mirror" >"$work/debootstrap.log
 mount -t proc proc "$root/proc"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 export DEBIAN_FRONTEND=noninteractive
-in_root apt-get update -qq
+apt_in_root update -qq
 # The tools the test drives the program with: gio starts it from its
 # desktop entry as a desktop's menu does.
-in_root apt-get install -y -qq --no-install-recommends libglib2.0-bin >/dev/null
+apt_in_root install -y -qq --no-install-recommends libglib2.0-bin >/dev/null
 # What the system holds before the package comes, to compare after it left.
+# The test user is made first, so its account files are part of it. Left
+# out: files the system rewrites whoever installs (the library cache), and
+# the machine's identity, which the dependencies' set-up writes and Debian
+# keeps when they are purged.
+in_root useradd -m -s /bin/sh "$user"
 inventory() {
-    in_root find /usr /etc /opt /var/lib/dpkg/info -xdev \
-        -not -path /etc/ld.so.cache -not -path /etc/resolv.conf 2>/dev/null | sort
+    in_root find /usr /etc /opt /var/lib/dpkg/info -xdev -not -path /etc/ld.so.cache -not -path /etc/resolv.conf \
+        -not -path /etc/machine-id -not -path /etc/mtab 2>/dev/null | sort
 }
 inventory >"$work/before.txt"
 echo "   $(($(date +%s) - t)) s"
@@ -132,7 +143,7 @@ echo "   $(($(date +%s) - t)) s"
 say "apt-get install ./$(basename "$deb")"
 t=$(date +%s)
 cp "$deb" "$root/root/"
-in_root sh -c "cd /root && apt-get install -y -qq ./$(basename "$deb")" >"$work/install.log" 2>&1 ||
+in_root sh -c "cd /root && apt-get -o Dpkg::Use-Pty=0 install -y -qq ./$(basename "$deb")" >"$work/install.log" 2>&1 ||
     fail "the package does not install (see $work/install.log)"
 in_root dpkg-query -W -f='${Status}\n' kestralune | grep -q "install ok installed" || fail "not installed"
 for f in /usr/bin/kestralune /usr/bin/kestralune-cli /usr/lib/kestralune/kestralune /usr/lib/kestralune/BASE.DRS \
@@ -143,7 +154,6 @@ done
 echo "   $(($(date +%s) - t)) s"
 
 say "started from the desktop entry by an ordinary user"
-in_root useradd -m -s /bin/sh "$user"
 uid=$(in_root id -u "$user")
 mkdir -p "$root/run/user/$uid"
 in_root chown "$user:$user" "/run/user/$uid"
@@ -158,7 +168,7 @@ xvfb_pid=$!
 sleep 1
 as_user gio launch /usr/share/applications/kestralune.desktop >"$work/program.log" 2>&1 ||
     fail "gio could not start the desktop entry"
-face=$(window "Kestralune v1.0") || fail "the program's window did not appear"
+face=$(new_window) || fail "the program's window did not appear"
 sleep 1.5
 shot desktop-start
 home=$root/home/$user/.local/share/kestralune
@@ -167,7 +177,7 @@ home=$root/home/$user/.local/share/kestralune
 [ -L "$home/graphic" ] || fail "the user's program directory has no link to graphic/"
 for f in conf.dat WindWHP.dat; do
     [ -f "$home/$f" ] && [ ! -L "$home/$f" ] || fail "$f is not the user's own file"
-    [ "$(stat -c %U "$home/$f")" = "$user" ] || fail "$f does not belong to the user"
+    [ "$(stat -c %u "$home/$f")" = "$uid" ] || fail "$f does not belong to the user"
     cmp -s "$home/$f" "$root/usr/lib/kestralune/$f" || fail "$f is not the shipped one at first start"
 done
 
@@ -175,12 +185,12 @@ say "a setting changed and saved"
 # The full-screen button of the compact window, then the settings button at
 # the right end of the full-screen window's button row.
 click_in "$face" 271 83
-sleep 2
-full=$(DISPLAY=$display xdotool search --onlyvisible --name "^Kestralune v1.0\$" | grep -vx "$face" | head -1) ||
-    fail "the full-screen window did not open"
+full=$(new_window "$face") || fail "the full-screen window did not open"
 eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$full" | grep -E '^WIDTH=')"
+[ "$WIDTH" = 1280 ] || fail "the window that opened is not the full-screen window"
 click_in "$full" $((WIDTH - 34)) 24
-dialog=$(window "Настройка календаря — Kestralune v1.0") || fail "the settings did not open"
+dialog=$(new_window "$face" "$full") ||
+    fail "the settings did not open"
 sleep 0.5
 cp "$home/conf.dat" "$work/conf.before"
 # "Григорианская дата в режиме дня", then "Сохранить и выйти".
@@ -199,9 +209,14 @@ cp "$home/conf.dat" "$work/conf.saved"
 
 say "started again, the companion"
 as_user kestralune >>"$work/program.log" 2>&1 &
-window "Kestralune v1.0" >/dev/null || fail "the program did not start again"
+face=$(new_window) || fail "the program did not start again"
 sleep 1.5
 shot second-start
+# The day view, which now shows the Gregorian date the saved setting asks for.
+click_in "$face" 271 83
+new_window "$face" >/dev/null || fail "the full-screen window did not open again"
+sleep 1.5
+shot second-start-day-view
 cmp -s "$home/conf.dat" "$work/conf.saved" || fail "the second start did not keep the saved settings"
 DISPLAY=$display xdotool key Escape
 wait_until_ended || fail "Escape did not end the program"
@@ -214,12 +229,16 @@ cp "$root/home/$user/day.png" "$work/cli-day.png"
 
 say "purged"
 files=$(in_root dpkg-query -L kestralune)
-in_root apt-get purge -y -qq kestralune >"$work/purge.log" 2>&1 || fail "the package does not purge"
-in_root apt-get autoremove --purge -y -qq >>"$work/purge.log" 2>&1 || fail "autoremove failed"
+apt_in_root purge -y -qq kestralune >"$work/purge.log" 2>&1 || fail "the package does not purge"
+# Everything the package brought goes too, the packages its dependencies
+# only recommend included.
+apt_in_root -o APT::AutoRemove::RecommendsImportant=false autoremove --purge -y -qq >>"$work/purge.log" 2>&1 ||
+    fail "autoremove failed"
 while read -r f; do
     [ -n "$f" ] && [ ! -d "$root$f" ] && [ -e "$root$f" ] && fail "$f is left after purging"
 done <<<"$files"
 [ ! -e "$root/usr/lib/kestralune" ] || fail "/usr/lib/kestralune is left after purging"
+in_root dpkg-query -W kestralune >/dev/null 2>&1 && fail "dpkg still knows the package after purging"
 inventory >"$work/after.txt"
 diff "$work/before.txt" "$work/after.txt" >"$work/leftovers.txt" ||
     fail "the system is not as it was before the package (see $work/leftovers.txt)"
