@@ -48,7 +48,7 @@ constexpr std::array kRows = std::to_array<SignRange>({
     {351, 357, "day sign of the moon, white set", Naming::Padded, "qntw", 351, "", kBlack, kMoonDaySign, 28, MoonDaySign},
     {358, 364, "day sign of the moon, blue set", Naming::Padded, "qntb", 358, "", kBlack, kMoonDaySign, 28, MoonDaySign},
     {365, 371, "day sign of the moon, yellow set", Naming::Padded, "qnty", 365, "", kBlack, kMoonDaySign, 28, MoonDaySign},
-    {372, 372, "dot", Naming::Fixed, "DOT1", 0, "", kBlack, kDot1, 0, None},
+    {372, 372, "dot", Naming::Fixed, "DOT1", 0, "", kBlack, kDot1, 16, Dot},
     {373, 373, "telektonon board", Naming::Fixed, "telectonon", 0, "", kBlack, kBoard, 0, None},
     {374, 392, "vinal, 50-pixel set", Naming::Padded, "vnl50", 373, "", kBlack, kVinal50, 41, Vinal},
     {393, 411, "vinal, 40-pixel set", Naming::Padded, "vnl40", 392, "", kBlack, kVinal40, 34, Vinal},
@@ -144,6 +144,7 @@ std::string glyphColourEntry(int index) {
         case 232: return " 236 196 96 ";
         case 239: return " 250 50 250 ";
         case 243: return " 50 250 150 ";
+        case 372: return " 244 238 222 ";
         default: return {};
     }
 }

@@ -98,7 +98,7 @@ enum class GlyphFamily {
     YearTone,     // year list: the tone letter
     FigurePiece,  // one line of a line figure
     Marker,       // '*'
-    Dot,          // '.' in the dot's gold
+    Dot,          // '.' in gold; the day out of time's: a bone 'o' under a gold ':'
     Wavespell,    // thirteen '_' at the wavespell's day positions
     LineFigure,   // background, overlay and base glyph
     Rune,         // optional frame '_' and the rune letter
@@ -159,8 +159,8 @@ GlyphFamily glyphFamily(int code);
 
 // The glyph colour entry of a colour index, with a space before and after
 // (" 255 0 0 "): indexes 0..43 cycle red, white, blue, yellow; 100..103 are
-// the frames' light colours, 232 the dot's gold, 239 and 243 the markers'.
-// Empty for any other.
+// the frames' light colours, 232 the dot's gold, 239 and 243 the markers',
+// 372 the bone of the day out of time's dot. Empty for any other.
 // Callers use seal + 3, so seal 1 is red and seal 20 yellow.
 std::string glyphColourEntry(int index);
 

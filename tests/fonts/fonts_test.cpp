@@ -37,7 +37,7 @@ const QString kFontDir = QStringLiteral(KL_SHIPPED_DIR "/fonts");
 // The letters each face is asked for by the glyph export.
 const std::map<std::string, std::string>& letters() {
     static const std::map<std::string, std::string> m = {
-        {platform::kSignFontFamily, "ABCDEFGHIJKLMNOPQRST" "W" "abcdefghijklm" "1234567" "X" "\\*_."},
+        {platform::kSignFontFamily, "ABCDEFGHIJKLMNOPQRST" "W" "abcdefghijklm" "1234567" "X" "\\*_." "o:"},
         {"VIREV2", "ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\}_"},
         {"RURAZO", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef" "op"},
         {"Vod 7777 urer", "1234567" "ABCDEFG" "MNOPQRSTUVWX"},

@@ -210,17 +210,34 @@ TEST_F(GlyphPages, DayMoonAndYearPagesShowTheSameSignsInBothForms) {
         }
 }
 
-// The pixels near the year dot's gold, inside `within`.
-QRect goldBox(const QImage& page, const QRect& within) {
+// The box of the pixels near `colour`, inside `within`.
+QRect colourBox(const QImage& page, const QRect& within, QRgb colour) {
     const QImage rgb = page.convertToFormat(QImage::Format_RGB32);
     QRect box;
     for (int y = std::max(0, within.top()); y <= std::min(rgb.height() - 1, within.bottom()); ++y)
         for (int x = std::max(0, within.left()); x <= std::min(rgb.width() - 1, within.right()); ++x) {
             const QRgb c = rgb.pixel(x, y);
-            if (std::abs(qRed(c) - 236) + std::abs(qGreen(c) - 196) + std::abs(qBlue(c) - 96) < 40)
+            if (std::abs(qRed(c) - qRed(colour)) + std::abs(qGreen(c) - qGreen(colour)) +
+                    std::abs(qBlue(c) - qBlue(colour)) < 40)
                 box |= QRect(x, y, 1, 1);
         }
     return box;
+}
+
+const QRgb kGold = qRgb(236, 196, 96);
+const QRgb kBone = qRgb(244, 238, 222);
+
+QRect goldBox(const QImage& page, const QRect& within) { return colourBox(page, within, kGold); }
+
+// A box of one colour on the glyph page against the box of that colour on
+// the picture page: about `size` pixels square, corners within 2 pixels.
+void expectAtPicture(const QRect& glyph, const QRect& picture, int size) {
+    EXPECT_NEAR(glyph.width(), size, 2);
+    EXPECT_NEAR(glyph.height(), size, 2);
+    ASSERT_FALSE(picture.isNull()) << "nothing of that colour near " << glyph.x() << "," << glyph.y()
+                                   << " on the picture page";
+    EXPECT_LE((glyph.topLeft() - picture.topLeft()).manhattanLength(), 2);
+    EXPECT_LE((glyph.bottomRight() - picture.bottomRight()).manhattanLength(), 2);
 }
 
 // The year view's gold dot is drawn by the glyph page as it is by the
@@ -232,12 +249,30 @@ TEST_F(GlyphPages, TheYearDotIsGoldWhereItsPictureIs) {
     const QImage pictures = pageOf(exportOf(9, date, false), date);
     const QRect glyph = goldBox(glyphs, glyphs.rect());
     ASSERT_FALSE(glyph.isNull()) << "no gold on the glyph page";
-    EXPECT_NEAR(glyph.width(), 10, 2);
-    EXPECT_NEAR(glyph.height(), 10, 2);
-    const QRect picture = goldBox(pictures, glyph.adjusted(-8, -8, 8, 8));
-    ASSERT_FALSE(picture.isNull()) << "no dot near " << glyph.x() << "," << glyph.y() << " on the picture page";
-    EXPECT_LE((glyph.topLeft() - picture.topLeft()).manhattanLength(), 2);
-    EXPECT_LE((glyph.bottomRight() - picture.bottomRight()).manhattanLength(), 2);
+    expectAtPicture(glyph, goldBox(pictures, glyph.adjusted(-8, -8, 8, 8)), 10);
+}
+
+// The day out of time's dot, on the year grid and on the moon page: the
+// glyph page's only gold is the dot's core, and the core and the bone disc
+// round it lie where the picture page has them, at the picture's size.
+TEST_F(GlyphPages, TheDayOutOfTimeDotIsBoneAndGoldWhereItsPictureIs) {
+    const GregorianDate date{25, 7, 0, 2026};
+    for (int mode : {7, 9}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        const QImage glyphs = pageOf(exportOf(mode, date, true), date);
+        const QImage pictures = pageOf(exportOf(mode, date, false), date);
+        const QRect core = goldBox(glyphs, glyphs.rect());
+        ASSERT_FALSE(core.isNull()) << "no gold on the glyph page";
+        expectAtPicture(core, goldBox(pictures, core.adjusted(-10, -10, 10, 10)), 6);
+        // The disc reaches 3 pixels past the core; its neighbours stay further off.
+        const QRect near = core.adjusted(-5, -5, 5, 5);
+        const QRect disc = colourBox(glyphs, near, kBone);
+        ASSERT_FALSE(disc.isNull()) << "no bone round the core";
+        EXPECT_TRUE(disc.contains(core, true)) << "the core is drawn over the disc";
+        // The picture's disc has a dark rim where its edge was smoothed
+        // against the key colour, so its bone is a pixel narrower each side.
+        expectAtPicture(disc, colourBox(pictures, near, kBone), 12);
+    }
 }
 
 // Every glyph line moved 10 pixels right, or the faces replaced by a face

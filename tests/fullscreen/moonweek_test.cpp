@@ -105,6 +105,22 @@ TEST_F(MoonView, TheDayOutOfTimeShowsItsOwnPageOnly) {
     EXPECT_EQ(reports(), 0);
 }
 
+// In glyph form the page's dot is a bone 'o' under a gold ':', centred where
+// its picture is (8 - 1, 146 - 4), before the seal and tone.
+TEST_F(MoonView, TheDayOutOfTimeDotHasItsGlyphs) {
+    for (int mode : {7, 11}) {
+        setDate(2026, 7, 25);
+        const Lines l = script(mode, true);
+        ASSERT_GE(l.size(), 5u);
+        EXPECT_EQ(Lines(l.begin(), l.begin() + 4),
+                  (Lines{"FONT 16 -21 244 238 222 thn nrm " + _signfont, "TEXT 7 142 cnt 'o'",
+                         "FONT 16 -21 236 196 96 thn nrm " + _signfont, "TEXT 7 142 cnt ':'"}))
+            << "mode " << mode;
+        EXPECT_TRUE(l[4].starts_with("FONT 30 -40 ")) << "then the seal: " << l[4];
+    }
+    EXPECT_EQ(reports(), 0);
+}
+
 TEST_F(MoonView, AnEmptyCaptionDrawsNothingAndIsNoFailure) {
     writeDatabase({{420, ""}, {424, ""}});
     setDate(2026, 7, 25);

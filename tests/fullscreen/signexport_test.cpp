@@ -136,6 +136,23 @@ TEST_F(SignExport, TheYearDotIsAGoldDotWhereItsPictureIs) {
     EXPECT_EQ(texts(sign(10, 62, 232, true).lines), Lines{"TEXT 11 8 cnt '.'"});
 }
 
+// The day out of time's dot: a bone 'o' and over it a gold ':' (its core),
+// both at the text corner of the picture line's corner less the sign font's
+// offsets, left-aligned on the year grid and centred on the moon page.
+TEST_F(SignExport, TheDayOutOfTimeDotIsABoneDiscUnderAGoldCore) {
+    _expstate = 4;  // the views' own coordinates, as the year and moon exports write them
+    const ScriptSink grid = sign(143, 46, 372, false);
+    EXPECT_EQ(grid.lines, (Lines{"FONT 16 -21 244 238 222 thn nrm KSIGN", "TEXT 177 42 rgt 'o'",
+                                 "FONT 16 -21 236 196 96 thn nrm KSIGN", "TEXT 177 42 rgt ':'"}));
+    EXPECT_TRUE(grid.yearExportList.empty());
+    EXPECT_EQ(sign(6, 146, 372, true).lines,
+              (Lines{"FONT 16 -21 244 238 222 thn nrm KSIGN", "TEXT 7 142 cnt 'o'",
+                     "FONT 16 -21 236 196 96 thn nrm KSIGN", "TEXT 7 142 cnt ':'"}));
+    _TEXTGRAPHIC = false;
+    EXPECT_EQ(sign(143, 46, 372, false).lines, Lines{"PICT 178 46 0 0 0 rgt 'graphic\\DOT1.bmp'"});
+    EXPECT_EQ(sign(6, 146, 372, true).lines, Lines{"PICT 8 146 0 0 0 cnt 'graphic\\DOT1.bmp'"});
+}
+
 // The glyphs of the 64 line figures: base letter and overlay.
 TEST_F(SignExport, LineFiguresRunThroughTheAlphabetWithOverlays) {
     const auto figure = [&](int code) {
@@ -196,7 +213,7 @@ TEST_F(SignExport, DaySignsOfTheMoonAreLayersOfColour) {
 }
 
 TEST_F(SignExport, CodesWithoutGlyphsWriteNothingAndEveryGlyphExportResetsTheFont) {
-    for (int code : {21, 175, 231, 235, 240, 242, 244, 372, 373, 431, 442, 500}) {
+    for (int code : {21, 175, 231, 235, 240, 242, 244, 373, 431, 442, 500}) {
         EXPECT_TRUE(sign(0, 0, code, false).lines.empty()) << code;
     }
     _pfont = 3;
@@ -210,12 +227,12 @@ TEST(SignTable, SizesAndColoursOfTheGlyphs) {
         {117, "30 -40"},  {137, "30 -40"},  {118, "42 -56"},  {141, "86 -115"}, {154, "36 -48"},
         {314, "36 -48"},  {174, "14 -19"},  {230, "16 -21"},  {239, "20 -27"},  {243, "20 -27"},
         {241, "100 -133"}, {343, "24 -32"}, {371, "28 -37"},  {392, "41 -55"},  {411, "34 -45"},
-        {430, "38 -51"},  {232, "16 -21"}};
+        {430, "38 -51"},  {232, "16 -21"},  {372, "16 -21"}};
     for (const auto& [code, entry] : entries) {
         EXPECT_EQ(sizes(code), entry) << code;
         EXPECT_EQ(sizef(code), std::stoi(entry)) << code;
     }
-    for (int code : {21, 64, 175, 231, 240, 244, 372, 431}) EXPECT_EQ(sizes(code), "") << code;
+    for (int code : {21, 64, 175, 231, 240, 244, 373, 431}) EXPECT_EQ(sizes(code), "") << code;
     EXPECT_EQ(colors(0), " 255 0 0 ");
     EXPECT_EQ(colors(4), " 255 0 0 ");  // seal 1
     EXPECT_EQ(colors(22), " 0 0 255 ");  // seal 19
@@ -224,6 +241,7 @@ TEST(SignTable, SizesAndColoursOfTheGlyphs) {
     EXPECT_EQ(colors(101), " 180 180 180 ");
     EXPECT_EQ(colors(103), " 255 255 100 ");
     EXPECT_EQ(colors(232), " 236 196 96 ");  // the dot's gold
+    EXPECT_EQ(colors(372), " 244 238 222 ");  // the bone of the day out of time's dot
     EXPECT_EQ(colors(231), "");
 }
 
@@ -254,7 +272,8 @@ TEST(SignTable, GlyphFamiliesCoverTheirRuns) {
     EXPECT_EQ(glyphFamily(243), GlyphFamily::Marker);
     EXPECT_EQ(glyphFamily(241), GlyphFamily::Wavespell);
     EXPECT_EQ(glyphFamily(232), GlyphFamily::Dot);
-    for (int code : {21, 64, 70, 175, 178, 231, 235, 238, 240, 242, 244, 250, 372, 373, 431, 442})
+    EXPECT_EQ(glyphFamily(372), GlyphFamily::Dot);
+    for (int code : {21, 64, 70, 175, 178, 231, 235, 238, 240, 242, 244, 250, 373, 431, 442})
         EXPECT_EQ(glyphFamily(code), GlyphFamily::None) << code;
 }
 

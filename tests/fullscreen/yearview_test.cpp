@@ -266,6 +266,31 @@ TEST_F(YearView, TheDotHasItsGlyphOnTheGlyphPage) {
     EXPECT_EQ(count(script(9, true), "'.'"), 0);
 }
 
+// On 25 July the grid's bone-and-gold dot comes first in both forms: its
+// picture line, or a bone 'o' and a gold ':' at the picture's corner less
+// the sign font's offsets (178 - 1, 46 - 4), on the main page, not among the
+// grid's own lines.
+TEST_F(YearView, TheDayOutOfTimeDotHasItsGlyphOnTheGrid) {
+    setDate(2026, 7, 25);
+    EXPECT_EQ(script(9)[0], "PICT 178 46 0 0 0 rgt 'graphic\\DOT1.bmp'");
+    _TEXTGRAPHIC = true;
+    ScriptSink sink;
+    paintall(9, 4, &sink);
+    const Lines dot{"FONT 16 -21 244 238 222 thn nrm " + _signfont, "TEXT 177 42 rgt 'o'",
+                    "FONT 16 -21 236 196 96 thn nrm " + _signfont, "TEXT 177 42 rgt ':'"};
+    ASSERT_GE(sink.lines.size(), 4u);
+    EXPECT_EQ(Lines(sink.lines.begin(), sink.lines.begin() + 4), dot);
+    EXPECT_EQ(count(sink.yearExportList, "'o'") + count(sink.yearExportList, "':'"), 0);
+    const Lines whole = selfContained(sink);
+    EXPECT_EQ(count(whole, "'o'"), 1);
+    EXPECT_EQ(count(whole, "':'"), 1);
+    // Any other day has no such dot.
+    setDate(2026, 7, 26);
+    const Lines other = script(9, true);
+    EXPECT_EQ(count(other, "'o'") + count(other, "':'"), 0);
+    EXPECT_EQ(reports(), 0);
+}
+
 // The year of the last days of the range runs to 25 July 2147483648: its
 // later cells repeat those of 52 years before.
 TEST_F(YearView, TheLastYearOfTheRangeDrawsLikeThe52ndBefore) {

@@ -42,6 +42,7 @@ const Row kRows[] = {
     {"line-figure pieces 233, 234 (KESTRALUNE2x [ ])", 233, 234},
     {"line figures 251..314 (RURAZO, VIREV2 \\ frame)", 251, 314},
     {"runes 315..343 (VIREV2)", 315, 343},          {"day signs of the moon 344..371 (Vod 7777 urer)", 344, 371},
+    {"day-out-of-time dot 372 (o under :)", 372, 372},
     {"vinals 50 px 374..392 (ZOVADIRIVAV A..S)", 374, 392}, {"vinals 40 px 393..411", 393, 411},
     {"vinal counts 412..430 (a..s)", 412, 430},
 };

@@ -22,7 +22,7 @@ int pointSize(int code) {
     if (code >= 138 && code <= 141) return 86;
     if ((code >= 142 && code <= 154) || (code >= 251 && code <= 314)) return 36;
     if (code >= 155 && code <= 174) return 14;
-    if ((code >= 179 && code <= 230) || code == 232) return 16;
+    if ((code >= 179 && code <= 230) || code == 232 || code == 372) return 16;
     if (code == 239 || code == 243) return 20;
     if (code == 241) return 100;
     if (code >= 315 && code <= 343) return 24;
@@ -49,6 +49,7 @@ LayerColour colourOf(int index) {
         case 232: return {236, 196, 96};
         case 239: return {250, 50, 250};
         case 243: return {50, 250, 150};
+        case 372: return {244, 238, 222};
         default: return {};
     }
 }
@@ -91,9 +92,9 @@ ExportedSign exportSign(int code, int x, int y, bool centred) {
     int gx = x, gy = y;
     auto X = [&](double fx = 0.05) { return roundEven(gx - s * fx); };
     auto Y = [&](double fy = 0.22) { return roundEven(gy - s * fy); };
-    // Seals, tones, plasmas, frames, the dot and markers carry an alignment
+    // Seals, tones, plasmas, frames, the dots and markers carry an alignment
     // word; the other families are always placed by their left edge.
-    const bool aligned = code <= 154 || code == 232 || code == 239 || code == 241 || code == 243;
+    const bool aligned = code <= 154 || code == 232 || code == 239 || code == 241 || code == 243 || code == 372;
     Builder b(out, centred && aligned);
 
     auto seal = [&](int n) {
@@ -139,10 +140,15 @@ ExportedSign exportSign(int code, int x, int y, bool centred) {
         gx = x + 37, gy = y - 20;
         b.font(kPieceFace, 33, 44);
         b.text(code == 233 ? ']' : '[', kBlack, roundEven(gx - 0.05 * 33), roundEven(gy - 0.22 * 33));
-    } else if (code == 232) {
+    } else if (code == 232 || code == 372) {
         gx = centred ? x + 2 : x + 35;
         b.font(sign, s);
-        b.text('.', colourOf(code), X(), Y());
+        if (code == 232) {
+            b.text('.', colourOf(code), X(), Y());
+        } else {
+            b.text('o', colourOf(code), X(), Y());
+            b.text(':', colourOf(232), X(), Y());
+        }
     } else if (code == 239 || code == 243) {
         gx = centred ? x + 5 : x + 30;
         b.font(sign, s);
@@ -226,6 +232,7 @@ const std::vector<ExportUse>& exportUses() {
         range(243, 243, true, true);
         range(251, 343, true, false);
         range(344, 371, true, false);
+        range(372, 372, true, true);   // the day out of time's dot: the year grid, the moon and week pages
         range(374, 430, true, false);
         return u;
     }();

@@ -145,6 +145,18 @@ FaceDesign signFace() {
                                  p.setBrush(ink);
                                  drawDot(p, kDot.w, kDot.h);
                              }}}});
+    // The day out of time's dot: a bone disc under its gold core.
+    face.groups.push_back({fitPlacement(f, {372}, kDot1),
+                           {{'o', [](QPainter& p, const QColor& ink, const QColor&) {
+                                 p.setPen(Qt::NoPen);
+                                 p.setBrush(ink);
+                                 drawDot(p, kDot1.w, kDot1.h);
+                             }},
+                            {':', [](QPainter& p, const QColor& ink, const QColor&) {
+                                 p.setPen(Qt::NoPen);
+                                 p.setBrush(ink);
+                                 drawDotCore(p, kDot1.w, kDot1.h);
+                             }}}});
     face.groups.push_back({fitPlacement(f, {239, 243}, kMarker),
                            {{'*', [](QPainter& p, const QColor& ink, const QColor& paper) {
                                  drawMarker(p, ink, paper, true);

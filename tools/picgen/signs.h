@@ -39,6 +39,8 @@ void drawCellFrame(QPainter& p, const QColor& c, bool week);
 // A dot filling its `w` x `h` box (the year view's dot and the day out of
 // time's), with the current pen and brush.
 void drawDot(QPainter& p, int w, int h);
+// The core of the day out of time's dot: a disc half as wide, in the box's middle.
+void drawDotCore(QPainter& p, int w, int h);
 // Marker of the special kins (a star) or of kin 78 (a diamond with a hole), 12 x 12.
 void drawMarker(QPainter& p, const QColor& c, const QColor& hole, bool star);
 // Line figures in their 36 x 48 box, with the current brush: one line (or a

@@ -34,6 +34,7 @@ QImage yearFrame(int cromatic) {
 }  // namespace
 
 void drawDot(QPainter& p, int w, int h) { p.drawEllipse(QRectF(0.5, 0.5, w - 1, h - 1)); }
+void drawDotCore(QPainter& p, int w, int h) { p.drawEllipse(QPointF(w / 2.0, h / 2.0), w / 4.0, h / 4.0); }
 
 namespace {
 
@@ -46,7 +47,7 @@ QImage disc(PicSize size, const QColor& fill, const QColor& core) {
     drawDot(p, size.w, size.h);
     if (core.isValid()) {
         p.setBrush(core);
-        p.drawEllipse(QPointF(size.w / 2.0, size.h / 2.0), size.w / 4.0, size.h / 4.0);
+        drawDotCore(p, size.w, size.h);
     }
     p.end();
     return img;

@@ -5,6 +5,7 @@
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "imaging/keyed.h"
+#include "layout/calendarviews.h"
 #include "layout/signtable.h"
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/fullstate.h"
@@ -194,13 +195,20 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             break;
         case GlyphFamily::Marker:
         case GlyphFamily::Dot: {
-            // The dot takes its picture line's shift, so its glyph sits where the picture would.
+            // A dot takes its picture line's shift, so its glyph sits where the picture would.
             const bool dot = family == GlyphFamily::Dot;
             align = centred ? "cnt" : "rgt";
             x += centred ? (dot ? 2 : 5) : (dot ? 35 : 30);
             standard(X, Y);
             w.font(sizes(code), colors(code), face);
-            w.text(X, Y, align, dot ? "." : "*");
+            if (code == layout::code::kDootDot) {
+                // The day out of time's dot: a bone disc, then its gold core.
+                w.text(X, Y, align, "o");
+                w.font(sizes(code), colors(layout::code::kDot), face);
+                w.text(X, Y, align, ":");
+            } else {
+                w.text(X, Y, align, dot ? "." : "*");
+            }
             break;
         }
         case GlyphFamily::Wavespell:
