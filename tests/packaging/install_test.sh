@@ -17,7 +17,7 @@ check() {  # check "what" command...
     fi
 }
 
-DESTDIR=$tmp/dest cmake --install "$build" >/dev/null
+DESTDIR=$tmp/dest cmake --install "$build" --prefix /usr >/dev/null
 prefix=$tmp/dest/usr
 shipped=$(cd "$prefix/lib/kestralune" && pwd -P)
 
