@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "layout/boardviews.h"
 #include "layout/viewgeometry.h"
 
 namespace kl::picgen::geo {
@@ -56,10 +57,8 @@ constexpr int kWavespellLeft = centredLeft(25, kWavespellBoard.width());  // 54
 constexpr int kWavespellTop = 12;
 // Column and row of day (tone) i of a wavespell, 1..13.
 inline QPoint wavespellSlot(int i) {
-    if (i <= 5) return {0, i};
-    if (i <= 9) return {i - 5, 5};
-    if (i <= 12) return {4, 14 - i};
-    return {3, 2};
+    const layout::Point s = layout::wave::slot(i);
+    return {s.x, s.y};
 }
 // g = 102 col, h = 91 row: the seal at (g + 79, h - 44) 45 x 45, its tone at
 // (g + 79, h - 68) 45 x 22, the guide at (g + 128, h - 35) 35 x 35, the date
@@ -75,12 +74,8 @@ inline QPoint wavespellShine(int i) {
 }
 // Pulsar point of tone t (the top-left of the pulse stamp).
 inline QPoint tonePoint(int t) {
-    int col, row;
-    if (t <= 5) { col = 1; row = t; }
-    else if (t <= 9) { col = t - 4; row = 5; }
-    else if (t <= 12) { col = 5; row = 14 - t; }
-    else { col = 4; row = 2; }
-    return {102 * col + 15, 91 * row - 30};
+    const QPoint s = wavespellSlot(t);
+    return {102 * (s.x() + 1) + 15, 91 * s.y() - 30};
 }
 
 // --- Wings (sign 244 at S(0, 10, 1, 244)) ----------------------------------

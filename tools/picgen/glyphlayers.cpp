@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layout/boardviews.h"
 #include "platform/fonts.h"
 
 namespace kl::picgen {
@@ -155,13 +156,9 @@ ExportedSign exportSign(int code, int x, int y, bool centred) {
         b.text('*', colourOf(code), X(), Y());
     } else if (code == 241) {
         b.font(sign, s);
-        int c = 1, r = 0;
-        for (int i = 0; i <= 12; ++i) {
-            if (i < 5) ++r;
-            else if (i < 9) ++c;
-            else if (i < 12) --r;
-            else --c;
-            b.text('_', {200, 20, 200}, 102 * c - 275 - 5, 91 * r - 53 - 22);
+        for (int i = 1; i <= 13; ++i) {
+            const layout::Point at = layout::wave::slot(i);
+            b.text('_', {200, 20, 200}, 102 * (at.x + 1) - 275 - 5, 91 * at.y - 53 - 22);
         }
     } else if (code >= 251 && code <= 314) {
         const int r = code - 251, m = r % 8;

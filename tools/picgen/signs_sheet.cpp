@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tools/picgen/boardgeometry.h"
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
 #include "layout/faceglyphs.h"
@@ -278,10 +279,9 @@ QImage oracleMock(const Output& out) {
 
 QImage wavespellMock(const Output& out) {
     ViewMock m(out);
-    const int cols[13] = {0, 0, 0, 0, 0, 1, 2, 3, 4, 4, 4, 4, 3};
-    const int rows[13] = {1, 2, 3, 4, 5, 5, 5, 5, 5, 4, 3, 2, 2};
     for (int i = 1; i <= 13; ++i) {
-        const int g = 102 * cols[i - 1], h = 91 * rows[i - 1], s = (6 + i - 2) % 20 + 1;
+        const QPoint at = geo::wavespellSlot(i);
+        const int g = 102 * at.x(), h = 91 * at.y(), s = (6 + i - 2) % 20 + 1;
         m.S(g + 79, h - 44, false, 77 + s);
         m.S(g + 79, h - 68, false, 117 + i);
         m.S(g + 128, h - 35, false, 97 + (s + 7) % 20 + 1);

@@ -5,6 +5,7 @@
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "imaging/keyed.h"
+#include "layout/boardviews.h"
 #include "layout/calendarviews.h"
 #include "layout/signtable.h"
 #include "layout/viewgeometry.h"
@@ -62,14 +63,11 @@ std::string sealKeyword() {
     return k;
 }
 
+// One mark on each of the thirteen days of the wavespell's U.
 void wavespellGlyphs(GlyphWriter& w, const std::string& align) {
-    int c = 1, r = 0;
-    for (int i = 0; i <= 12; ++i) {
-        if (i < 5) ++r;
-        else if (i < 9) ++c;
-        else if (i < 12) --r;
-        else --c;
-        const int x = 102 * c - 275, y = 91 * r - 53;
+    for (int i = 1; i <= 13; ++i) {
+        const layout::Point s = layout::wave::slot(i);
+        const int x = 102 * (s.x + 1) - 275, y = 91 * s.y - 53;
         w.text(x - 5, y - 22, align, "_");
     }
 }
