@@ -26,8 +26,6 @@ fail() {
     exit 1
 }
 
-# Nothing may stay mounted in the test system, and it is only ever removed
-# when nothing is: a bind mount left behind would take the host's files with it.
 # The processes running inside the test system.
 root_pids() {
     local p
@@ -36,6 +34,8 @@ root_pids() {
     done
     return 0
 }
+# Nothing may stay mounted in the test system, and it is only ever removed
+# when nothing is: a mount left behind would take the host's files with it.
 release_root() {
     if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
     [ -d "$root" ] || return 0
@@ -71,6 +71,7 @@ program_windows() { DISPLAY=$display xdotool search --onlyvisible --classname '^
 new_window() {
     local id
     for _ in $(seq 1 100); do
+        # "-e 0" keeps grep's pattern list non-empty when no window is given.
         id=$(program_windows | grep -vxF -e 0 "${@/#/-e}" | head -1) || true
         if [ -n "$id" ]; then
             echo "$id"
@@ -82,8 +83,8 @@ new_window() {
 }
 # Clicks at x, y inside the window.
 click_in() {
-    local id=$1 x=$2 y=$3 X Y WIDTH HEIGHT
-    eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    local id=$1 x=$2 y=$3 X Y
+    eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$id" | grep -E '^(X|Y)=')"
     DISPLAY=$display xdotool mousemove $((X + x)) $((Y + y)) click 1
 }
 program_running() {
@@ -103,7 +104,6 @@ wait_until_ended() {
 
 say "building the package"
 bash tools/package.sh
-bash tools/deps.sh --package
 deb=$(ls build/kestralune_*.deb)
 remove_root
 mkdir -p "$work"

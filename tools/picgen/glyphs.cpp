@@ -84,6 +84,15 @@ namespace {
 
 const QColor kTransparent(0, 0, 0, 0);
 
+// One shape filling its box in the ink (the dots and their core).
+GlyphArt filled(void (*shape)(QPainter&, int, int), layout::PicSize box) {
+    return [shape, box](QPainter& p, const QColor& ink, const QColor&) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        shape(p, box.w, box.h);
+    };
+}
+
 GlyphArt sealPlate() {
     return [](QPainter& p, const QColor& ink, const QColor&) {
         drawSealTile(p, 1, QRectF(kSealLargeInset, kSealLargeInset, kSealLarge.w - 2 * kSealLargeInset,
@@ -139,24 +148,10 @@ FaceDesign signFace() {
 
     face.groups.push_back({fitPlacement(f, codeRange({{138, 141}}), kCellFrame),
                            {{'\\', [](QPainter& p, const QColor& ink, const QColor&) { drawCellFrame(p, ink, false); }}}});
-    face.groups.push_back({fitPlacement(f, {232}, kDot),
-                           {{'.', [](QPainter& p, const QColor& ink, const QColor&) {
-                                 p.setPen(Qt::NoPen);
-                                 p.setBrush(ink);
-                                 drawDot(p, kDot.w, kDot.h);
-                             }}}});
+    face.groups.push_back({fitPlacement(f, {232}, kDot), {{'.', filled(drawDot, kDot)}}});
     // The day out of time's dot: a bone disc under its gold core.
-    face.groups.push_back({fitPlacement(f, {372}, kDot1),
-                           {{'o', [](QPainter& p, const QColor& ink, const QColor&) {
-                                 p.setPen(Qt::NoPen);
-                                 p.setBrush(ink);
-                                 drawDot(p, kDot1.w, kDot1.h);
-                             }},
-                            {':', [](QPainter& p, const QColor& ink, const QColor&) {
-                                 p.setPen(Qt::NoPen);
-                                 p.setBrush(ink);
-                                 drawDotCore(p, kDot1.w, kDot1.h);
-                             }}}});
+    face.groups.push_back(
+        {fitPlacement(f, {372}, kDot1), {{'o', filled(drawDot, kDot1)}, {':', filled(drawDotCore, kDot1)}}});
     face.groups.push_back({fitPlacement(f, {239, 243}, kMarker),
                            {{'*', [](QPainter& p, const QColor& ink, const QColor& paper) {
                                  drawMarker(p, ink, paper, true);
