@@ -24,7 +24,7 @@ constexpr const char* kBlack = " 0 0 0 ";
 // Writes the glyph lines of one sign. x and y are in page coordinates.
 class GlyphWriter {
 public:
-    GlyphWriter(ScriptSink& sink, int code, bool yearList) : sink_(sink), code_(code), yearList_(yearList) {}
+    GlyphWriter(ScriptSink& sink, bool yearList) : sink_(sink), yearList_(yearList) {}
 
     void font(const std::string& size, const std::string& colour, const std::string& face) {
         put("FONT " + size + colour + "thn nrm " + face);
@@ -48,7 +48,6 @@ private:
         else sink_.append(std::move(line));
     }
     ScriptSink& sink_;
-    int code_;
     bool yearList_;
 };
 
@@ -114,7 +113,7 @@ void moonDayGlyphs(GlyphWriter& w, int code, int X, int Y) {
 void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
     using layout::GlyphFamily;
     const GlyphFamily family = layout::glyphFamily(code);
-    GlyphWriter w(sink, code, family == GlyphFamily::SmallSeal || family == GlyphFamily::YearTone);
+    GlyphWriter w(sink, family == GlyphFamily::SmallSeal || family == GlyphFamily::YearTone);
     const std::string& face = _signfont;
     const int s = sizef(code);
     std::string align;
