@@ -27,6 +27,19 @@ std::string dateText(const GregorianDate& d) {
     return buf;
 }
 
+// The returns a list holds: a 29 February listed right after the 28 February
+// of its year is the same return of the kin.
+int returnsIn(const std::vector<GregorianDate>& dates) {
+    int n = 0;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        const GregorianDate& d = dates[i];
+        const bool sameReturn = i > 0 && d.month == 2 && d.day == 29 && dates[i - 1].month == 2 &&
+                                dates[i - 1].day == 28 && dates[i - 1].year == d.year;
+        n += !sameReturn;
+    }
+    return n;
+}
+
 }  // namespace
 
 int runFind(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -85,6 +98,14 @@ int runFind(const std::vector<std::string>& args, std::string& out, std::string&
         for (const GregorianDate& d : dates) s << dateText(d) << "\n";
     }
     out = s.str();
+    // The years end at 2147483647: a list cut short there is listed as it
+    // is, and says so, so that a script counting on COUNT lines can tell.
+    const int found = returnsIn(dates);
+    if (found < count) {
+        err = "kestralune-cli: only " + std::to_string(found) + " of " + std::to_string(count) + " returns of kin " +
+              std::to_string(*kin) + " fall before the end of year " + std::to_string(kLastYear) + "\n";
+        return 1;
+    }
     return 0;
 }
 

@@ -89,12 +89,17 @@ MoonState moonAt(double jd) {
     s.fraction = std::clamp(s.fraction, 0.0, std::nextafter(1.0, 0.0));
 
     // Lit fraction from the phase angle (low-precision series of the moon's
-    // elongation D and the anomalies of sun and moon).
-    const double T = std::clamp((jd - 2451545.0) / 36525.0, -20.0, 20.0);
-    const double days = jd - 2451545.0;
-    const double D = std::fmod(297.8501921 + 12.19074911 * days, 360.0) - 0.0018819 * T * T;
-    const double M = std::fmod(357.5291092 + 0.98560028 * days, 360.0) - 0.0001536 * T * T;
-    const double Mp = std::fmod(134.9633964 + 13.06499295 * days, 360.0) + 0.0087414 * T * T;
+    // mean elongation D and the mean anomalies of sun and moon), reckoned
+    // in the same lunation count k as the phase times above: the arguments
+    // are taken at the fraction of a mean lunation that jd lies past the
+    // mean new moon k, so the lit part and the age stay one phase on any
+    // date instead of two clocks that drift apart far from now.
+    const double T = std::clamp(k / 1236.85, -20.0, 20.0), T2 = T * T;
+    const double meanNewMoon = kEpoch + kSynodicMonth * k + 0.00015437 * T2;
+    const double past = (jd - meanNewMoon) / kSynodicMonth;  // about 0..1
+    const double D = 360.0 * past;
+    const double M = std::fmod(2.5534 + 29.10535670 * k, 360.0) + 29.10535670 * past - 0.0000014 * T2;
+    const double Mp = std::fmod(201.5643 + 385.81693528 * k, 360.0) + 385.81693528 * past + 0.0107582 * T2;
     const double i = 180 - D - 6.289 * sinDeg(Mp) + 2.100 * sinDeg(M) - 1.274 * sinDeg(2 * D - Mp) -
                      0.658 * sinDeg(2 * D) - 0.214 * sinDeg(2 * Mp) - 0.110 * sinDeg(D);
     s.illumination = std::clamp((1 + cosDeg(i)) / 2, 0.0, 1.0);

@@ -24,6 +24,21 @@ TEST(CliFind, ListsTheReturnsOfAKinByNumberOrBySealAndTone) {
     EXPECT_EQ(out, "2002-05-08\n");
 }
 
+TEST(CliFind, TheEndOfTheYearsListsWhatThereIsAndSaysSo) {
+    std::string out, err;
+    ASSERT_EQ(find({"17", "--from", "2147483646-01-01", "--count", "5"}, out, err), 1);
+    EXPECT_EQ(out, "2147483646-03-16\n2147483646-12-01\n2147483647-08-18\n");
+    EXPECT_EQ(err, "kestralune-cli: only 3 of 5 returns of kin 17 fall before the end of year 2147483647\n");
+    // 28 and 29 February of a leap year are one return.
+    ASSERT_EQ(find({"51", "--from", "2147483644-01-01", "--count", "7", "--json"}, out, err), 1);
+    EXPECT_NE(out.find("[\"2147483644-02-28\",\"2147483644-02-29\",\"2147483644-11-15\","), std::string::npos) << out;
+    EXPECT_EQ(err.find(" 6 of 7 "), 20u) << err;
+    ASSERT_EQ(find({"17", "--from", "2147483647-09-01", "--json"}, out, err), 1);
+    EXPECT_EQ(out, "{\"kin\":17,\"sign\":17,\"tone\":4,\"dates\":[]}\n");
+    ASSERT_EQ(find({"17", "--from", "2147483646-01-01", "--count", "3"}, out, err), 0) << err;
+    EXPECT_TRUE(err.empty());
+}
+
 TEST(CliFind, WrongCommandLinesExitWithTwoAndOneLine) {
     const std::vector<std::vector<std::string>> bad = {
         {},
