@@ -96,7 +96,8 @@ const std::string kHelp = std::string(kUsage) + "\n"
     "--from on; a kin on 28 February of a leap year is listed with 29 February.\n"
     "ics: an iCalendar file with one all-day event per day from FROM to TO.\n"
     "\n"
-    "Exit status: 0 done, 1 a file cannot be read or drawing failed, 2 a wrong command line.\n";
+    "Exit status: 0 done, 1 a file cannot be read, drawing failed or find ran past\n"
+    "the last year before N returns (those found are listed), 2 a wrong command line.\n";
 const char* const kTextBase = "BASE.DRS";
 
 }  // namespace
