@@ -5,6 +5,7 @@
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "platform/system.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/views/daytools.h"
@@ -67,6 +68,9 @@ Point drawGrid(ViewContext& v, const YearOnShow& y, bool outOfTime) {
     ViewCanvas& c = v.canvas;
     const CalendarDay& C = v.day;
     ScratchOff off;
+    // A sign that fails reports and the grid goes on with a gap: such a
+    // grid is shown this once but never held.
+    const long failuresBefore = platform::messagesShown();
     if (c.beginScratch()) {
         // The scratch no longer holds the grid it held.
         pb2ys = 0;
@@ -94,9 +98,10 @@ Point drawGrid(ViewContext& v, const YearOnShow& y, bool outOfTime) {
             }
         }
     }
-    // Held only when drawn to the end on a picture, and never the grid of
-    // 25 July, which carries the day out of time's dot.
-    if (c.endScratch() && !outOfTime) {
+    // Held only when drawn to the end on a picture without a failure, and
+    // never the grid of 25 July, which carries the day out of time's dot.
+    const bool whole = platform::messagesShown() == failuresBefore;
+    if (c.endScratch() && whole && !outOfTime) {
         pb2ys = y.first.yearSign;
         pb2yt = y.first.yearTone;
     }
