@@ -4,6 +4,16 @@
 
 namespace kl::platform {
 
+namespace {
+
+// The comma and period keys by their place on the keyboard: the X11 and
+// Wayland key codes (the evdev code + 8) of the keys right of M. Under a
+// Russian layout they type "б" and "ю", and the key that types "." there is
+// another one; by place the keys step the date under any layout.
+constexpr quint32 kCommaKeyCode = 59, kPeriodKeyCode = 60;
+
+}  // namespace
+
 int virtualKey(const QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Escape: return 27;
@@ -11,6 +21,16 @@ int virtualKey(const QKeyEvent& event) {
         case Qt::Key_PageDown: return 34;
         case Qt::Key_Left: return 37;
         case Qt::Key_Right: return 39;
+        default: break;
+    }
+    // An event from a keyboard carries the key's place; one made without it
+    // (a synthesized event, a platform without key codes) has its text only.
+    if (const quint32 place = event.nativeScanCode(); place != 0) {
+        if (place == kCommaKeyCode) return 188;
+        if (place == kPeriodKeyCode) return 190;
+        return 0;
+    }
+    switch (event.key()) {
         case Qt::Key_Comma: case Qt::Key_Less: return 188;
         case Qt::Key_Period: case Qt::Key_Greater: return 190;
         default: return 0;

@@ -30,6 +30,29 @@ TEST(Keys, TheWindowsKeysHaveTheirDesktopCodesAndNoOtherKeyHasOne) {
         EXPECT_EQ(codeOf(other), 0) << other;
 }
 
+// A key press as the X11 or Wayland platform delivers it: the key's code on
+// the keyboard, the keysym and the text of the layout in use.
+int codeAtPlace(int qtKey, quint32 keyCode, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return virtualKey(QKeyEvent(QEvent::KeyPress, qtKey, modifiers, keyCode, 0, 0, text));
+}
+
+TEST(Keys, CommaAndPeriodActByTheirPlaceUnderAnyLayout) {
+    // Russian layout: the comma key types "б", the period key "ю" (with
+    // Shift "Б", "Ю"); the key right of them types "." and "," .
+    EXPECT_EQ(codeAtPlace(0x411, 59, QString::fromUtf8("б")), 188);
+    EXPECT_EQ(codeAtPlace(0x42e, 60, QString::fromUtf8("ю")), 190);
+    EXPECT_EQ(codeAtPlace(0x411, 59, QString::fromUtf8("Б"), Qt::ShiftModifier), 188);
+    EXPECT_EQ(codeAtPlace(Qt::Key_Period, 61, "."), 0);
+    EXPECT_EQ(codeAtPlace(Qt::Key_Comma, 61, ",", Qt::ShiftModifier), 0);
+    // English layout, the same places.
+    EXPECT_EQ(codeAtPlace(Qt::Key_Comma, 59, ","), 188);
+    EXPECT_EQ(codeAtPlace(Qt::Key_Greater, 60, ">", Qt::ShiftModifier), 190);
+    // Other keys keep their meaning by what they are.
+    EXPECT_EQ(codeAtPlace(Qt::Key_Right, 114, {}), 39);
+    EXPECT_EQ(codeAtPlace(Qt::Key_Escape, 9, {}), 27);
+    EXPECT_EQ(codeAtPlace(0x41c, 58, QString::fromUtf8("м")), 0);
+}
+
 TEST(Keys, AHandledKeyReachesTheHandlerAndIsAcceptedAnyOtherIsLeftAlone) {
     std::vector<int> handled;
     const auto handler = [&handled](int key) { handled.push_back(key); };
