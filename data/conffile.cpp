@@ -98,8 +98,16 @@ void applyConf(const ConfValues& v) {
     _hlpcount = v.helpCount;
 }
 
+int helpPagesFound() {
+    constexpr int kMostHelpPages = 23;  // modes 19 and 25..46: page 23 turns no further
+    int pages = 1;
+    while (pages < kMostHelpPages && platform::fileExists("hlp" + std::to_string(pages + 1) + ".dat")) ++pages;
+    return pages;
+}
+
 int loadConfWithoutDialog() {
     ConfValues values;
+    values.helpCount = helpPagesFound();
     int stopped = 0;
     std::string bytes;
     if (platform::fileExists("conf.dat") && platform::readFileBytes("conf.dat", bytes))

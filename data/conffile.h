@@ -22,11 +22,16 @@ struct ConfValues {
     bool iconDate = true;       // 10, cb9
     bool turtles = false;       // 11, cb10
     int dateFormat = 5;         // 12, cbx: 0..6
-    int moonModel = 0;          // 13, cbm: 0 linear, 1 smooth, 2 astronomical
+    int moonModel = 2;          // 13, cbm: 0 linear, 1 smooth, 2 astronomical (the sky's moon)
     std::string signFont;       // 14, UTF-8
     std::string signFontBytes;  // 14 as read, in the file's code page; empty until read
-    int helpCount = 1;          // 15
+    int helpCount = 1;          // 15; a conf.dat made anew counts the pages (helpPagesFound)
 };
+
+// The help pages beside the program: hlp1.dat, hlp2.dat … without a gap,
+// at most 23 (the last page a click reaches), and at least 1. A conf.dat made where there was none says
+// this many, as the shipped one does.
+int helpPagesFound();
 
 // Reads conf.dat's bytes into `values`. Returns 0 when all fifteen lines
 // were read, otherwise the 1-based line at which reading stopped (missing,
@@ -40,7 +45,7 @@ void applyConf(const ConfValues& values);
 
 // Reads conf.dat from the program directory and applies it; without a
 // file, or with one that cannot be read to its end, the values read so far
-// over the defaults. Returns parseConf's answer (0 also when there is no file).
+// over the defaults (the help pages found for the count). Returns parseConf's answer (0 also when there is no file).
 int loadConfWithoutDialog();
 
 }  // namespace kl

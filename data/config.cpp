@@ -241,6 +241,8 @@ void TForm4::load() {
             throw ConfigError(1, "the file cannot be opened");
         readConfig(bytes);
     } else {
+        // Made anew as a new install finds it: the help pages there are.
+        _hlpcount = helpPagesFound();
         save();
     }
     assignv();

@@ -68,7 +68,8 @@ TEST(ConfFile, ThreeMoonModelsAndNoFourth) {
     EXPECT_EQ(_Mmodel, 0);
     ConfValues w;
     EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N", "5", "3", "", "3"}), w), 13);
-    EXPECT_EQ(w.moonModel, 0);
+    EXPECT_EQ(w.moonModel, ConfValues{}.moonModel) << "the line refused keeps the value before it";
+    EXPECT_EQ(ConfValues{}.moonModel, 2) << "the first-run value, as the shipped conf.dat has it";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 
+#include "data/conffile.h"
 #include "data/config.h"
 #include "data/settings.h"
 #include "platform/fonts.h"
@@ -19,7 +20,7 @@ namespace {
 using test::recorded;
 
 const std::vector<std::string> kFirstFile = {"Y", "Y", "Y", "Y", "Y", "5", "N", "N",
-                                             "N", "Y", "N", "5", "0", "",  "1"};
+                                             "N", "Y", "N", "5", "2", "",  "1"};
 
 std::string joined(const std::vector<std::string>& lines) {
     std::string s;
@@ -70,8 +71,21 @@ TEST_F(ConfigTest, FirstLoadCreatesTheFileFromTheInitialValues) {
     EXPECT_TRUE(_Yshine && _Yline && _Yfigure && _Sfigure && _SFX);
     EXPECT_FALSE(_Swapbtn);
     EXPECT_EQ(_spconst, 5);
-    EXPECT_TRUE(_Mlinear);
+    EXPECT_EQ(_Mmodel, 2);  // the sky's moon, as the shipped file has it
+    EXPECT_FALSE(_Mlinear);
     EXPECT_TRUE(recorded().messages.empty());
+}
+
+TEST_F(ConfigTest, AFileMadeAnewCountsTheHelpPagesThere) {
+    for (const char* page : {"hlp1.dat", "hlp2.dat", "HLP3.DAT", "hlp5.dat"}) writeFile(page, "x\r\n");
+    TForm4 form;
+    form.load();
+    EXPECT_EQ(confLines()[14], "3") << "pages 1 to 3, without a gap";
+    EXPECT_EQ(_hlpcount, 3);
+    std::filesystem::remove(path("conf.dat"));
+    _hlpcount = 1;
+    loadConfWithoutDialog();
+    EXPECT_EQ(_hlpcount, 3);
 }
 
 TEST_F(ConfigTest, SavedValuesComeBackInAnotherDialog) {
@@ -423,7 +437,7 @@ TEST_F(ConfigTest, WithoutATextBaseTheBuiltInTextsStayAndNothingIsReported) {
     EXPECT_EQ(form.cbx->count(), 7);
     EXPECT_EQ(form.cbx->currentText(), "григорианская дата дд/мм");
     EXPECT_EQ(form.cbm->count(), 3);
-    EXPECT_EQ(form.cbm->currentText(), "Линейный (упрощённый)");
+    EXPECT_EQ(form.cbm->currentText(), "Астрономическая");
     EXPECT_TRUE(recorded().messages.empty());
 }
 
@@ -453,7 +467,7 @@ TEST_F(ConfigTest, CaptionsAndListsComeFromTheTextBase) {
     EXPECT_EQ(form.cbm->itemText(1), "Плавный");
     // The initial text is not in these lists: the same position stays chosen.
     EXPECT_EQ(form.cbx->currentIndex(), 5);
-    EXPECT_EQ(form.cbm->currentIndex(), 0);
+    EXPECT_EQ(form.cbm->currentIndex(), 2);
     EXPECT_EQ(confLines()[11], "5");
 }
 

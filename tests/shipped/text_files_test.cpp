@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <tuple>
 #include <map>
 #include <set>
 #include <string>
 
 #include "core/kin.h"
+#include "data/conffile.h"
+#include "data/config.h"
+#include "data/settings.h"
 #include "platform/fonts.h"
 #include "shipped/text_support.h"
+#include "support/testsupport.h"
 
 namespace kl::test {
 namespace {
@@ -120,6 +126,32 @@ TEST(ShippedFiles, DefaultSettingsAreTheFirstRunValues) {
     for (std::size_t i = 0; i < flags.size(); ++i) EXPECT_EQ(conf[i], flags[i]) << "conf.dat line " << i + 1;
     // The sign font of glyph exports is the one the build ships.
     EXPECT_EQ(conf[13], platform::kSignFontFamily);
+}
+
+class ShippedSettings : public ProgramDirTest {};
+
+TEST_F(ShippedSettings, AConfDatMadeAnewSettlesAsTheShippedOne) {
+    // A user who lost conf.dat gets the settings of a new install back.
+    for (const auto& entry : std::filesystem::directory_iterator(KL_SHIPPED_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("hlp") || name == "BASE.DRS") std::filesystem::copy_file(entry.path(), path(name));
+    }
+    {
+        TForm4 form;
+        form.load();
+    }
+    ConfValues made, shipped;
+    ASSERT_EQ(parseConf(readFile("conf.dat"), made), 0);
+    ASSERT_EQ(parseConf(rawFile("conf.dat"), shipped), 0);
+    EXPECT_EQ(made.moonModel, shipped.moonModel);
+    EXPECT_EQ(made.helpCount, shipped.helpCount);
+    EXPECT_EQ(made.dateFormat, shipped.dateFormat);
+    const auto settled = [](const ConfValues& v) {
+        applyConf(v);
+        return std::tuple{_Yshine, _Yline, _Yfigure, _Sfigure, _SFX, _spconst, _Swapbtn, _BookDate, _DayDate,
+                          _IconDate, _Turtles, _Mmodel, _signfont, _hlpcount};
+    };
+    EXPECT_EQ(settled(made), settled(shipped));  // a blank sign font is the shipped one
 }
 
 TEST(ShippedFiles, PrintManagerGeometryFitsA1280By800Screen) {
