@@ -91,8 +91,8 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
     if (!setDate(args.size() == 4 ? std::optional<std::string>(args[2]) : std::nullopt, err)) return 2;
     const std::string target = args.back();
     loadConfWithoutDialog();
-    _newstate = static_cast<std::uint8_t>(*mode);
-    paintall(*mode, 255);
+    // What the window ends up showing: past the last help page, the first.
+    paintall(shownMode(*mode), 255);
     if (failed("drawing", err)) return 1;
     if (!viewPicture().image().save(QString::fromStdString(target), "PNG")) {
         err = "kestralune-cli: cannot write " + target + "\n";

@@ -11,6 +11,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/identity.h"
+
 namespace kl::platform {
 
 namespace {
@@ -120,7 +122,7 @@ ColourHandler setColourHandler(ColourHandler handler) {
 Answer askQuestion(const std::string& text) {
     if (questionHandler()) return questionHandler()(text);
     if (!haveDesktop()) return Answer::Cancel;
-    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::Question, QString(kProgramTitle), QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent());
     box.setDefaultButton(QMessageBox::Yes);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);

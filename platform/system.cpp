@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "platform/identity.h"
+
 namespace kl::platform {
 
 namespace {
@@ -48,7 +50,7 @@ void showMessage(const std::string& text) {
         return;
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+        QMessageBox box(QMessageBox::Warning, QString(kProgramTitle),
                         QString::fromStdString(text), QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();
@@ -74,13 +76,14 @@ void requestTerminate() {
         terminateHandler()();
         return;
     }
+    // The program ends because of a failure: its exit status says so.
     if (QCoreApplication* app = QCoreApplication::instance()) {
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(kFailureExitStatus);
         // exit() ends only a loop that is running; a request made before the
         // event loop starts ends the loop as soon as it does.
-        QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(app, [] { QCoreApplication::exit(kFailureExitStatus); }, Qt::QueuedConnection);
     } else {
-        std::exit(0);
+        std::exit(kFailureExitStatus);
     }
 }
 

@@ -22,8 +22,11 @@ bool messageOpen();
 // made reported a failure.
 long messagesShown();
 
-// Asks the application to end: the event loop finishes after the current
-// event. Tests install a recorder.
+// The exit status of a run that a failure ended.
+inline constexpr int kFailureExitStatus = 1;
+// Asks the application to end after a failure: the event loop finishes
+// after the current event and the program exits with kFailureExitStatus.
+// Tests install a recorder.
 void requestTerminate();
 // True once the application has been asked to end (the request made before
 // the event loop runs is kept here, so start-up can stop cleanly).

@@ -506,6 +506,7 @@ void TForm5::FormHide() {
     pb2ys = 0;
     pb2yt = 0;
     if (fullScreen().setEnabled) fullScreen().setEnabled(true);
+    if (onHidden) onHidden();
 }
 
 // Zoom -------------------------------------------------------------------

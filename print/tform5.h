@@ -72,6 +72,9 @@ public:
     // The other windows it works with; any may be missing (tests).
     void setSetupDialog(TForm6* setup) { setup_ = setup; }
     void setConfigurationDialog(QWidget* config) { config_ = config; }
+    // Called when the window has been hidden (closed): the full-screen
+    // window shows a view again in place of its blank one.
+    std::function<void()> onHidden;
 
     // The script, the page and the editor's modes.
     print::PrintState state;

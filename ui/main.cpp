@@ -1,11 +1,11 @@
 // Kestralune: the program entry.
 #include <QApplication>
-#include <QIcon>
 
 #include <filesystem>
 
 #include "platform/files.h"
 #include "platform/fonts.h"
+#include "platform/identity.h"
 #include "platform/system.h"
 #include "ui/compact/programwindows.h"
 
@@ -17,9 +17,7 @@ int main(int argc, char** argv) {
     kl::platform::setProgramDirectory(dir);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Kestralune v1.0");
-    QApplication::setApplicationDisplayName("Kestralune v1.0");
-    QApplication::setWindowIcon(QIcon(":/icons/kestralune.png"));
+    kl::platform::setUpApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
     kl::platform::registerProgramFonts();  // the symbol faces of exported print scripts
 

@@ -1,8 +1,10 @@
 // The dispatcher: modes drawn through the mode table, the windows of modes
-// 18 and 20, the help pages' wrap, and the flags it leaves clean.
+// 18 and 20, the help pages past the last, and the flags it leaves clean.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
@@ -12,6 +14,7 @@
 #include "fullscreen/viewfixture.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/modes.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/scriptcanvas.h"
 #include "ui/fullscreen/viewexport.h"
@@ -29,7 +32,6 @@ protected:
         dispatcherHooks() = {};
         dispatcherHooks().openPrintManager = [this] { ++printManagerOpened; };
         dispatcherHooks().openConfiguration = [this] { ++configurationOpened; };
-        dispatcherHooks().startTimer = [this] { ++timerStarted; };
     }
     void TearDown() override {
         dispatcherHooks() = {};
@@ -42,7 +44,7 @@ protected:
                 if (!(v.pixel(x, y) == kViewBackground)) return false;
         return true;
     }
-    int printManagerOpened = 0, configurationOpened = 0, timerStarted = 0;
+    int printManagerOpened = 0, configurationOpened = 0;
 };
 
 TEST_F(Dispatcher, OutsideTheTableAndBlankModesDrawOnlyTheBackground) {
@@ -57,47 +59,50 @@ TEST_F(Dispatcher, OutsideTheTableAndBlankModesDrawOnlyTheBackground) {
     EXPECT_EQ(reports(), 0);
 }
 
-TEST_F(Dispatcher, WindowsOpenOnlyForTheRequestedModeWithNoFadeRunning) {
-    // The timer redraws the old view at the start of a fade: with mode 20
-    // requested and a fade under way, neither window opens again.
-    _newstate = 20;
-    spin = 3;
-    paintall(20, 102);
-    paintall(18, 102);
-    EXPECT_EQ(configurationOpened, 0);
-    spin = 0;
-    paintall(18, 255);  // the old view, not the requested one
-    EXPECT_EQ(printManagerOpened, 0);
-    paintall(20, 255);
-    EXPECT_EQ(configurationOpened, 1);
-    _newstate = 18;
-    paintall(18, 255);
+TEST_F(Dispatcher, DrawingAWindowsModeOpensNothingItsFadeOpensIt) {
+    // However the state stands, drawing modes 18 and 20 (a key, the date
+    // dialog, the old view of a fade) draws a blank view and opens nothing.
+    for (int requested : {18, 20}) {
+        _newstate = static_cast<std::uint8_t>(requested);
+        spin = 0;
+        paintall(18, 255);
+        EXPECT_TRUE(blank());
+        paintall(20, 255);
+        EXPECT_TRUE(blank());
+    }
+    EXPECT_EQ(printManagerOpened + configurationOpened, 0);
+    openModeWindow(18);
     EXPECT_EQ(printManagerOpened, 1);
-    EXPECT_TRUE(blank());
+    openModeWindow(20);
+    EXPECT_EQ(configurationOpened, 1);
+    for (int other : {0, 9, 19, 49, -1}) openModeWindow(other);
+    EXPECT_EQ(printManagerOpened + configurationOpened, 2);
 }
 
-TEST_F(Dispatcher, HelpPagesWrapPastTheLastAndAtAMissingFile) {
+TEST_F(Dispatcher, HelpPagesPastTheLastOrMissingShowTheFirst) {
     _hlpcount = 3;
+    writeLines("hlp1.dat", {"first page"});
     writeLines("hlp2.dat", {"second page"});
     paintall(19, 255);
+    const QImage first = viewPicture().image().copy();
     EXPECT_FALSE(blank());
     paintall(25, 255);  // page 2
-    EXPECT_FALSE(blank());
-    EXPECT_EQ(timerStarted, 0);
-    // Page 3 is within the count but its file is missing: back to page 1,
-    // without a report.
-    _newstate = 26;
-    spin = 2;
-    paintall(26, 255);
-    EXPECT_EQ(_newstate, 19);
-    EXPECT_EQ(spin, 0);
-    EXPECT_EQ(timerStarted, 1);
-    EXPECT_TRUE(blank());
-    // Page 4 is past the count.
-    _newstate = 27;
-    paintall(27, 255);
-    EXPECT_EQ(_newstate, 19);
-    EXPECT_EQ(timerStarted, 2);
+    EXPECT_NE(viewPicture().image(), first);
+    EXPECT_EQ(shownMode(25), 25);
+    // Page 3 is within the count but its file is missing, page 4 is past
+    // the count, mode 48 far past it: each draws the first page, without a
+    // report and without touching the window's state.
+    for (int mode : {26, 27, 48}) {
+        _newstate = static_cast<std::uint8_t>(mode);
+        spin = 2;
+        paintall(mode, 255);
+        EXPECT_EQ(viewPicture().image(), first) << mode;
+        EXPECT_EQ(shownMode(mode), 19) << mode;
+        EXPECT_EQ(_newstate, mode);
+        EXPECT_EQ(spin, 2);
+    }
+    EXPECT_EQ(shownMode(19), 19);
+    EXPECT_EQ(shownMode(14), 14);
     EXPECT_EQ(reports(), 0);
 }
 
@@ -113,13 +118,13 @@ TEST_F(Dispatcher, EveryExportStartsWithItsFontLine) {
 }
 
 TEST_F(Dispatcher, FlagsAreClearedEvenWhenAViewFails) {
-    // The print manager's mode fails when the window it opens throws.
-    dispatcherHooks().openPrintManager = [] { throw std::runtime_error("no print manager"); };
-    _newstate = 18;
+    // The year's shine fails when the caption it leaves cannot be set.
+    writeAllSigns();
+    _Yshine = true;
+    dispatcherHooks().setCaption = [](const std::string&) { throw std::runtime_error("no caption"); };
     rightallign = true;
     _KIN = true;
-    ScriptSink sink;
-    paintall(18, 1, &sink);
+    paintall(9, 1);
     EXPECT_EQ(reports(), 1);
     EXPECT_FALSE(_Export);
     EXPECT_FALSE(rightallign);
@@ -142,6 +147,24 @@ TEST_F(Dispatcher, AYearWithoutAFigureIndexDrawsNoFigure) {
     bool figure = false;
     for (const auto& l : exportLines(14, false)) figure = figure || l.find("izin") != std::string::npos;
     EXPECT_TRUE(figure);
+}
+
+TEST_F(Dispatcher, TheBooksDayOutOfTimeLineHasARowOfItsOwn) {
+    // 25 July 2027 (kin 73, seal 13): a seal name that takes two rows.
+    writeDatabase({{93, "L93 is a seal name long enough to need a row of its own"}});
+    setDate(2027, 7, 25);
+    int doot = -1000;
+    std::vector<int> rows;  // the other centred texts
+    for (const std::string& l : exportLines(14, false)) {
+        int x = 0, y = 0;
+        char text[200] = {};
+        if (std::sscanf(l.c_str(), "TEXT %d %d cnt '%199[^']'", &x, &y, text) != 3 || x != 0) continue;
+        if (std::string(text) == "L419") doot = y;
+        else rows.push_back(y);
+    }
+    ASSERT_NE(doot, -1000);
+    EXPECT_GE(rows.size(), 4u);
+    for (int y : rows) EXPECT_GE(std::abs(y - doot), 14) << "a text at " << y << " over the line at " << doot;
 }
 
 TEST_F(Dispatcher, CentringFollowsTheModeDrawnNotTheModeRequested) {

@@ -20,10 +20,15 @@ TEST(ModeTable, EveryModeHasExactlyOneRow) {
     EXPECT_EQ(findMode(49), nullptr);
 }
 
-TEST(ModeTable, BlankModesDrawNothingAndTheOthersHaveARenderer) {
+TEST(ModeTable, BlankModesDrawNothingTheWindowsOpenAndTheOthersHaveARenderer) {
     for (int mode : {10, 15, 16, 17, 21, 22, 23, 24}) EXPECT_EQ(findMode(mode)->render, nullptr) << mode;
-    for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 18, 19, 20, 25, 48})
+    for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 19, 25, 48})
         EXPECT_NE(findMode(mode)->render, nullptr) << mode;
+    // The windows' modes draw a blank view; their windows open instead.
+    EXPECT_EQ(findMode(18)->render, nullptr);
+    EXPECT_EQ(findMode(18)->opens, ModeWindow::PrintManager);
+    EXPECT_EQ(findMode(20)->render, nullptr);
+    EXPECT_EQ(findMode(20)->opens, ModeWindow::Configuration);
     EXPECT_EQ(findMode(25)->render, findMode(19)->render) << "help pages share one renderer";
 }
 

@@ -90,6 +90,22 @@ TEST_F(CompactTest, AFailureWhileFirstShownEndsTheProgram) {
     EXPECT_NE(readFile("errorlog1.err").find("ERROR SENDER:readtext in kestral"), std::string::npos);
 }
 
+TEST_F(CompactTest, AFailureWhileRunningEndsTheProgramWithStatus1) {
+    createWindows(false);
+    // The application's own ending, not the recorder's.
+    platform::TerminateHandler recorder = platform::setTerminateHandler({});
+    QTimer::singleShot(0, [] { reportFailure(109, "timer fail"); });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    giveUp.start(3000);
+    const int status = program->run();
+    QCoreApplication::processEvents();  // the queued second request, with no loop left to end
+    platform::setTerminateHandler(std::move(recorder));
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:109"});
+}
+
 TEST_F(CompactTest, DamagedConfigurationIsReportedOnceAndTheProgramGoesOn) {
     writeFile("conf.dat", "Y\r\nN\r\n");
     createWindows();

@@ -365,19 +365,33 @@ TEST_F(FullScreenTest, ConfigurationDialogDisablesTheWindowWhileOpen) {
     EXPECT_EQ(fullmodeState, 0);
 }
 
-TEST_F(FullScreenTest, ConfigurationOpensOnlyForTheModeRequested) {
+TEST_F(FullScreenTest, AClosedWindowOfAModeStaysClosedAndAViewComesBack) {
     createWindows();
-    openOn(0);
-    // Drawing mode 20 as the old view of the next fade opens nothing.
-    _newstate = 0;
-    _expstate = 20;
-    dispatcherHooks().openConfiguration();
-    EXPECT_FALSE(form4->isVisible());
-    _newstate = 20;
-    dispatcherHooks().openConfiguration();
-    EXPECT_TRUE(form4->isVisible());
-    dispatcherHooks().startTimer();
-    EXPECT_TRUE(form3->Timer1->isActive());
+    for (const char* button : {"Button5", "configs"}) {
+        SCOPED_TRACE(button);
+        openOn(3);
+        QWidget* window = std::string(button) == "Button5" ? static_cast<QWidget*>(form5) : form4;
+        click(button);
+        runFade();
+        ASSERT_TRUE(window->isVisible());
+        EXPECT_FALSE(form3->isEnabled());
+        window->hide();
+        EXPECT_TRUE(form3->isEnabled());
+        runFade();
+        // The day view, not the blank picture of the window's mode.
+        EXPECT_EQ(fullmodeState, 0);
+        const QImage dayView = form3->pbx->picture().image().copy();
+        paintall(0, 255);
+        EXPECT_EQ(dayView, viewPicture().image().copy(0, 0, 670, 540));
+        // Neither a key nor the date dialog brings the window back.
+        form3->FormKeyDown(39);
+        form2->openFor(GregorianDate{4, 5, 0, 2010});
+        form2->yesClick();
+        form3->FormKeyDown(37);
+        runFade();
+        EXPECT_FALSE(window->isVisible());
+    }
+    EXPECT_FALSE(logWritten());
 }
 
 TEST_F(FullScreenTest, AtSpeedOneTheConfigurationDialogCanBeClosed) {

@@ -40,10 +40,8 @@ TEST_F(PrintManagerLink, WindowsAreMadeInOrderAndLinked) {
     EXPECT_EQ(windows().form5, form5);
     EXPECT_EQ(windows().form6, form6);
     EXPECT_FALSE(form5->isVisible());
-    // Mode 18, when it is the mode requested, shows the print manager.
-    _newstate = 18;
-    spin = 0;
-    paintall(18, 0);
+    // Mode 18 stands for the print manager.
+    openModeWindow(18);
     EXPECT_TRUE(form5->isVisible());
 }
 

@@ -40,6 +40,7 @@ class TransitionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         saved = {fullmodeState, _newstate, spin, _trc, _spconst};
+        savedHelpPages = _hlpcount;
         fullmodeState = -1;
         _newstate = 0;
         spin = 0;
@@ -57,10 +58,12 @@ protected:
         };
         target.setButtonsEnabled = [this](bool on) { buttons.push_back(on); };
         target.stop = [this] { ++stops; };
+        target.open = [this](int mode) { opened.push_back(mode); };
         fade = std::make_unique<Transition>(view, std::move(target));
     }
     void TearDown() override {
         std::tie(fullmodeState, _newstate, spin, _trc, _spconst) = saved;
+        _hlpcount = savedHelpPages;
     }
 
     // Requests a mode as a button does.
@@ -75,9 +78,11 @@ protected:
     std::vector<Rgb> shown;
     std::vector<bool> buttons;
     int stops = 0;
+    std::vector<int> opened;  // modes whose window the fade asked to open
     bool failPaints = false;
     std::function<void()> duringPaint;
     std::tuple<std::int32_t, std::uint8_t, std::int32_t, std::uint8_t, std::int32_t> saved;
+    std::int32_t savedHelpPages = 1;
 };
 
 TEST_F(TransitionTest, FiveStepsShowFourBlendedFramesThenTheView) {
@@ -159,17 +164,39 @@ TEST_F(TransitionTest, ANewRequestMidFadeStartsFromTheModeAlreadyRecorded) {
     EXPECT_EQ(shown.back(), blended(1, 2, 102));
 }
 
-TEST_F(TransitionTest, AModeAskedForByTheDispatcherWins) {
-    // A help page past the last asks for the first while it is drawn.
-    _spconst = 0;
-    fullmodeState = 26;
-    request(27);
-    duringPaint = [this] {
-        if (paints.size() == 1) _newstate = 19;
-    };
+TEST_F(TransitionTest, PastTheLastHelpPageTheFadeGoesStraightToTheFirst) {
+    _hlpcount = 3;
+    _spconst = 3;
+    fullmodeState = 26;  // page 3
+    request(27);         // page 4: past the last
     fade->tick();
     EXPECT_EQ(fullmodeState, 19);
-    EXPECT_EQ(shown.back(), colourOf(19));
+    EXPECT_EQ(_newstate, 19);
+    EXPECT_EQ(paints, (std::vector<Paint>{{19, 160}, {26, 160}}));
+    EXPECT_EQ(shown.back(), blended(26, 19, 170));
+    // With page 1 on show already, a request past the last only redraws it.
+    while (stops == 0) fade->tick();
+    paints.clear();
+    request(25);
+    _hlpcount = 1;
+    fade->tick();
+    EXPECT_EQ(paints, (std::vector<Paint>{{19, 255}}));
+    EXPECT_EQ(stops, 2);
+}
+
+TEST_F(TransitionTest, AWindowsModeOpensItsWindowOnceAsItsFadeBegins) {
+    _spconst = 3;
+    fullmodeState = 0;
+    request(18);
+    fade->tick();
+    EXPECT_EQ(opened, std::vector<int>{18});
+    for (int i = 0; i < 5; ++i) fade->tick();  // the fade ends, the view is drawn again
+    spin = 0;
+    fade->tick();  // a tick with the request already served
+    EXPECT_EQ(opened, std::vector<int>{18});
+    request(9);
+    while (spin != 0 || fullmodeState != 9) fade->tick();
+    EXPECT_EQ(opened, (std::vector<int>{18, 9}));
 }
 
 TEST_F(TransitionTest, StepCountIsFixedWhenTheFadeBegins) {

@@ -216,12 +216,14 @@ void generateButtons(const Output& out) {
         throw std::runtime_error("cannot write " + (out.run + "/kestralune.png").toStdString());
 
     // The desktop's icon theme: each size drawn at that size, so the small
-    // ones stay sharp in menus and task bars.
+    // ones stay sharp in menus and task bars. The windows carry the same
+    // set (icons/kestralune-N.png), so a task bar picks its size unscaled.
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString dir = QString("%1/hicolor/%2x%2/apps").arg(out.resources).arg(size);
-        QDir().mkpath(dir);
-        if (!applicationIcon(size).save(dir + "/kestralune.png", "PNG"))
+        const QString dir = QString("hicolor/%1x%1/apps").arg(size);
+        QDir().mkpath(out.resources + "/" + dir);
+        if (!applicationIcon(size).save(out.resources + "/" + dir + "/kestralune.png", "PNG"))
             throw std::runtime_error("cannot write " + (dir + "/kestralune.png").toStdString());
+        entries.push_back({dir + "/kestralune.png", QString("icons/kestralune-%1.png").arg(size)});
     }
 
     writeResourceCollection(out.resources, "kestralune.qrc", entries);

@@ -34,6 +34,8 @@ ProgramWindows::ProgramWindows() {
         printManager->raise();
         printManager->activateWindow();
     };
+    TForm3* fullScreenWindow = form3.get();
+    printManager->onHidden = [fullScreenWindow] { fullScreenWindow->modeWindowClosed(18); };
     form3->loadfsize = [printManager] { printManager->loadfsize(); };
     form1->canQuit = [printManager] { return !printManager->busy() && printManager->confirmDiscard(); };
 
@@ -49,9 +51,9 @@ ProgramWindows::ProgramWindows() {
 }
 
 int ProgramWindows::run() {
-    if (platform::terminateWasRequested()) return 1;
+    if (platform::terminateWasRequested()) return platform::kFailureExitStatus;
     form1->show();
-    if (platform::terminateWasRequested()) return 1;
+    if (platform::terminateWasRequested()) return platform::kFailureExitStatus;
     return QApplication::exec();
 }
 
@@ -60,6 +62,7 @@ ProgramWindows::~ProgramWindows() {
     compactWindow() = CompactLink{};
     dispatcherHooks().openPrintManager = {};
     form3->loadfsize = {};
+    form5->onHidden = {};
     form1->canQuit = {};
     windows() = Windows{};
     // The set-up dialog's end saves the print manager's sizes: it goes

@@ -14,6 +14,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
 #include "ui/compact/tform2.h"
@@ -59,10 +60,9 @@ QScreen* screenOf(const QWidget* w) {
 
 TForm1::TForm1() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(platform::kProgramTitle);
     setFixedSize(600, 450);
     setFocusPolicy(Qt::StrongFocus);
-    setWindowIcon(QIcon(":/icons/kestralune.png"));
 
     Image1 = new FaceImage(this);
     Image1->setGeometry(0, 0, 600, 450);
@@ -185,8 +185,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
     }
     FormClose();
     e->accept();
-    // Closing the compact window ends the program, whatever else is open.
-    QCoreApplication::quit();
+    // Closing the compact window ends the program, whatever else is open;
+    // a run that a failure is ending keeps its failure status.
+    QCoreApplication::exit(platform::terminateWasRequested() ? platform::kFailureExitStatus : 0);
 }
 
 void TForm1::FormClose() {

@@ -88,4 +88,19 @@ void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
     }
 }
 
+void openModeWindow(int mode) {
+    const ModeEntry* entry = findMode(mode);
+    if (!entry) return;
+    const DispatcherHooks& hooks = dispatcherHooks();
+    switch (entry->opens) {
+        case ModeWindow::PrintManager:
+            if (hooks.openPrintManager) hooks.openPrintManager();
+            break;
+        case ModeWindow::Configuration:
+            if (hooks.openConfiguration) hooks.openConfiguration();
+            break;
+        case ModeWindow::None: break;
+    }
+}
+
 }  // namespace kl

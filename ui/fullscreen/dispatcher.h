@@ -17,13 +17,11 @@ inline constexpr int kViewWidth = layout::kViewWidth;
 inline constexpr int kViewHeight = layout::kViewHeight;
 inline constexpr platform::Rgb kViewBackground = layout::kViewBackground;
 
-// What the dispatcher asks of the window for the modes that open another
-// window (18 print manager, 20 configuration) or send the view elsewhere
-// (a help page past the last one). Empty hooks do nothing.
+// The windows that modes 18 (print manager) and 20 (configuration) stand
+// for, and what the views ask of the window. Empty hooks do nothing.
 struct DispatcherHooks {
     std::function<void()> openPrintManager;
     std::function<void()> openConfiguration;
-    std::function<void()> startTimer;
     // The window's caption; the shine leaves its blend's outcome there.
     std::function<void(const std::string&)> setCaption;
 };
@@ -43,5 +41,11 @@ platform::Picture& scratchPicture();
 // Never throws; the export flag, the role marks and right alignment are
 // cleared on every way out.
 void paintall(int mode, std::uint8_t level, ScriptSink* exportTo = nullptr);
+
+// Opens the window `mode` stands for (the mode table's `opens`) through the
+// hooks; any other mode opens nothing. The full-screen window's fade calls
+// it once, when it begins to go toward the mode: drawing a mode (a key, the
+// date dialog, the old view of the next fade) never opens a window.
+void openModeWindow(int mode);
 
 }  // namespace kl

@@ -29,9 +29,9 @@ constexpr std::array kModes = std::to_array<ModeEntry>({
     {13, 13, "telektonon", telektonon, nullptr},
     {14, 14, "book-of-kins page", bookOfKins, "[Book of kins script]", W, 540},
     {15, 17, "blank", nullptr, nullptr},
-    {18, 18, "print manager", printManager, nullptr},
+    {18, 18, "print manager", nullptr, nullptr, 0, 0, ModeWindow::PrintManager},
     {19, 19, "help, first page", help, nullptr},
-    {20, 20, "configuration", configuration, nullptr},
+    {20, 20, "configuration", nullptr, nullptr, 0, 0, ModeWindow::Configuration},
     {21, 24, "blank", nullptr, nullptr},
     {25, 48, "help, further pages", help, nullptr},
 });
@@ -54,6 +54,11 @@ const ModeEntry* findMode(int mode) {
     for (const ModeEntry& e : kModes)
         if (mode >= e.first && mode <= e.last) return &e;
     return nullptr;
+}
+
+int shownMode(int mode) {
+    const bool helpMode = mode == 19 || (mode >= 25 && mode <= 48);
+    return helpMode && helpPage(mode) == 1 ? 19 : mode;
 }
 
 }  // namespace kl

@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "data/config.h"
 #include "data/errorlog.h"
+#include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
 #include "ui/fullscreen/compactlink.h"
@@ -119,8 +120,7 @@ const std::array<TForm3::ButtonSpec, TForm3::kButtonCount> TForm3::kButtons{{
 
 TForm3::TForm3() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Kestralune v1.0"));
-    setWindowIcon(QIcon(":/icons/kestralune.png"));
+    setWindowTitle(platform::kProgramTitle);
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -158,6 +158,7 @@ TForm3::TForm3() {
     target.show = [this](const platform::Picture& frame) { pbx->showPicture(frame); };
     target.setButtonsEnabled = [this](bool on) { setModeButtonsEnabled(on); };
     target.stop = [this] { Timer1->stop(); };
+    target.open = [](int mode) { openModeWindow(mode); };
     transition_ = std::make_unique<Transition>(viewPicture(), std::move(target));
 
     FullScreenLink& link = fullScreen();
@@ -176,7 +177,6 @@ TForm3::TForm3() {
     // a blank view and opens nothing.
     hooks.openPrintManager = [] {};
     hooks.openConfiguration = [this] { openConfiguration(); };
-    hooks.startTimer = [this] { Timer1->start(); };
 
     loadbaserects();  // reports a missing or short file itself
     try {
@@ -208,11 +208,16 @@ void TForm3::setConfiguration(TForm4* config) {
     configDialog() = config;
     if (!config) return;
     config->setFullScreenEnabled = [this](bool on) { setEnabled(on); };
-    // Closing the dialog brings the day view back.
-    config->onHidden = [this] {
-        _newstate = 0;
-        Timer1->start();
-    };
+    config->onHidden = [this] { modeWindowClosed(20); };
+}
+
+void TForm3::modeWindowClosed(int mode) {
+    // The day view comes back in place of the blank view of the window's
+    // mode, unless another mode has been asked for meanwhile (a glyph of
+    // the compact face).
+    if (_newstate != mode && _newstate != fullmodeState) return;
+    _newstate = 0;
+    Timer1->start();
 }
 
 TmyButton* TForm3::button(const char* name) const {
@@ -343,9 +348,6 @@ void TForm3::openDateDialog() {
 }
 
 void TForm3::openConfiguration() {
-    // Only for the mode requested: redrawing mode 20 as the old view of the
-    // next fade must not bring the dialog back.
-    if (_expstate != _newstate) return;
     if (config_ && !config_->isVisible()) config_->show();
 }
 

@@ -93,6 +93,9 @@ public:
     void pbxMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Timer1Timer();
 
+    // The window of mode 18 or 20 has closed: the day view is asked for.
+    void modeWindowClosed(int mode);
+
     // Draws the current mode again and shows it (keys, the date dialog).
     void repaintView();
     // Places the picture box in the middle of the screen, 20 pixels low.

@@ -8,6 +8,7 @@
 #include "imaging/blend.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/modes.h"
 
 namespace kl {
 
@@ -47,17 +48,24 @@ bool Transition::tick() {
     } done{ticking_};
 
     if (_newstate != fullmodeState && spin == 0) {
-        if (!paint(_newstate, _trc)) return true;
-        for (int y = 0; y < kViewHeight && y < view_.height(); ++y)
-            std::memcpy(next_.row(y), view_.row(y), std::size_t(std::min(view_.width(), kViewWidth)) * 3);
-        // The step count is taken once: a change of the setting during the
-        // fade (the configuration dialog opened by it) cannot alter it.
-        steps_ = _spconst;
-        spin = steps_ - 1;
-        if (!paint(fullmodeState, _trc)) return true;
-        // Read again: the dispatcher may have asked for another mode while
-        // it drew the new one (a help page past the last wraps to the first).
-        fullmodeState = _newstate;
+        // The fade goes straight to what the request shows: past the last
+        // help page that is the first page, not a blank one first.
+        const int target = shownMode(_newstate);
+        _newstate = static_cast<std::uint8_t>(target);
+        if (target != fullmodeState) {
+            if (!paint(target, _trc)) return true;
+            for (int y = 0; y < kViewHeight && y < view_.height(); ++y)
+                std::memcpy(next_.row(y), view_.row(y), std::size_t(std::min(view_.width(), kViewWidth)) * 3);
+            // The step count is taken once: a change of the setting during
+            // the fade (the configuration dialog opened by it) cannot alter it.
+            steps_ = _spconst;
+            spin = steps_ - 1;
+            if (!paint(fullmodeState, _trc)) return true;
+            fullmodeState = target;
+            // The one place a mode's window opens: the request is served
+            // here, so no later drawing of the mode opens it again.
+            if (target_.open) target_.open(target);
+        }
     }
 
     if (spin <= 0) {

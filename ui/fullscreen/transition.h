@@ -23,6 +23,9 @@ struct TransitionTarget {
     std::function<void(bool enabled)> setButtonsEnabled;
     // Stop the timer.
     std::function<void()> stop;
+    // Open the window a mode stands for (the print manager, the
+    // configuration dialog), once, as the fade toward the mode begins.
+    std::function<void(int mode)> open;
 };
 
 class Transition {
@@ -33,8 +36,11 @@ public:
 
     // One timer tick:
     // - a new mode was requested (_newstate differs from fullmodeState and
-    //   spin is 0): the new view is drawn and kept, the old one drawn again,
-    //   and a fade of _spconst steps begins;
+    //   spin is 0): the request becomes the mode it shows (a help page past
+    //   the last is the first page); when that differs from the mode on
+    //   show, the new view is drawn and kept, the old one drawn again, a
+    //   fade of _spconst steps begins and the mode's window, if it has one,
+    //   opens;
     // - no fade or its end (spin <= 0): the final view is shown, the buttons
     //   enabled and the timer stopped;
     // - otherwise one blended frame of old and new at level _trc.

@@ -21,22 +21,25 @@ constexpr int kFigure = 250, kSpecialKin = 239, kKin78 = 243;
 constexpr int kVinal50 = 373, kVinal40 = 392, kVinalCount = 411, kRune = 314, kMoonDaySign = 343;
 
 // Where the 13-moon date block goes: the moon name, its action, the day of
-// the moon, and the plasma's caption, name and sign.
+// the moon, and the plasma's caption, name and sign; on the day out of time
+// its one line in place of the block.
 struct MoonDateLayout {
     int nameY, actionY, dayY;
     int plasmaCaptionX, plasmaCaptionY, plasmaNameX, plasmaNameY;
     bool plasmaCentred;
     int plasmaSignX, plasmaSignY;
+    int dootY;
 };
-constexpr MoonDateLayout kDayViewMoonDate{88, 104, 126, 170, 186, 170, 198, false, 150, 216};
-constexpr MoonDateLayout kBookMoonDate{33, 49, 71, -160, 198, -160, 210, true, -160, 230};
-constexpr int kDootTextY = 117;  // "Day out of time" in place of the block
+constexpr MoonDateLayout kDayViewMoonDate{88, 104, 126, 170, 186, 170, 198, false, 150, 216, 117};
+// The book's day-out-of-time line stands in the rows of the block it
+// replaces, clear of the seal name below, which may take two rows.
+constexpr MoonDateLayout kBookMoonDate{33, 49, 71, -160, 198, -160, 210, true, -160, 230, 55};
 
 void moonDate(ViewContext& v, const MoonDateLayout& at) {
     ViewCanvas& c = v.canvas;
     const CalendarDay& d = v.day;
     if (d.month == 0) {
-        c.drawtxt(0, kDootTextY, L(kDayOutOfTime), 5, true);
+        c.drawtxt(0, at.dootY, L(kDayOutOfTime), 5, true);
         return;
     }
     c.drawtxt(0, at.nameY, L(kMoonName + d.month) + L(kMoonWord), 8, true);

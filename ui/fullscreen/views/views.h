@@ -30,8 +30,10 @@ void week(ViewContext& v, int mode);             // 11
 void wings(ViewContext& v, int mode);            // 12
 void telektonon(ViewContext& v, int mode);       // 13
 void bookOfKins(ViewContext& v, int mode);       // 14
-void printManager(ViewContext& v, int mode);     // 18
 void help(ViewContext& v, int mode);             // 19, 25..48
-void configuration(ViewContext& v, int mode);    // 20
+
+// The page a help mode shows: 1 for mode 19, n - 23 for 25..48, and 1 for
+// a page past the last one (_hlpcount) or one whose file is missing.
+int helpPage(int mode);
 
 }  // namespace kl::views
