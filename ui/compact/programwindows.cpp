@@ -2,6 +2,11 @@
 
 #include <QApplication>
 
+#include <filesystem>
+
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/identity.h"
 #include "platform/system.h"
 #include "ui/fullscreen/compactlink.h"
 #include "ui/fullscreen/dispatcher.h"
@@ -73,6 +78,23 @@ ProgramWindows::~ProgramWindows() {
     form3.reset();
     form2.reset();
     form1.reset();
+}
+
+int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>& made) {
+    // The program's directory is its working directory, wherever it is started from.
+    const std::string dir = platform::startingDirectory();
+    std::error_code ec;
+    std::filesystem::current_path(dir, ec);
+    platform::setProgramDirectory(dir);
+
+    QApplication app(argc, argv);
+    platform::setUpApplicationIdentity();
+    QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
+    platform::registerProgramFonts();  // the symbol faces of exported print scripts
+
+    ProgramWindows program;
+    if (made) made(program);
+    return program.run();
 }
 
 }  // namespace kl

@@ -4,6 +4,7 @@
 // The links between them are made here.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "data/config.h"
@@ -35,5 +36,10 @@ public:
     std::unique_ptr<TForm5> form5;
     std::unique_ptr<TForm6> form6;
 };
+
+// The whole program: the application on the program's directory, its
+// windows, the event loop; the exit status. `made`, when given, sees the
+// windows once they exist and before the compact window is shown.
+int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>& made = {});
 
 }  // namespace kl
