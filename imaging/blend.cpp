@@ -5,74 +5,13 @@
 
 #include <QRect>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "imaging/blendrows.h"
 
 namespace kl {
 
 using platform::Picture;
 using platform::Region;
 using platform::Rgb;
-
-namespace {
-
-#if defined(__SSE2__)
-// mixChannel on eight 16-bit lanes: w and 255 - w are the weights.
-inline __m128i mix8(__m128i w, __m128i d, __m128i s) {
-    const __m128i k255 = _mm_set1_epi16(255);
-    const __m128i k127 = _mm_set1_epi16(127);
-    const __m128i one = _mm_set1_epi16(1);
-    __m128i n = _mm_add_epi16(_mm_mullo_epi16(_mm_sub_epi16(k255, w), d), _mm_mullo_epi16(w, s));
-    n = _mm_add_epi16(n, k127);  // at most 65152: no 16-bit overflow
-    return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(n, one), _mm_srli_epi16(n, 8)), 8);
-}
-
-// Sixteen channels: d = mix(w, d, s).
-inline void mix16(std::uint8_t* d, const std::uint8_t* s, __m128i w) {
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d));
-    const __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
-    const __m128i lo = mix8(_mm_unpacklo_epi8(w, zero), _mm_unpacklo_epi8(dv, zero),
-                            _mm_unpacklo_epi8(sv, zero));
-    const __m128i hi = mix8(_mm_unpackhi_epi8(w, zero), _mm_unpackhi_epi8(dv, zero),
-                            _mm_unpackhi_epi8(sv, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm_packus_epi16(lo, hi));
-}
-#endif
-
-// One row of modes 0..2 over n channel bytes. `mask` null: constant weight
-// `alpha`; otherwise the weight is the mask byte, or 255 minus it when
-// `invert`.
-void mixRow(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* mask, bool invert,
-            unsigned alpha, int n) {
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i flip = invert ? _mm_set1_epi8(static_cast<char>(0xFF)) : _mm_setzero_si128();
-    const __m128i constant = _mm_set1_epi8(static_cast<char>(alpha));
-    for (; i + 16 <= n; i += 16) {
-        const __m128i w =
-            mask ? _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(mask + i)), flip)
-                 : constant;
-        mix16(d + i, s + i, w);
-    }
-#endif
-    for (; i < n; ++i) {
-        const unsigned w = mask ? (invert ? 255u - mask[i] : mask[i]) : alpha;
-        d[i] = mixChannel(w, d[i], s[i]);
-    }
-}
-
-void keyRow(std::uint8_t* d, const std::uint8_t* s, Rgb key, int width) {
-    for (int c = 0; c < width; ++c, d += 3, s += 3) {
-        if (s[0] == key.r && s[1] == key.g && s[2] == key.b) continue;
-        d[0] = s[0];
-        d[1] = s[1];
-        d[2] = s[2];
-    }
-}
-
-}  // namespace
 
 std::uint8_t blendbmp(const Picture& source, Picture& dest, const Picture* mask, int left, int top,
                       int alpha, int mode) {
@@ -92,16 +31,16 @@ std::uint8_t blendbmp(const Picture& source, Picture& dest, const Picture* mask,
     if (w == 0 || h == 0) return kBlendDone;
 
     try {
-        const unsigned a = static_cast<unsigned>(std::clamp(alpha, 0, 255));
+        const auto a = static_cast<std::uint8_t>(std::clamp(alpha, 0, 255));
         const Rgb key = mode == kBlendKeyColour ? mask->pixel(0, 0) : Rgb{};
         for (int r = 0; r < h; ++r) {
             std::uint8_t* d = dest.row(top + r) + 3 * left;
             const std::uint8_t* s = source.row(r);
             switch (mode) {
-                case kBlendMask: mixRow(d, s, mask->row(r), false, 0, 3 * w); break;
-                case kBlendInverseMask: mixRow(d, s, mask->row(r), true, 0, 3 * w); break;
-                case kBlendOpacity: mixRow(d, s, nullptr, false, a, 3 * w); break;
-                default: keyRow(d, s, key, w); break;
+                case kBlendMask: blendrows::mixRow(d, s, mask->row(r), false, 0, 3 * w); break;
+                case kBlendInverseMask: blendrows::mixRow(d, s, mask->row(r), true, 0, 3 * w); break;
+                case kBlendOpacity: blendrows::mixRow(d, s, nullptr, false, a, 3 * w); break;
+                default: blendrows::keyRow(d, s, key, w); break;
             }
         }
     } catch (...) {

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "imaging/blend.h"
+#include "imaging/blendrows.h"
 
 namespace kl {
 namespace {
@@ -196,6 +197,67 @@ TEST(Blend, WideRowsUseTheSameRuleAsTheirTail) {
             ASSERT_EQ(dest.row(y + 1)[15 + i],
                       referenceMix(mask.row(y)[i], before.row(y + 1)[15 + i], source.row(y)[i]))
                 << "row " << y << " byte " << i;
+}
+
+// Every vector width against the rule byte by byte: lengths from one pixel
+// to past two of the widest vectors (so every tail length occurs), rows
+// starting at odd addresses, and every kind of row.
+TEST(BlendPaths, EveryWidthGivesTheScalarRuleOnEveryByte) {
+    using blendrows::Path;
+    std::mt19937 rng(11);
+    const auto byte = [&rng] { return static_cast<std::uint8_t>(rng()); };
+    const Rgb key{40, 200, 7};
+    long compared = 0, mismatches = 0;
+    for (Path path : {Path::Scalar, Path::V16, Path::V32, Path::V64}) {
+        if (!blendrows::available(path)) continue;
+        for (int width = 1; width <= 50; ++width) {
+            for (int offset = 0; offset < 4; ++offset) {
+                const int n = 3 * width;
+                std::vector<std::uint8_t> s(n + 4), d(n + 4), m(n + 4), b(n + 4), t(n + 4);
+                for (int i = 0; i < n + 4; ++i) s[i] = byte(), d[i] = byte(), m[i] = byte(), b[i] = byte();
+                // Key pixels, and pixels that differ from the key in one channel.
+                for (int c = 0; c < width; ++c) {
+                    std::uint8_t* px = s.data() + offset + 3 * c;
+                    if (rng() % 2) px[0] = key.r, px[1] = key.g, px[2] = key.b;
+                    if (rng() % 4 == 0) px[rng() % 3] ^= 1;
+                }
+                const std::uint8_t* sp = s.data() + offset;
+                const std::uint8_t* mp = m.data() + offset;
+                const std::uint8_t* d0 = d.data() + offset;
+                const std::uint8_t alpha = byte();
+                const auto check = [&](const std::vector<std::uint8_t>& got, auto expected) {
+                    for (int i = 0; i < n + 4; ++i) {
+                        const bool inside = i >= offset && i < offset + n;
+                        const int want = inside ? expected(i - offset) : d[i];  // nothing outside is touched
+                        ++compared;
+                        if (got[i] != want) ++mismatches;
+                    }
+                };
+                for (int kind = 0; kind < 3; ++kind) {
+                    std::vector<std::uint8_t> out = d;
+                    const std::uint8_t* mask = kind == 2 ? nullptr : mp;
+                    blendrows::mixRow(out.data() + offset, sp, mask, kind == 1, alpha, n, path);
+                    check(out, [&](int i) {
+                        const unsigned w = kind == 0 ? mp[i] : kind == 1 ? 255u - mp[i] : alpha;
+                        return int(mixChannel(w, d0[i], sp[i]));
+                    });
+                }
+                std::vector<std::uint8_t> keyed = d;
+                blendrows::keyRow(keyed.data() + offset, sp, key, width, path);
+                check(keyed, [&](int i) {
+                    const std::uint8_t* px = sp + 3 * (i / 3);
+                    return px[0] == key.r && px[1] == key.g && px[2] == key.b ? int(d0[i]) : int(sp[i]);
+                });
+                std::vector<std::uint8_t> faded = d;
+                blendrows::fadeRow(faded.data() + offset, b.data() + offset, sp, mp, alpha, n, path);
+                check(faded, [&](int i) {
+                    return int(mixChannel(alpha, mixChannel(255 - alpha, b[offset + i], sp[i]), mp[i]));
+                });
+            }
+        }
+    }
+    EXPECT_GT(compared, 0);
+    EXPECT_EQ(mismatches, 0);
 }
 
 // The blur by the obvious method, for comparison.

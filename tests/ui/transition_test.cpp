@@ -2,6 +2,7 @@
 // view picture with one colour per mode.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "data/settings.h"
@@ -261,6 +262,51 @@ TEST_F(TransitionTest, AReportedFailureStopsTheFade) {
     EXPECT_EQ(stops, 1);
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(fullmodeState, 0);  // the window keeps its state
+}
+
+// The one-pass frame is what filling and blending twice gave, on views
+// whose every byte differs, into a frame of the views' size and into a
+// screen picture shorter than them; a frame taller than the views keeps
+// the background below them.
+TEST(CrossFade, OnePassEqualsFillThenTwoBlends) {
+    std::mt19937 rng(5);
+    Picture older(kViewWidth, kViewHeight), newer(kViewWidth, kViewHeight);
+    for (Picture* p : {&older, &newer})
+        for (int y = 0; y < kViewHeight; ++y)
+            for (int i = 0; i < 3 * kViewWidth; ++i) p->row(y)[i] = static_cast<std::uint8_t>(rng());
+    for (const std::uint8_t level : {0, 1, 128, 254, 255}) {
+        Picture expected(kViewWidth, kViewHeight, kViewBackground);
+        blendbmp(older, expected, nullptr, 0, 0, 255 - level, kBlendOpacity);
+        blendbmp(newer, expected, nullptr, 0, 0, level, kBlendOpacity);
+        for (const int height : {kViewHeight, 540, kViewHeight + 7}) {
+            Picture frame(kViewWidth, height);
+            crossFade(older, newer, level, frame);
+            long mismatches = 0;
+            for (int y = 0; y < height; ++y)
+                for (int x = 0; x < kViewWidth; ++x)
+                    if (frame.pixel(x, y) != (y < kViewHeight ? expected.pixel(x, y) : kViewBackground)) ++mismatches;
+            EXPECT_EQ(mismatches, 0) << "level " << int(level) << ", height " << height;
+        }
+    }
+}
+
+TEST_F(TransitionTest, FramesGoStraightIntoTheScreensOwnPicture) {
+    Picture screen(kViewWidth, 540);
+    const Picture* shownFrame = nullptr;
+    TransitionTarget target;
+    target.paint = [this](int mode, std::uint8_t) {
+        view.fill(colourOf(mode));
+        return true;
+    };
+    target.frame = [&screen] { return &screen; };
+    target.show = [&shownFrame](const Picture& frame) { shownFrame = &frame; };
+    Transition direct(view, std::move(target));
+    _spconst = 4;
+    fullmodeState = 3;
+    request(8);
+    direct.tick();
+    EXPECT_EQ(shownFrame, &screen);
+    EXPECT_EQ(screen.pixel(669, 539), blended(3, 8, _trc));
 }
 
 }  // namespace

@@ -70,6 +70,10 @@ PictureBox::PictureBox(QWidget* parent)
 }
 
 void PictureBox::showPicture(const platform::Picture& frame) {
+    if (&frame == &picture_) {
+        update();
+        return;
+    }
     const int rows = std::min(kHeight, frame.height());
     const std::size_t bytes = std::size_t(std::min(kWidth, frame.width())) * 3;
     for (int y = 0; y < rows; ++y) std::memcpy(picture_.row(y), frame.row(y), bytes);
@@ -156,6 +160,7 @@ TForm3::TForm3() {
         return platform::messagesShown() == before;
     };
     target.show = [this](const platform::Picture& frame) { pbx->showPicture(frame); };
+    target.frame = [this] { return &pbx->canvas(); };
     target.setButtonsEnabled = [this](bool on) { setModeButtonsEnabled(on); };
     target.stop = [this] { Timer1->stop(); };
     target.open = [](int mode) { openModeWindow(mode); };

@@ -39,9 +39,12 @@ public:
     static constexpr int kHeight = 540;
 
     explicit PictureBox(QWidget* parent);
-    // Copies the top-left 670 x 540 of `frame` and repaints.
+    // Copies the top-left 670 x 540 of `frame` (nothing when it is the box's
+    // own picture) and repaints.
     void showPicture(const platform::Picture& frame);
     const platform::Picture& picture() const { return picture_; }
+    // The picture shown, for drawing a frame straight into it.
+    platform::Picture& canvas() { return picture_; }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);

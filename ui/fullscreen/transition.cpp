@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "data/settings.h"
 #include "imaging/blend.h"
+#include "imaging/blendrows.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/modes.h"
@@ -26,9 +28,19 @@ std::uint8_t Transition::level(int steps, int spin) {
 
 void crossFade(const platform::Picture& older, const platform::Picture& newer, std::uint8_t level,
                platform::Picture& mix) {
-    mix.fill(kViewBackground);
-    blendbmp(older, mix, nullptr, 0, 0, 255 - level, kBlendOpacity);
-    blendbmp(newer, mix, nullptr, 0, 0, level, kBlendOpacity);
+    const int w = std::min({mix.width(), older.width(), newer.width()});
+    const int h = std::min({mix.height(), older.height(), newer.height()});
+    if (w < mix.width() || h < mix.height()) mix.fill(kViewBackground);
+    if (w <= 0 || h <= 0) return;
+    // The fill and the two blends in one pass over the frame.
+    std::vector<std::uint8_t> background(3 * static_cast<std::size_t>(w));
+    for (std::size_t i = 0; i < background.size(); i += 3) {
+        background[i] = kViewBackground.r;
+        background[i + 1] = kViewBackground.g;
+        background[i + 2] = kViewBackground.b;
+    }
+    for (int y = 0; y < h; ++y)
+        blendrows::fadeRow(mix.row(y), background.data(), older.row(y), newer.row(y), level, 3 * w);
 }
 
 bool Transition::paint(int mode, std::uint8_t level) {
@@ -79,8 +91,10 @@ bool Transition::tick() {
     --spin;
     if ((spin == steps_ - 1 || spin == 1) && target_.setButtonsEnabled) target_.setButtonsEnabled(false);
     _trc = level(steps_, spin);
-    crossFade(view_, next_, _trc, mix_);
-    if (target_.show) target_.show(mix_);
+    platform::Picture* screen = target_.frame ? target_.frame() : nullptr;
+    platform::Picture& frame = screen ? *screen : mix_;
+    crossFade(view_, next_, _trc, frame);
+    if (target_.show) target_.show(frame);
     return true;
 }
 

@@ -19,6 +19,10 @@ struct TransitionTarget {
     std::function<bool(int mode, std::uint8_t level)> paint;
     // Put a picture on the screen (the picture box) and repaint it.
     std::function<void(const platform::Picture& frame)> show;
+    // The screen's own picture, when blended frames can be composed straight
+    // into it (show is then handed that picture); otherwise null, or no
+    // function, and frames are composed apart and shown.
+    std::function<platform::Picture*()> frame;
     // The mode buttons, all but the book-of-kins one.
     std::function<void(bool enabled)> setButtonsEnabled;
     // Stop the timer.
@@ -70,7 +74,8 @@ private:
 };
 
 // One blended frame: `mix` := background, then `older` at 255 - level and
-// `newer` at level on top. The three pictures have the view's size.
+// `newer` at level on top, all three from the top-left corner. Where `mix`
+// reaches past either picture it stays background.
 void crossFade(const platform::Picture& older, const platform::Picture& newer, std::uint8_t level,
                platform::Picture& mix);
 
