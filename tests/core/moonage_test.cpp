@@ -98,6 +98,18 @@ TEST(MoonAge, AgeGrowsADayADayAndStartsAgainAtNewMoon) {
     EXPECT_LE(newMoons, 25);
 }
 
+TEST(MoonAge, TheSkyHasA29FebruaryOnlyInLeapYears) {
+    // The engine's count passes over 29 February; the sky does not. (None
+    // of these years has a new moon from 28 February to 1 March.)
+    for (std::int32_t year : {2000, 2024, 2028, 2400, 2147483644}) {
+        const double feb28 = moonOn(date(year, 2, 28)).age;
+        EXPECT_NEAR(moonOn(date(year, 2, 29)).age - feb28, 1.0, 1e-6) << year;
+        EXPECT_NEAR(moonOn(date(year, 3, 1)).age - feb28, 2.0, 1e-6) << year;
+    }
+    for (std::int32_t year : {2027, 2100})
+        EXPECT_EQ(moonOn(date(year, 2, 29)).age, moonOn(date(year, 2, 28)).age) << year;
+}
+
 TEST(MoonAge, FarDatesStaySensible) {
     for (const GregorianDate& d : {date(1, 1, 1), date(1582, 10, 10), date(9999, 12, 31), date(2147483647, 12, 31),
                                    date(2147483647, 1, 1)}) {

@@ -60,6 +60,11 @@ TEST(ApplyCaseMask, ShapesEachWordByItsLetter) {
     EXPECT_EQ(applyCaseMask("keep drop keep", "AxA"), "Keep Keep");
     EXPECT_EQ(applyCaseMask("", "AAA"), "");
     EXPECT_EQ(applyCaseMask("1st place", "Aa"), "1st place");
+    // Every letter of both alphabets, the ends of each range included.
+    const std::string lower = "abcdefghijklmnopqrstuvwxyz абвгдеёжзийклмнопрстуфхцчшщъыьэюя ђѓєѕіїјљњћќўџґ";
+    const std::string upper = "ABCDEFGHIJKLMNOPQRSTUVWXYZ АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ ЂЃЄЅІЇЈЉЊЋЌЎЏҐ";
+    EXPECT_EQ(applyCaseMask(lower, "BBB"), upper);
+    EXPECT_EQ(applyCaseMask(upper, "aaa"), lower);
 }
 
 // A database whose line k reads "k" (so joins show which lines were used),

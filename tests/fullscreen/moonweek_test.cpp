@@ -205,6 +205,22 @@ TEST_F(WeekView, TwentyNinthOfFebruaryStepsFromTheTwentyEighth) {
     EXPECT_EQ(draw(11).pixel(76 - 40, 119), shineColour(5));
 }
 
+TEST_F(WeekView, APlainVinalOnlyOnItsFirstDayThenItsCount) {
+    // 26 July 2026 opens vinal 1; the next day is day 1 of its count.
+    setDate(2026, 7, 26);
+    Lines l = script(11, false);
+    EXPECT_TRUE(has(l, "PICT 91 370 0 0 0 rgt 'graphic\\vnl500001.bmp'"));
+    EXPECT_TRUE(has(l, "PICT 183 375 0 0 0 rgt 'graphic\\vnl400001.bmp'"));
+    EXPECT_TRUE(has(l, "PICT 166 380 0 0 0 rgt 'graphic\\vnt400000.bmp'"));
+    EXPECT_EQ(count(l, "vnl50"), 1);
+    // Week 3 ends with the last day of vinal 1's count and the first of vinal 2.
+    setDate(2026, 8, 9);
+    l = script(11, false);
+    EXPECT_TRUE(has(l, "PICT 470 380 0 0 0 rgt 'graphic\\vnt400018.bmp'"));
+    EXPECT_TRUE(has(l, "PICT 547 370 0 0 0 rgt 'graphic\\vnl500002.bmp'"));
+    EXPECT_EQ(count(l, "vnl50"), 1);
+}
+
 TEST_F(WeekView, AYearWithoutAFigureIndexShowsNoFigure) {
     // 2026's bearer is not among the seventeen of the figure file.
     const Lines l = script(11, false);

@@ -158,6 +158,12 @@ TEST_F(Interpreter, OutOfRangeValuesAreRefusedAsUnreadable) {
     EXPECT_EQ(countNot(page), 0);
 }
 
+TEST_F(Interpreter, TheLargestMoonIsDrawn) {
+    // Its disc's centre on the page's centre.
+    EXPECT_TRUE(show({"MOON -1948 -1998 4096 0 0 0 255"}).clean());
+    EXPECT_EQ(page.pixel(100, 50), (Rgb{0, 0, 255}));
+}
+
 TEST_F(Interpreter, MissingPicturesGiveOneMessageWithACount) {
     const RunResult r = show({"PICT 0 0 0 0 0 rgt 'graphic\\none1.bmp'", "PICT 0 0 0 0 0 rgt 'none2.bmp'",
                               "PICT 0 0 0 0 0 rgt ''", "PICT 0 0 0 0 0 rgt"});
@@ -256,6 +262,31 @@ TEST_F(Moon, ColourLookInksTheShadowWithAnOutline) {
     ASSERT_TRUE(show({"MOON 10 10 80 300 255 0 0"}).clean());
     EXPECT_EQ(page.image(), hundred.image());
     ASSERT_TRUE(show({"MOON 10 10 80 2147483647 255 0 0"}).clean());
+}
+
+TEST_F(Moon, PicturesAndMoonsCoverTheirWholeSquare) {
+    // On a black page every edge of a picture and of a moon's square shows,
+    // up to the page's own last column and row.
+    state.background = {0, 0, 0};
+    writeBitmap("graphic/block.bmp", Picture(4, 3, {0, 0, 255}));
+    ASSERT_TRUE(show({"PICT 5 6 1 1 1 rgt 'graphic\\block.bmp'", "PICT 196 97 1 1 1 rgt 'graphic\\block.bmp'",
+                      "MOON 30 20 80 50 IMAGE"})
+                    .clean());
+    const Rgb black{0, 0, 0}, blue{0, 0, 255};
+    EXPECT_EQ(page.pixel(5, 6), blue);
+    EXPECT_EQ(page.pixel(8, 8), blue);
+    EXPECT_EQ(page.pixel(9, 6), black);
+    EXPECT_EQ(page.pixel(5, 9), black);
+    EXPECT_EQ(page.pixel(199, 99), blue);
+    EXPECT_EQ(page.pixel(195, 99), black);
+    for (int y : {20, 60, 99}) {
+        // The square's corners and the disc's rim are white.
+        EXPECT_EQ(page.pixel(29, y), black) << y;
+        EXPECT_EQ(page.pixel(30, y), kWhite) << y;
+        EXPECT_EQ(page.pixel(109, y), kWhite) << y;
+        EXPECT_EQ(page.pixel(110, y), black) << y;
+    }
+    EXPECT_EQ(page.pixel(60, 19), black);
 }
 
 TEST_F(Moon, MissingMoonPictureIsAPaintmoonFailure) {

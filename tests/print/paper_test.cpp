@@ -101,6 +101,9 @@ TEST(Fitting, ExamplesAndMargins) {
     EXPECT_EQ(fitPage(200, 300, 5, 670, 550), (FitRect{10, 76, 180, 148}));
     EXPECT_EQ(fitPage(300, 200, 0, 600, 100), (FitRect{0, 75, 300, 50}));   // margin 0: full width
     EXPECT_EQ(fitPage(300, 200, 0, 100, 600), (FitRect{133, 0, 33, 200}));  // or full height
+    // An odd leftover puts the spare pixel below or right, on either side.
+    EXPECT_EQ(fitPage(300, 201, 0, 600, 100), (FitRect{0, 75, 300, 50}));
+    EXPECT_EQ(fitPage(301, 200, 0, 100, 200), (FitRect{100, 0, 100, 200}));
     // Margins are 0..45: 50 % and more would leave nothing.
     EXPECT_EQ(fitPage(300, 200, 50, 380, 380), fitPage(300, 200, 45, 380, 380));
     EXPECT_EQ(fitPage(300, 200, 45, 380, 380), (FitRect{140, 90, 20, 20}));

@@ -156,7 +156,9 @@ TEST(ScriptColours, MoonColourNeedsThreeNonNegativeNumbers) {
     EXPECT_EQ(stocolor("256 257 -0"), (Colour{0, 1, 0}));
     EXPECT_EQ(stocolor("255 0"), Colour{});
     EXPECT_EQ(stocolor("red"), Colour{});
+    EXPECT_EQ(stocolor("-1 2 3"), Colour{});
     EXPECT_EQ(stocolor("1 -2 3"), Colour{});
+    EXPECT_EQ(stocolor("1 2 -3"), Colour{});
     EXPECT_EQ(stocolor("1 2 3 junk"), (Colour{1, 2, 3}));
     EXPECT_EQ(stocolor("1  2 3"), Colour{});  // single blanks only
     EXPECT_EQ(stocolor("10 20 x 40"), Colour{});
