@@ -35,7 +35,7 @@ constexpr int kConfSignFontLine = 14;
 // the order of their format numbers, so the initial "dd/mm" is number 5.
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
-const char* const kBuiltinMoonModels[] = {"Линейный (упрощённый)", "Плавный (по косинусу)", "Астрономическая"};
+const char* const kBuiltinMoonModels[] = {"Линейная (упрощённая)", "Нелинейная (плавная)", "Астрономическая"};
 
 bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
@@ -121,7 +121,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     cb4 = check(8, 44, 225, "Day icon in Year mode", initial.yearFigure);
     cb5 = check(8, 60, 225, "Day icon in Castle mode", initial.castleFigure);
     cb6 = check(8, 76, 225, "Swap up/down button function", initial.swapKeys);
-    cb7 = check(8, 92, 225, "Грегорианская дата в Книге кинов", initial.bookDate);
+    cb7 = check(8, 92, 225, "Григорианская дата в Книге кинов", initial.bookDate);
     cb8 = check(8, 108, 225, "grag date in day mode", initial.dayDate);
     cb9 = check(8, 124, 225, "greg date in day icon", initial.iconDate);
     BitBtn1 = new QPushButton(qs("Save and exit"), this);
@@ -133,7 +133,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     sp->setGeometry(417, 24, 49, 22);
     sp->setRange(1, 99);  // so at most two digits
     sp->setValue(initial.speed);
-    l2 = label(248, 54, "После 23 дня 3 черепахи возврапщаются");
+    l2 = label(248, 54, "После 23-го дня черепахи возвращаются");
     cb10 = check(248, 68, 217, "3 turtles in heaven walk", initial.turtles);
     l4 = label(248, 91, "l4");
     cbx = list(248, 106, kBuiltinDateFormats, 7, initial.dateFormat);

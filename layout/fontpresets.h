@@ -1,6 +1,7 @@
-// The sixteen font presets of the full-screen views. Presets 1..6 are also
-// the six fonts of the compact face (face font n is preset n), so the face
-// and the views measure texts alike.
+// The font presets of the full-screen views. Presets 1..6 are also the six
+// fonts of the compact face (face font n is preset n), so the face and the
+// views measure texts alike; 16 and 17 set a long essence word on its own row
+// in both.
 #pragma once
 
 #include <array>
@@ -19,7 +20,7 @@ struct FontPreset {
 
 inline constexpr Rgb kWhite{255, 255, 255};
 
-inline constexpr std::array<FontPreset, 16> kFontPresets{{
+inline constexpr std::array<FontPreset, 18> kFontPresets{{
     {"Arial", -11, true, kWhite},              // 0
     {"Arial", -12, true, kWhite},              // 1: affirmation rows of the face
     {"Arial", -13, true, kWhite},              // 2: names, affirmation rows of the views
@@ -36,6 +37,8 @@ inline constexpr std::array<FontPreset, 16> kFontPresets{{
     {"Arial", -9, false, {255, 102, 102}},     // 13
     {"Arial", -9, false, {102, 140, 255}},     // 14
     {"Arial", -9, false, {255, 255, 0}},       // 15
+    {"Arial Narrow", -11, true, kWhite},       // 16: an essence word on its own row
+    {"Arial Narrow", -9, true, kWhite},        // 17: the same for the longest words
 }};
 
 inline constexpr int kFacePresetFirst = 1, kFacePresetLast = 6;

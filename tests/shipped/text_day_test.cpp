@@ -8,8 +8,11 @@
 
 #include "core/kin.h"
 #include "data/textdb.h"
+#include "layout/essence.h"
+#include "platform/draw.h"
 #include "platform/files.h"
 #include "shipped/text_support.h"
+#include "ui/fullscreen/textrenderer.h"
 #include "support/kindays.h"
 #include "support/testsupport.h"
 
@@ -143,27 +146,33 @@ TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
     }
 }
 
-TEST_F(ShippedTexts, FaceNamesTheEssenceTheSealPageNames) {
+TEST_F(ShippedTexts, FaceSealPageAndAffirmationNameOneEssence) {
     const auto page = shippedLines("DAYINFO.drs");
     ASSERT_GE(page.size(), 17u * 20);
-    QFont font3("Arial");
-    font3.setPixelSize(11);
-    font3.setBold(true);
-    const QFontMetrics metrics(font3);
     for (int seal = 1; seal <= 20; ++seal) {
         const std::string essence = L(170 + seal);
         ASSERT_FALSE(essence.empty()) << "seal " << seal;
-        std::string text;
-        for (int i = 17 * (seal - 1); i < 17 * seal; ++i) text += page[i] + " ";
-        EXPECT_NE(text.find("суть — " + essence + "."), std::string::npos)
+        // The seal page's third line names it.
+        EXPECT_NE(page[static_cast<std::size_t>(17 * (seal - 1) + 2)].find("суть — " + essence + "."),
+                  std::string::npos)
             << "seal " << seal << ": the face says " << essence << ", its page says otherwise";
-        // "AB" keeps two words, label and essence. Drawn at x 304 in face
-        // font 3, every pixel of the line stays left of the moon at x 390.
-        const std::string line = L(168) + ": " + essence;
-        EXPECT_EQ(patternWords(line), 2u) << line;
-        const QString shown = QString::fromStdString(applyCaseMask(line, "AB"));
-        const int right = 304 + std::max(metrics.horizontalAdvance(shown), metrics.boundingRect(shown).right() + 1);
-        EXPECT_LE(right, 390) << shown.toStdString();
+        // The affirmation's second row names it too: the accusative after
+        // most tones and after tone 13, the instrumental after tone 5.
+        const std::string stem = essence.substr(0, essence.size() - 2);  // without its last Cyrillic letter
+        const std::string accusative = endsWith(essence, "я") ? stem + "ю" : essence;
+        EXPECT_EQ(L(249 + seal), accusative) << "seal " << seal;
+        EXPECT_EQ(L(291 + seal), accusative) << "seal " << seal;
+        // (two letters short of the word, for a vowel that drops: порядок, порядком)
+        const std::string root = essence.substr(0, essence.size() >= 4 ? essence.size() - 4 : 0);
+        EXPECT_EQ(L(270 + seal).substr(0, root.size()), root) << "seal " << seal << ": " << L(270 + seal);
+        // Every row of it, on one row or two, ends left of the moon at x 390.
+        for (const auto& oneRow : {layout::essence::kFaceOneRow, layout::essence::kDayViewOneRow}) {
+            const EssenceText t = essenceText(L(168), essence, oneRow);
+            EXPECT_LE(layout::essence::kLeft + platform::textWidth(presetFont(3), t.label), 390) << t.label;
+            if (t.word.empty()) continue;
+            EXPECT_EQ(t.rows.word, layout::essence::kTwoRows.word);
+            EXPECT_LE(layout::essence::kLeft + platform::textWidth(presetFont(t.wordPreset), t.word), 390) << t.word;
+        }
     }
 }
 
@@ -178,8 +187,8 @@ TEST_F(ShippedTexts, FixedFaceAndViewLabelsKeepEveryWordOfTheirPatterns) {
     // Telektonon captions and their patterns.
     const std::vector<std::pair<int, const char*>> board = {
         {590, "aaaaaaaa"}, {588, "Aaaaaaaa"}, {589, "Aaaaaaaa"}, {607, "aaaaaaaa"}, {600, "Aaaaa"},
-        {601, "aaaaa"}, {602, "Aaaaa"}, {603, "aaaaaa"}, {613, "AAAAAAAAAA"}, {614, "AaAAAAAAAA"},
-        {611, "AAAAAAAAA"}, {612, "aaaaaa"}, {615, "AAaaaaaa"}, {616, "Aaaaaa"}, {617, "Aaaaaa"},
+        {601, "aaaaa"}, {602, "Aaaaa"}, {603, "aaaaaa"}, {613, "Aaaaaaaaaa"}, {614, "AaAAAAAAAA"},
+        {611, "Aaaaaaaaa"}, {612, "aaaaaa"}, {615, "Aaaaaaaa"}, {616, "Aaaaaa"}, {617, "Aaaaaa"},
         {594, "Aaaaaa"}, {608, "Aaaaaa"}, {610, "aaaaaaa"}, {609, "aaaaaa"}};
     for (const auto& [line, pattern] : board) cases.push_back({L(line), pattern});
     for (int line = 619; line <= 626; ++line) cases.push_back({L(line), line % 2 ? "Aaaaaa" : "aaaaaa"});
@@ -253,7 +262,7 @@ TEST_F(ShippedTexts, DialogListsHoldTheTextsTheDialogStartsWith) {
     EXPECT_EQ(L(658 + std::stoi(conf[11])), "григорианская дата дд/мм");
     EXPECT_EQ(conf[12], "2");
     EXPECT_EQ(L(669), "Астрономическая");
-    EXPECT_EQ(L(666), "Линейный (упрощённый)");
+    EXPECT_EQ(L(666), "Линейная (упрощённая)");
     EXPECT_NE(L(658).find("дд.мм.гггг"), std::string::npos);
     EXPECT_NE(L(659).find("дд.мм.гг"), std::string::npos);
 }

@@ -8,8 +8,13 @@
 #include "tools/picgen/face.h"
 #include "tools/picgen/picgen.h"
 #include "tools/picgen/pieces.h"
+#include "core/calendar.h"
+#include "core/kin.h"
+#include "data/textdb.h"
+#include "layout/essence.h"
 #include "layout/fontpresets.h"
 #include "layout/lettering.h"
+#include "platform/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,7 +69,7 @@ QMap<int, QString> baseLines() {
 
 // The view's font presets that the overlays use.
 QFont presetFont(int preset) {
-    const FontPreset& pr = kFontPresets[static_cast<std::size_t>(std::clamp(preset, 0, 15))];
+    const FontPreset& pr = kFontPresets[static_cast<std::size_t>(std::clamp(preset, 0, static_cast<int>(kFontPresets.size()) - 1))];
     QFont f(pr.face);
     f.setPixelSize(std::abs(pr.pixelHeight));
     f.setBold(pr.bold);
@@ -378,39 +383,69 @@ void reviewFace(const Output& out) {
     box(QRect(390, 216, 60, 60), kTextMark);
     box(QRect(264, 75, 15, 17), QColor(255, 255, 0));
     box(QRect(320, 75, 15, 17), QColor(255, 255, 0));
-    // Sample texts in the face fonts at their rows.
-    QFont f2("Liberation Sans"); f2.setPixelSize(13); f2.setBold(true);
-    QFont f3("Liberation Sans"); f3.setPixelSize(11); f3.setBold(true);
-    QFont f1("Liberation Sans"); f1.setPixelSize(12); f1.setBold(true);
-    QFont hint("Liberation Sans"); hint.setPixelSize(13); hint.setBold(true);
-    auto centred = [&](int y, const QFont& f, const QString& t) {
-        p.setFont(f);
-        p.setPen(Qt::white);
-        const QFontMetrics fm(f);
-        p.drawText(QPoint(299 - fm.horizontalAdvance(t) / 2, y + fm.ascent()), t);
+    // The texts of one real day, read from the shipped database and put
+    // together by the program's own routines, in the face fonts at the face's
+    // rows: the portal day 10 December 2026, kin 106, whose essence takes two
+    // rows.
+    const std::string previousDir = platform::programDirectory();
+    platform::setProgramDirectory(out.run.toStdString());
+    const CalendarDay day = computeCalendarDay(GregorianDate{10, 12, 0, 2026});
+    const KinRelations r = computeKinRelations(day);
+    auto qs = [](const std::string& t) { return QString::fromStdString(t); };
+    auto faceFont = [](int preset) {
+        const FontPreset& pr = kFontPresets[static_cast<std::size_t>(preset)];
+        QFont f(pr.face);
+        f.setPixelSize(std::abs(pr.pixelHeight));
+        f.setBold(pr.bold);
+        return f;
     };
-    auto at = [&](int x, int y, const QFont& f, const QString& t) {
-        p.setFont(f);
-        p.setPen(Qt::white);
-        p.drawText(QPoint(x, y + QFontMetrics(f).ascent()), t);
+    auto centred = [&](int x, int y, int preset, const std::string& t) {
+        viewText(p, x, y, true, preset, qs(t));
     };
-    at(249, 53, hint, QString::fromUtf8("Календарь на весь экран"));
-    centred(97, f2, QString::fromUtf8("Магнитная луна летучей мыши"));
-    centred(113, f2, QString::fromUtf8("Луна 1 Магнитная"));
-    centred(128, f3, QString::fromUtf8("День 28"));
-    centred(140, f2, QString::fromUtf8("Кин Красного"));
-    centred(155, f2, QString::fromUtf8("Космического Небесного Странника"));
-    at(170, 186, f3, QString::fromUtf8("Плазма:"));
-    at(170, 198, f3, QString::fromUtf8("Сильо"));
-    at(304, 188, f3, QString::fromUtf8("Кин: 213"));
-    at(304, 202, f3, QString::fromUtf8("Тон: 5"));
-    at(304, 214, f3, QString::fromUtf8("Ведущий: просветляет"));
-    at(396, 186, f3, QString::fromUtf8("Фаза"));
-    at(400, 198, f3, QString::fromUtf8("луны"));
-    const char* affirmation[] = {"Я объединяю, чтобы исследовать", "Обращаясь к бодрствованию",
-                                 "Я запечатываю выход пространства", "Галактическим тоном резонанса",
-                                 "Я ведом силой беспредельности", "Я — галактический портал, войди в меня"};
-    for (int i = 0; i < 6; ++i) centred(std::array{296, 311, 326, 340, 354, 368}[i], f1, QString::fromUtf8(affirmation[i]));
+    auto at = [&](int x, int y, int preset, const std::string& t) { viewText(p, x, y, false, preset, qs(t)); };
+    QFont hint(QStringLiteral("Liberation Sans"));
+    hint.setPixelSize(13);
+    hint.setBold(true);
+    p.setFont(hint);
+    p.setPen(Qt::white);
+    p.drawText(QPoint(249, 53 + QFontMetrics(hint).ascent()), qs(L(413)));
+    const std::string colour = L(r.wordForm == 1 ? 130 + r.colour : 134 + r.colour);
+    const std::string tone = L(r.wordForm == 1 ? 103 + day.tone : 116 + day.tone);
+    centred(0, 97, 2, L(66 + day.month) + L(29));
+    centred(0, 113, 2, L(61) + " " + L(150 + day.month));
+    centred(0, 128, 3, L(59) + " " + std::to_string(day.monthDay));
+    centred(150 + 30 - 299, 186, 3, applyCaseMask(L(165) + ":", "AB"));
+    centred(150 + 30 - 299, 198, 3, applyCaseMask(L(49 + day.plasma), "AB"));
+    centred(0, 140, 2, L(402) + " " + colour);
+    const std::string seal = L(80 + day.sign);
+    if (QFontMetrics(faceFont(2)).horizontalAdvance(qs(tone + " " + seal)) < layout::kSealLineSplit) {
+        centred(0, 155, 2, tone + " " + seal);
+    } else {
+        centred(0, 155, 2, tone);
+        centred(0, 167, 2, seal);
+    }
+    namespace es = layout::essence;
+    const std::string both = applyCaseMask(L(168) + ": " + L(170 + day.sign), "AB");
+    const std::string word = applyCaseMask(L(170 + day.sign), "B");
+    const es::Setting essence = es::choose(
+        QFontMetrics(faceFont(es::kOneRowPreset)).horizontalAdvance(qs(both)), es::kFaceOneRow,
+        [&](int preset) { return QFontMetrics(faceFont(preset)).horizontalAdvance(qs(word)); });
+    if (essence.twoRows) {
+        at(es::kLeft, essence.rows.label, 3, applyCaseMask(L(168) + ":", "A"));
+        at(es::kLeft, essence.rows.word, essence.wordPreset, word);
+    } else {
+        at(es::kLeft, essence.rows.label, 3, both);
+    }
+    at(es::kLeft, essence.rows.kin, 3, applyCaseMask(L(60) + ": " + std::to_string(day.kin), "Aa"));
+    at(es::kLeft, essence.rows.tone, 3, applyCaseMask(L(34) + ": " + std::to_string(day.tone), "Aa"));
+    centred(390 + 30 - 299, 186, 3, applyCaseMask(L(166), "Aaa"));
+    centred(390 + 30 - 299, 198, 3, applyCaseMask(L(392), "aaa"));
+    const std::array<const char*, 6> masks{"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
+                                           "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
+    const std::array<int, 6> rows{296, 311, 326, 340, 354, 368};
+    const auto affirmation = loadaffirmation(day);
+    for (std::size_t i = 0; i < 6; ++i) centred(0, rows[i], 1, applyCaseMask(affirmation[i], masks[i]));
+    platform::setProgramDirectory(previousDir);
     p.end();
     save(img, out, "face_overlay.png");
 }

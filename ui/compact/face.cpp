@@ -16,6 +16,7 @@
 #include "layout/faceglyphs.h"
 #include "ui/compact/tform1.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/fullscreen/textrenderer.h"
 
 namespace kl {
 
@@ -28,6 +29,20 @@ constexpr int kSealLineWidth = layout::kSealLineSplit - 1;  // widest tone-and-s
 constexpr int kMoonLeft = 390;        // top-left corner of the day's moon
 constexpr int kMoonTop = 216;
 constexpr int kMoonSize = 60;
+// The plasma's caption and name are centred on its sign's disc, 30 pixels
+// right of the sign's left edge; the moon's captions on the moon.
+constexpr int kPlasmaSignLeft = 150;
+constexpr int kPlasmaCentre = kPlasmaSignLeft + 30 - kCentreLine;
+constexpr int kMoonCentre = kMoonLeft + kMoonSize / 2 - kCentreLine;
+
+// A view preset's font, for the face rows the six face fonts do not cover.
+QFont presetQFont(int preset) {
+    const platform::FontSpec f = presetFont(preset);
+    QFont q(QString::fromStdString(f.face));
+    q.setPixelSize(std::abs(f.pixelHeight));
+    q.setBold(f.bold);
+    return q;
+}
 
 // An error inside a protected routine that has already been reported.
 struct Reported {};
@@ -39,10 +54,13 @@ const QFont& TForm1::faceFont(int font) const {
 }
 
 void TForm1::drawFaceText(int x, int y, const std::string& text, bool centred, int font) {
+    drawFaceText(x, y, text, centred, faceFont(font));
+}
+
+void TForm1::drawFaceText(int x, int y, const std::string& text, bool centred, const QFont& f) {
     QImage& image = Image1->picture.image();
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont& f = faceFont(font);
     p.setFont(f);
     p.setPen(Qt::white);
     const QString s = QString::fromStdString(text);
@@ -106,9 +124,9 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             text(0, 97, L(base::kMoonName + day.month) + L(base::kMoonWord), true, 2);
             text(0, 113, L(base::kToneCaption) + " " + L(base::kToneAction + day.month), true, 2);
             text(0, 128, L(base::kDayWord) + " " + std::to_string(day.monthDay), true, 3);
-            DRAWSIGNP(150, 216, day.plasma + 70, false);
-            text(170, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), "AB"), false, 3);
-            text(170, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", "AB"), false, 3);
+            DRAWSIGNP(kPlasmaSignLeft, 216, day.plasma + 70, false);
+            text(kPlasmaCentre, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), "AB"), true, 3);
+            text(kPlasmaCentre, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", "AB"), true, 3);
         } else {
             text(0, 117, L(base::kDayOutOfTime), true, 5);
         }
@@ -126,12 +144,21 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             text(0, 155, toneWord, true, 2);
             text(0, 167, seal, true, 2);
         }
-        // 8.-11. Labels beside the glyphs.
-        text(304, 214, applyCaseMask(L(base::kEssence) + ": " + L(base::kSealEssence + day.sign), "AB"), false, 3);
-        text(304, 188, applyCaseMask(L(base::kKinWord) + ": " + std::to_string(day.kin), "Aa"), false, 3);
-        text(304, 202, applyCaseMask(L(base::kToneWord) + ": " + std::to_string(day.tone), "Aa"), false, 3);
-        text(396, 186, applyCaseMask(L(base::kMoonPhaseCaption), "Aaa"), false, 3);
-        text(400, 198, applyCaseMask(L(base::kToday), "aaa"), false, 3);
+        // 8.-11. Labels beside the glyphs; a long essence takes two rows.
+        namespace es = layout::essence;
+        const EssenceText essence =
+            essenceText(L(base::kEssence), L(base::kSealEssence + day.sign), es::kFaceOneRow);
+        text(es::kLeft, essence.rows.label, essence.label, false, 3);
+        if (!essence.word.empty()) {
+            drawing = essence.word;
+            drawFaceText(es::kLeft, essence.rows.word, essence.word, false, presetQFont(essence.wordPreset));
+        }
+        text(es::kLeft, essence.rows.kin, applyCaseMask(L(base::kKinWord) + ": " + std::to_string(day.kin), "Aa"),
+             false, 3);
+        text(es::kLeft, essence.rows.tone,
+             applyCaseMask(L(base::kToneWord) + ": " + std::to_string(day.tone), "Aa"), false, 3);
+        text(kMoonCentre, 186, applyCaseMask(L(base::kMoonPhaseCaption), "Aaa"), true, 3);
+        text(kMoonCentre, 198, applyCaseMask(L(base::kToday), "aaa"), true, 3);
         // 12. Seal and guide glyphs.
         DRAWSIGNP(224, 220, day.sign, false);
         DRAWSIGNP(308, 229, r.guide + 30, false);

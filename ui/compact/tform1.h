@@ -84,6 +84,7 @@ public:
     void FILLPYR(const CalendarDay& day);
     void DRAWSIGNP(int x, int y, int g, bool centred);
     void drawFaceText(int x, int y, const std::string& text, bool centred, int font);
+    void drawFaceText(int x, int y, const std::string& text, bool centred, const QFont& font);
     void PAINTALL(int state);
     void paintMoon(std::int32_t moonPhase);
 

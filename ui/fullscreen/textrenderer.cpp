@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/errorlog.h"
+#include "data/textdb.h"
 #include "layout/fontpresets.h"
 #include "layout/lettering.h"
 #include "platform/codec.h"
@@ -17,7 +18,7 @@ namespace {
 // Nearest integer, halves to even.
 int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-// The font in force: a preset outside 0..15 keeps it.
+// The font in force: a preset outside the table keeps it.
 platform::FontSpec& fontInForce() {
     static platform::FontSpec font = [] {
         const layout::FontPreset& p = layout::kFontPresets[0];
@@ -43,12 +44,23 @@ platform::FontSpec presetFont(int preset) {
 }
 
 namespace {
-// Puts a preset in force; a number outside 0..15 keeps the font in force.
+// Puts a preset in force; a number outside the table keeps the font in force.
 const platform::FontSpec& applyPreset(int preset) { return fontInForce() = presetFont(preset); }
 }  // namespace
 
 Rgb presetColour(int preset) {
     return isPreset(preset) ? layout::kFontPresets[static_cast<std::size_t>(preset)].colour : layout::kWhite;
+}
+
+EssenceText essenceText(const std::string& caption, const std::string& essence,
+                        const layout::essence::Rows& oneRow) {
+    const std::string both = applyCaseMask(caption + ": " + essence, "AB");
+    const std::string word = applyCaseMask(essence, "B");
+    const layout::essence::Setting s = layout::essence::choose(
+        platform::textWidth(presetFont(layout::essence::kOneRowPreset), both), oneRow,
+        [&](int preset) { return platform::textWidth(presetFont(preset), word); });
+    if (!s.twoRows) return {s.rows, both, {}, s.wordPreset};
+    return {s.rows, applyCaseMask(caption + ":", "A"), word, s.wordPreset};
 }
 
 void drawtxtOn(platform::Picture& view, int x, int y, const std::string& text, int preset, bool centred,

@@ -1,4 +1,4 @@
-// The views' text renderer: one text in one of the sixteen font presets,
+// The views' text renderer: one text in one of the font presets,
 // drawn into the view picture or written as FONT and TEXT lines of a print
 // script; and decorative text letter by letter with its rainbow.
 #pragma once
@@ -6,16 +6,29 @@
 #include <string>
 
 #include "layout/colour.h"
+#include "layout/essence.h"
 #include "platform/draw.h"
 #include "platform/picture.h"
 #include "ui/fullscreen/scriptsink.h"
 
 namespace kl {
 
-// The font of a preset (0..15); a number outside that range keeps the font
+// The font of a preset (0..17); a number outside that range keeps the font
 // last applied.
 platform::FontSpec presetFont(int preset);
-Rgb presetColour(int preset);  // white outside 0..15
+Rgb presetColour(int preset);  // white outside 0..17
+
+// The essence beside the seal, from the caption and the seal's essence as
+// the database has them: "Caption: WORD" on the label row when it ends left
+// of the moon, or "Caption:" there and the word on a row of its own in the
+// largest preset that keeps it clear (layout/essence.h).
+struct EssenceText {
+    layout::essence::Rows rows;  // the kin, tone, label and word rows
+    std::string label, word;     // word empty: the label row says it all
+    int wordPreset = layout::essence::kOneRowPreset;
+};
+EssenceText essenceText(const std::string& caption, const std::string& essence,
+                        const layout::essence::Rows& oneRow);
 
 // Draws `text` with its top at y: left edge at x, or centred on
 // centreLine + x, or, while `rightallign` is set, ending at x. A failure is

@@ -6,6 +6,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "ui/fullscreen/textrenderer.h"
 #include "ui/fullscreen/views/daytools.h"
 #include "ui/fullscreen/views/views.h"
 
@@ -26,14 +27,20 @@ constexpr int kVinal50 = 373, kVinal40 = 392, kVinalCount = 411, kRune = 314, kM
 struct MoonDateLayout {
     int nameY, actionY, dayY;
     int plasmaCaptionX, plasmaCaptionY, plasmaNameX, plasmaNameY;
-    bool plasmaCentred;
+    bool plasmaCentred;  // the caption and name
     int plasmaSignX, plasmaSignY;
+    bool plasmaSignCentred;
     int dootY;
 };
-constexpr MoonDateLayout kDayViewMoonDate{88, 104, 126, 170, 186, 170, 198, false, 150, 216, 117};
+// The day view's plasma caption and name are centred on its sign's disc,
+// which lies 30 pixels right of the sign's left edge at x 150.
+constexpr int kDayViewPlasmaCentre = 150 + 30 - layout::kViewCentre;
+constexpr MoonDateLayout kDayViewMoonDate{
+    88, 104, 126, kDayViewPlasmaCentre, 186, kDayViewPlasmaCentre, 198, true, 150, 216, false, 117};
 // The book's day-out-of-time line stands in the rows of the block it
 // replaces, clear of the seal name below, which may take two rows.
-constexpr MoonDateLayout kBookMoonDate{33, 49, 71, -160, 198, -160, 210, true, -160, 230, 55};
+constexpr MoonDateLayout kBookMoonDate{33, 49, 71, -160, 198, -160, 210, true, -160, 230, true, 55};
+constexpr int kDayMoonLeft = 390, kDayMoonTop = 216;
 
 void moonDate(ViewContext& v, const MoonDateLayout& at) {
     ViewCanvas& c = v.canvas;
@@ -48,7 +55,7 @@ void moonDate(ViewContext& v, const MoonDateLayout& at) {
     c.drawtxt(at.plasmaCaptionX, at.plasmaCaptionY, applyCaseMask(L(kPlasmaCaption) + ":", "AB"), 3,
               at.plasmaCentred);
     c.drawtxt(at.plasmaNameX, at.plasmaNameY, applyCaseMask(L(kPlasmaName + d.plasma), "AB"), 3, at.plasmaCentred);
-    c.drawsign(at.plasmaSignX, at.plasmaSignY, kLargePlasma + d.plasma, at.plasmaCentred, SignRole::Plasm);
+    c.drawsign(at.plasmaSignX, at.plasmaSignY, kLargePlasma + d.plasma, at.plasmaSignCentred, SignRole::Plasm);
 }
 
 void affirmation(ViewContext& v, const std::array<int, 6>& rows, const char* lastPattern) {
@@ -103,13 +110,19 @@ void dayView(ViewContext& v, int) {
     moonDate(v, kDayViewMoonDate);
     c.drawsign(226, 182, kLargeTone + d.tone, false, SignRole::Tone);
     c.drawtxt(0, 140, L(kKinCaption) + " " + colourWord(r), 3, true);
-    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), 390, 216);
+    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), kDayMoonLeft, kDayMoonTop);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 155);
-    c.drawtxt(304, 210, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, false);
-    c.drawtxt(304, 184, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aa"), 3, false);
-    c.drawtxt(304, 198, applyCaseMask(L(kToneWord) + ": " + std::to_string(d.tone), "Aa"), 3, false);
-    c.drawtxt(396, 186, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, false);
-    c.drawtxt(400, 198, applyCaseMask(L(kToday), "aaa"), 3, false);
+    namespace es = layout::essence;
+    const EssenceText essence = essenceText(L(kEssence), L(kSealEssence + d.sign), es::kDayViewOneRow);
+    c.drawtxt(es::kLeft, essence.rows.label, essence.label, 3, false);
+    if (!essence.word.empty()) c.drawtxt(es::kLeft, essence.rows.word, essence.word, essence.wordPreset, false);
+    c.drawtxt(es::kLeft, essence.rows.kin, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aa"), 3, false);
+    c.drawtxt(es::kLeft, essence.rows.tone, applyCaseMask(L(kToneWord) + ": " + std::to_string(d.tone), "Aa"), 3,
+              false);
+    // The moon's two captions, centred on the moon.
+    const int moonCentre = kDayMoonLeft + layout::kViewMoonSize / 2 - layout::kViewCentre;
+    c.drawtxt(moonCentre, 186, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, true);
+    c.drawtxt(moonCentre, 198, applyCaseMask(L(kToday), "aaa"), 3, true);
     c.drawsign(224, 220, d.sign, false, SignRole::Kin);
     c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
     affirmation(v, {302, 317, 332, 346, 360, 374}, "AaaaaAaaaaaaa");
