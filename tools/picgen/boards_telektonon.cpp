@@ -14,6 +14,7 @@
 
 #include "platform/codec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QLinearGradient>
@@ -217,6 +218,27 @@ void writeFile(const QString& path, const QByteArray& bytes) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
+// Fieldhlp.drs: the hints, kept in UTF-8 in the source tree and written
+// in the program's code page, one line per field.
+void writeHints(const QString& source, const QString& target) {
+    const std::string name = source.toStdString();
+    QFile src(source);
+    if (!src.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + name);
+    const QList<QByteArray> lines = src.readAll().split('\n');
+    QByteArray hints;
+    int count = 0;
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty() && count >= 70) continue;
+        if (!platform::fitsCp1251(line.toStdString()))
+            throw std::runtime_error(name + ": line " + std::to_string(count + 1) + " has a character outside Windows-1251");
+        hints += QByteArray::fromStdString(platform::toCp1251(line.toStdString())) + "\r\n";
+        ++count;
+    }
+    if (count != 70) throw std::runtime_error(name + ": expected 70 lines, found " + std::to_string(count));
+    writeFile(target, hints);
+}
+
 void generateTelektonon(const Output& out) {
     writeBitmap(drawBoard(), out.graphic, "telectonon.bmp");
     // HRCT.dat: 70 records of left, top, right, bottom (signed 32-bit little
@@ -232,23 +254,10 @@ void generateTelektonon(const Output& out) {
     }
     writeFile(out.run + "/HRCT.dat", rects);
 
-    // Fieldhlp.drs: the hints, kept in UTF-8 in the source tree and written
-    // in the program's code page.
-    QFile src(QStringLiteral(KL_SHIPDATA_DIR) + "/fieldhlp.txt");
-    if (!src.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read fieldhlp.txt");
-    const QList<QByteArray> lines = src.readAll().split('\n');
-    QByteArray hints;
-    int count = 0;
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (line.isEmpty() && count >= 70) continue;
-        if (!platform::fitsCp1251(line.toStdString()))
-            throw std::runtime_error("fieldhlp.txt: line " + std::to_string(count + 1) + " has a character outside Windows-1251");
-        hints += QByteArray::fromStdString(platform::toCp1251(line.toStdString())) + "\r\n";
-        ++count;
-    }
-    if (count != 70) throw std::runtime_error("fieldhlp.txt: expected 70 lines, found " + std::to_string(count));
-    writeFile(out.run + "/Fieldhlp.drs", hints);
+    writeHints(QStringLiteral(KL_SHIPDATA_DIR) + "/fieldhlp.txt", out.run + "/Fieldhlp.drs");
+    // The English hints go with the English texts, into en/.
+    QDir(out.run).mkpath("en");
+    writeHints(QStringLiteral(KL_SHIPDATA_DIR) + "/texts/en/fieldhlp.txt", out.run + "/en/Fieldhlp.drs");
 }
 
 }  // namespace

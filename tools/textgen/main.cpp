@@ -41,7 +41,47 @@ std::vector<std::string> loadSource(const fs::path& path, std::size_t minLines, 
 
 void ship(const fs::path& runDir, const std::string& name, const std::vector<std::string>& lines) {
     if (!kl::platform::writeFileAtomic((runDir / name).string(), kl::textgen::encodeShipped(lines)))
-        g_errors.push_back(name + ": cannot write");
+        g_errors.push_back((runDir / name).string() + ": cannot write");
+}
+
+// The texts of one language, as the program reads them.
+struct TextSet {
+    std::vector<std::string> base, dayInfo, toneInfo, plasmaInfo;
+    std::vector<std::vector<std::string>> help;
+};
+
+TextSet loadTexts(const fs::path& src) {
+    TextSet t;
+    // The text database: every line the windows read, 0..668 and beyond.
+    t.base = loadSource(src / "base.txt", 669, 0);
+    // Description pages: 17 lines per seal and per tone, 5 per plasma.
+    t.dayInfo = loadSource(src / "dayinfo.txt", 0, 20 * 17);
+    t.toneInfo = loadSource(src / "toneinfo.txt", 0, 13 * 17);
+    t.plasmaInfo = loadSource(src / "plasminfo.txt", 0, 7 * 5);
+
+    // Help pages hlp1 .. hlpN, numbered without gaps; a page shows 32 lines.
+    const fs::path help = src / "help";
+    for (int n = 1; fs::exists(help / ("hlp" + std::to_string(n) + ".txt")); ++n)
+        t.help.push_back(loadSource(help / ("hlp" + std::to_string(n) + ".txt"), 0, 32));
+    if (fs::is_directory(help))
+        for (const auto& entry : fs::directory_iterator(help)) {
+            const std::string name = entry.path().filename().string();
+            const std::string stem = entry.path().stem().string();
+            bool counted = false;
+            for (std::size_t n = 1; n <= t.help.size(); ++n) counted = counted || stem == "hlp" + std::to_string(n);
+            if (!counted) g_errors.push_back(help.string() + "/" + name + ": not part of the numbered run hlp1.." +
+                                             std::to_string(t.help.size()));
+        }
+    if (t.help.empty()) g_errors.push_back(help.string() + ": no page hlp1.txt");
+    return t;
+}
+
+void shipTexts(const fs::path& runDir, const TextSet& t) {
+    ship(runDir, "BASE.DRS", t.base);
+    ship(runDir, "DAYINFO.drs", t.dayInfo);
+    ship(runDir, "TONEINFO.drs", t.toneInfo);
+    ship(runDir, "PLASMINFO.drs", t.plasmaInfo);
+    for (std::size_t n = 0; n < t.help.size(); ++n) ship(runDir, "hlp" + std::to_string(n + 1) + ".dat", t.help[n]);
 }
 
 }  // namespace
@@ -59,31 +99,23 @@ int main(int argc, char** argv) {
     fs::create_directories(run);
     fs::create_directories(review);
 
-    // The text database: every line the windows read, 0..668 and beyond.
-    const auto base = loadSource(src / "base.txt", 669, 0);
-    // Description pages: 17 lines per seal and per tone, 5 per plasma.
-    const auto dayInfo = loadSource(src / "dayinfo.txt", 0, 20 * 17);
-    const auto toneInfo = loadSource(src / "toneinfo.txt", 0, 13 * 17);
-    const auto plasmaInfo = loadSource(src / "plasminfo.txt", 0, 7 * 5);
-
-    // Help pages hlp1 .. hlpN, numbered without gaps; a page shows 32 lines.
-    std::vector<std::vector<std::string>> help;
-    for (int n = 1; fs::exists(src / "help" / ("hlp" + std::to_string(n) + ".txt")); ++n)
-        help.push_back(loadSource(src / "help" / ("hlp" + std::to_string(n) + ".txt"), 0, 32));
-    for (const auto& entry : fs::directory_iterator(src / "help")) {
-        const std::string name = entry.path().filename().string();
-        const std::string stem = entry.path().stem().string();
-        bool counted = false;
-        for (std::size_t n = 1; n <= help.size(); ++n) counted = counted || stem == "hlp" + std::to_string(n);
-        if (!counted) g_errors.push_back("help/" + name + ": not part of the numbered run hlp1.." +
-                                         std::to_string(help.size()));
+    const TextSet russian = loadTexts(src);
+    // The English set (sources in en/) ships into the folder en/ of the
+    // program directory with the same file names and line layout. The
+    // settings count the help pages once, so both sets have as many.
+    const bool english = fs::is_directory(src / "en");
+    TextSet en;
+    if (english) {
+        en = loadTexts(src / "en");
+        if (en.help.size() != russian.help.size())
+            g_errors.push_back("en/help: " + std::to_string(en.help.size()) + " pages, the Russian set has " +
+                               std::to_string(russian.help.size()));
     }
-    if (help.empty()) g_errors.push_back("help: no page hlp1.txt");
 
     // First-run settings: 14 lines from the source, then the number of help
     // pages, so that a new user can page through all of them.
     auto conf = loadSource(src / "conf.txt", 14, 14);
-    conf.push_back(std::to_string(help.size()));
+    conf.push_back(std::to_string(russian.help.size()));
     const auto windows = loadSource(src / "windwhp.txt", 9, 9);
 
     if (!g_errors.empty()) {
@@ -91,11 +123,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ship(run, "BASE.DRS", base);
-    ship(run, "DAYINFO.drs", dayInfo);
-    ship(run, "TONEINFO.drs", toneInfo);
-    ship(run, "PLASMINFO.drs", plasmaInfo);
-    for (std::size_t n = 0; n < help.size(); ++n) ship(run, "hlp" + std::to_string(n + 1) + ".dat", help[n]);
+    shipTexts(run, russian);
+    if (english) {
+        fs::create_directories(run / "en");
+        shipTexts(run / "en", en);
+    }
     ship(run, "izinfo.dat", kl::textgen::izinfoLines());
     ship(run, "iznum.drs", kl::textgen::iznumLines());
     // The first-run settings; the build puts them beside the program only
