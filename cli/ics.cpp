@@ -3,11 +3,11 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 #include <map>
 #include <optional>
 
 #include "cli/dayreport.h"
+#include "cli/output.h"
 #include "core/kin.h"
 #include "core/kinsearch.h"
 #include "data/textdb.h"
@@ -242,12 +242,7 @@ int runIcs(const std::vector<std::string>& args, std::string& out, std::string& 
     }
     const std::string file = buildIcs(*from, *to, utcStamp(), withTexts);
     if (args.size() == 3 && args[2] != "-") {
-        std::error_code ec;
-        const auto path = std::filesystem::absolute(args[2], ec);
-        if (ec || !platform::writeFileAtomic(path.string(), file)) {
-            err = "kestralune-cli: cannot write " + args[2] + "\n";
-            return 1;
-        }
+        if (!writeOutput(args[2], file, err)) return 1;
     } else {
         out = file;
     }

@@ -12,6 +12,7 @@
 #include "cli/dayreport.h"
 #include "cli/find.h"
 #include "cli/ics.h"
+#include "cli/output.h"
 #include "cli/views.h"
 #include "cli/pagecommands.h"
 #include "data/errorlog.h"
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
         status = kl::cli::run(argc, argv, out, err);
     }
     // Rescaled scripts go out in the code page they came in: bytes, not text.
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    // An output that does not take them all is a failure of the command.
+    if (!kl::cli::finishStandardOutput(out, err) && status != 2) status = 1;
     std::fputs(err.c_str(), stderr);
     return status;
 }

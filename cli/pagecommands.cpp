@@ -8,13 +8,14 @@
 #include <iterator>
 #include <sstream>
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
 
 #include "cli/dayreport.h"
+#include "cli/output.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/picture.h"
 #include "platform/system.h"
 #include "print/interpreter.h"
 #include "print/pdfpage.h"
@@ -25,11 +26,11 @@ namespace kl::cli {
 
 namespace {
 
+// One line each, as every other failure (SCRIPT "-" is standard input).
 const char* const kPageUsage =
-    "usage: kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
-    "[--background RRGGBB] [--mono]\n"
-    "       kestralune-cli rescale SCRIPT FACTOR\n"
-    "SCRIPT - reads the script from standard input.\n";
+    "usage: kestralune-cli page SCRIPT|- OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
+    "[--background RRGGBB] [--mono]\n";
+const char* const kRescaleUsage = "usage: kestralune-cli rescale SCRIPT|- FACTOR\n";
 
 // A script as read: its lines in UTF-8 and how to write it back.
 struct ScriptText {
@@ -50,20 +51,14 @@ bool validUtf8(std::string_view s) {
     return true;
 }
 
-std::string absoluteFromHere(const std::string& name) {
-    std::error_code ec;
-    const auto p = std::filesystem::absolute(name, ec);
-    return ec ? name : p.string();
-}
-
 bool readScript(const std::string& name, std::istream& in, ScriptText& script, std::string& err) {
     std::string bytes;
     if (name == "-") {
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     } else {
+        const platform::UserPath path(name);
         std::error_code ec;
-        if (!std::filesystem::is_regular_file(absoluteFromHere(name), ec) ||
-            !platform::readFileBytes(absoluteFromHere(name), bytes)) {
+        if (!std::filesystem::is_regular_file(path.path(), ec) || !platform::readFileBytes(path, bytes)) {
             err += "kestralune-cli: cannot read the script: " + name + "\n";
             return false;
         }
@@ -185,21 +180,20 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
     std::string bytes;
     if (pdf) {
         bytes = print::pagePdf(picture, state.margin);
-    } else if (!picture.isNull()) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        if (buffer.open(QIODevice::WriteOnly) && picture.image().save(&buffer, "PNG")) bytes = png.toStdString();
+    } else {
+        bytes = platform::encodedImage(picture.image(), "PNG");
     }
-    if (bytes.empty() || !platform::writeFileAtomic(absoluteFromHere(output), bytes)) {
-        err += "kestralune-cli: cannot write the page: " + output + "\n";
+    if (bytes.empty()) {
+        err += "kestralune-cli: cannot make the page: " + output + "\n";
         return 1;
     }
+    if (!writeOutput(output, bytes, err)) return 1;
     return r.clean() ? 0 : 1;
 }
 
 int rescale(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err) {
     if (args.size() != 3) {
-        err += kPageUsage;
+        err += kRescaleUsage;
         return 2;
     }
     double factor = 0;

@@ -1,16 +1,19 @@
 #include "cli/views.h"
 
 #include <charconv>
+#include <filesystem>
 #include <optional>
 
 #include <QImage>
 #include <QString>
 
 #include "cli/dayreport.h"
+#include "cli/output.h"
 #include "core/state.h"
 #include "data/conffile.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/picture.h"
 #include "platform/system.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
@@ -21,7 +24,7 @@ namespace kl::cli {
 
 namespace {
 
-const char* const kRenderUsage = "usage: kestralune-cli render MODE [YYYY-MM-DD] OUT.png";
+const char* const kRenderUsage = "usage: kestralune-cli render MODE [YYYY-MM-DD] OUT.png|OUT.jpg|OUT.bmp";
 const char* const kExportUsage = "usage: kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]";
 
 std::optional<std::string> g_failure;
@@ -32,6 +35,27 @@ std::optional<int> parseMode(const std::string& text) {
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || mode < 0 || mode > 48)
         return std::nullopt;
     return mode;
+}
+
+// The picture format the output's extension names (letter case aside), or
+// null for any other extension.
+const char* pictureFormat(const std::string& name) {
+    std::string ext = std::filesystem::path(name).extension().string();
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (ext == ".png") return "PNG";
+    if (ext == ".jpg" || ext == ".jpeg") return "JPEG";
+    if (ext == ".bmp") return "BMP";
+    return nullptr;
+}
+
+// Reads conf.dat as the window does; a file read only in part is said in
+// one line, and the command goes on with what was read.
+void loadSettings(std::string& err) {
+    std::string why;
+    if (const int line = loadConfWithoutDialog(&why); line != 0)
+        err += "kestralune-cli: conf.dat was read in part: reading stopped at line " + std::to_string(line) + " (" +
+               why + "); the settings before it are used, the others keep their defaults\n";
 }
 
 // Sets the date on show: the given one, or today.
@@ -53,7 +77,7 @@ bool setDate(const std::optional<std::string>& arg, std::string& err) {
 // The one line a failed command prints.
 bool failed(const char* what, std::string& err) {
     if (!g_failure) return false;
-    err = std::string("kestralune-cli: ") + what + " failed: " + *g_failure + "\n";
+    err += std::string("kestralune-cli: ") + what + " failed: " + *g_failure + "\n";
     return true;
 }
 
@@ -78,7 +102,7 @@ void recordFailure(const std::string& reportBytes) {
 void forgetFailure() { g_failure.reset(); }
 
 int runRender(const std::vector<std::string>& args, std::string& out, std::string& err) {
-    // render MODE [DATE] OUT.png
+    // render MODE [DATE] OUT
     if (args.size() < 3 || args.size() > 4) {
         err = std::string(kRenderUsage) + "\n";
         return 2;
@@ -88,17 +112,28 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
         err = "kestralune-cli: not a mode (want 0..48): " + args[1] + "\n";
         return 2;
     }
+    const std::string& target = args.back();
+    const char* format = pictureFormat(target);
+    if (!format) {
+        // "render 0 2026-12-09": the date is there, the picture's name is not.
+        err = args.size() == 3 && parseDate(target) ? std::string(kRenderUsage) + "\n"
+                                                    : "kestralune-cli: the picture is written as .png, .jpg or .bmp: " +
+                                                          target + "\n";
+        return 2;
+    }
     if (!setDate(args.size() == 4 ? std::optional<std::string>(args[2]) : std::nullopt, err)) return 2;
-    const std::string target = args.back();
-    loadConfWithoutDialog();
+    loadSettings(err);
     // What the window ends up showing: past the last help page, the first.
     paintall(shownMode(*mode), 255);
     if (failed("drawing", err)) return 1;
-    if (!viewPicture().image().save(QString::fromStdString(target), "PNG")) {
-        err = "kestralune-cli: cannot write " + target + "\n";
+    // A fine JPEG; the others at their formats' defaults (for PNG a quality
+    // is a compression level).
+    const std::string bytes = platform::encodedImage(viewPicture().image(), format, format == std::string("JPEG") ? 90 : -1);
+    if (bytes.empty()) {
+        err += "kestralune-cli: cannot make the picture: " + target + "\n";
         return 1;
     }
-    return 0;
+    return writeOutput(target, bytes, err) ? 0 : 1;
 }
 
 int runExport(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -120,7 +155,7 @@ int runExport(const std::vector<std::string>& args, std::string& out, std::strin
         return 2;
     }
     if (!setDate(rest.size() == 2 ? std::optional<std::string>(rest[1]) : std::nullopt, err)) return 2;
-    loadConfWithoutDialog();
+    loadSettings(err);
     _TEXTGRAPHIC = glyphs;
     ScriptSink sink;
     exportView(*mode, sink);

@@ -7,7 +7,7 @@
 
 namespace kl::cli {
 
-// render MODE [YYYY-MM-DD] OUT.png
+// render MODE [YYYY-MM-DD] OUT.png|OUT.jpg|OUT.bmp
 int runRender(const std::vector<std::string>& args, std::string& out, std::string& err);
 // export MODE [YYYY-MM-DD] [--glyphs]
 int runExport(const std::vector<std::string>& args, std::string& out, std::string& err);

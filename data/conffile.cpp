@@ -105,13 +105,19 @@ int helpPagesFound() {
     return pages;
 }
 
-int loadConfWithoutDialog() {
+int loadConfWithoutDialog(std::string* reason) {
     ConfValues values;
     values.helpCount = helpPagesFound();
     int stopped = 0;
     std::string bytes;
-    if (platform::fileExists("conf.dat") && platform::readFileBytes("conf.dat", bytes))
-        stopped = parseConf(bytes, values);
+    if (platform::fileExists("conf.dat")) {
+        if (platform::readFileBytes("conf.dat", bytes)) {
+            stopped = parseConf(bytes, values, reason);
+        } else {
+            stopped = 1;  // as the dialog's load: nothing of it was read
+            if (reason) *reason = "the file cannot be opened";
+        }
+    }
     applyConf(values);
     return stopped;
 }

@@ -45,7 +45,8 @@ void applyConf(const ConfValues& values);
 
 // Reads conf.dat from the program directory and applies it; without a
 // file, or with one that cannot be read to its end, the values read so far
-// over the defaults (the help pages found for the count). Returns parseConf's answer (0 also when there is no file).
-int loadConfWithoutDialog();
+// over the defaults (the help pages found for the count). Returns parseConf's answer (0 also when there is no file);
+// `reason`, when given, says why reading stopped.
+int loadConfWithoutDialog(std::string* reason = nullptr);
 
 }  // namespace kl

@@ -27,7 +27,7 @@ void readtext(int n, const std::string& fileName, std::string& out) {
         out = found ? platform::fromCp1251(line) : std::string();
     } catch (...) {
         reportFailure(101, "readtext in kestral",
-                      {"line:" + std::to_string(n), "filename:" + fileName});
+                      {"filename:" + fileName, "line:" + std::to_string(n)});
     }
 }
 

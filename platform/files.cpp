@@ -2,13 +2,16 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <system_error>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +39,12 @@ bool equalNoCase(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+UserPath::UserPath(std::string given) : given_(std::move(given)) {
+    std::error_code ec;
+    const fs::path p = given_.empty() ? fs::path() : fs::absolute(given_, ec);
+    path_ = ec || given_.empty() ? given_ : p.string();
+}
 
 void setProgramDirectory(const std::string& dir) { programDir() = dir; }
 const std::string& programDirectory() { return programDir(); }
@@ -94,8 +103,9 @@ bool fileExists(std::string_view name) {
     return fs::is_regular_file(resolvePath(name), ec);
 }
 
-bool readFileBytes(std::string_view name, std::string& out) {
-    const std::string path = resolvePath(name);
+namespace {
+
+bool readBytesAt(const std::string& path, std::string& out) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
@@ -116,6 +126,11 @@ bool readFileBytes(std::string_view name, std::string& out) {
     return ok;
 }
 
+}  // namespace
+
+bool readFileBytes(std::string_view name, std::string& out) { return readBytesAt(resolvePath(name), out); }
+bool readFileBytes(const UserPath& path, std::string& out) { return readBytesAt(path.path(), out); }
+
 bool nameInUse(std::string_view name) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(resolvePath(name), ec));
@@ -127,47 +142,163 @@ bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
+        if (n == 0) errno = EIO;
         if (n <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;
 }
 
-}  // namespace
+// Flushes a directory's entries (a rename or a new name in it) to the disk,
+// as far as it can be: the file itself is already written and flushed, so a
+// directory that cannot be opened or synced does not undo the save.
+void syncDirectory(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
 
-bool writeFileAtomic(std::string_view name, std::string_view bytes) {
-    const std::string target = resolvePath(name);
+// The name a chain of symbolic links ends at (which need not exist), or
+// empty when the chain does not end.
+std::string followLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec))) return path;
+        const fs::path to = fs::read_symlink(path, ec);
+        if (ec) return {};
+        path = to.is_absolute() ? to.string() : (fs::path(path).parent_path() / to).string();
+    }
+    return {};
+}
+
+std::string temporaryPrefix(const fs::path& target) { return target.filename().string() + ".tmp"; }
+
+// Removes the temporaries "NAME.tmp<pid>-<n>~" of earlier saves of `target`
+// whose process no longer exists (a save that was killed); nothing else,
+// and nothing of a process that may still be writing.
+void removeStaleTemporaries(const fs::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    const fs::path dir = target.parent_path();
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 || name.back() != '~') continue;
+        const std::string_view rest = std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - 1);
+        const std::size_t dash = rest.find('-');
+        const auto digits = [](std::string_view d) {
+            return !d.empty() && d.size() <= 18 && d.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1))) continue;
+        const long long pid = std::stoll(std::string(rest.substr(0, dash)));
+        if (pid <= 0 || pid == ::getpid() || pid > INT32_MAX) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // alive, or not ours to judge
+        std::error_code unused;
+        if (it->is_symlink(unused) || !it->is_regular_file(unused)) continue;
+        ::unlink(it->path().c_str());
+    }
+}
+
+// Writes to a device or a pipe as it is. A pipe whose reader has gone is a
+// failed write, not the end of the process.
+bool writeThrough(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode));
+    sigset_t pipe, previous;
+    sigemptyset(&pipe);
+    sigaddset(&pipe, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe, &previous);
+    ok = ok && writeAll(fd, bytes);
+    const int why = errno;
+    if (!ok && why == EPIPE) {
+        const timespec now{0, 0};
+        sigtimedwait(&pipe, nullptr, &now);  // the signal the write raised, taken before it is unblocked
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (::close(fd) != 0 && ok) return false;
+    errno = why;
+    return ok;
+}
+
+// Replaces a regular file (or makes a new one) through a temporary in its own directory.
+bool replaceAtomically(const fs::path& target, std::string_view bytes) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    removeStaleTemporaries(target);
     // Every save writes to a name of its own, so that two saves at once
     // (two threads, or two processes) never write into each other's file.
     static std::atomic<unsigned> counter{0};
+    const std::string stem = target.string() + ".tmp" + std::to_string(::getpid()) + "-";
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "~";
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        temp = stem + std::to_string(counter++) + "~";
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
     bool ok = writeAll(fd, bytes);
-    if (ok && replacing) ok = ::fchmod(fd, old.st_mode & 07777) == 0;  // the file keeps its mode
+    if (ok && replacing) {
+        // The file keeps its owner where that may be given (a save as root
+        // of a user's file) and always its mode.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            // Not ours to give: the new file belongs to whoever saves it.
+        }
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
     ok = ok && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     if (!ok || std::rename(temp.c_str(), target.c_str()) != 0) {
+        const int why = errno;
         ::unlink(temp.c_str());
+        errno = why;
         return false;
     }
+    syncDirectory(target.parent_path());
     return true;
+}
+
+Saved saveAt(const std::string& given, std::string_view bytes) {
+    const std::string path = followLinks(given);
+    if (path.empty()) return Saved::Failed;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT) return Saved::Failed;
+        return replaceAtomically(path, bytes) ? Saved::Done : Saved::Failed;
+    }
+    if (S_ISREG(st.st_mode)) return replaceAtomically(path, bytes) ? Saved::Done : Saved::Failed;
+    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return writeThrough(path, bytes) ? Saved::Done : Saved::Failed;
+    return Saved::NotAFile;
+}
+
+}  // namespace
+
+Saved saveFile(const UserPath& path, std::string_view bytes) {
+    errno = 0;
+    return saveAt(path.path(), bytes);
+}
+
+std::string saveFailureText(Saved result) {
+    if (result == Saved::NotAFile) return "it is not a file, a device or a pipe";
+    return errno != 0 ? std::strerror(errno) : "the file cannot be written";
+}
+
+bool writeFileAtomic(std::string_view name, std::string_view bytes) {
+    return saveAt(resolvePath(name), bytes) == Saved::Done;
 }
 
 NewFile createNewFile(std::string_view name, std::string_view bytes) {
     const std::string target = resolvePath(name);
     const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) return errno == EEXIST ? NewFile::NameTaken : NewFile::Failed;
-    bool ok = writeAll(fd, bytes);
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
-    if (ok) return NewFile::Created;
+    if (ok) {
+        syncDirectory(fs::path(target).parent_path());
+        return NewFile::Created;
+    }
     ::unlink(target.c_str());  // no empty or cut-off file is left behind
     return NewFile::Failed;
 }

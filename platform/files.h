@@ -1,12 +1,28 @@
-// The program's directory and its data files. Names are matched without
-// regard to letter case, and "\" is accepted as a separator, so
-// "graphic\5Y.bmp" finds graphic/5Y.bmp.
+// Files, by two kinds of name that never mix:
+// - the program's own files (BASE.DRS, graphic\5Y.bmp, conf.dat, WindWHP.dat,
+//   the pictures a script's PICT lines name): a plain string, found below the
+//   program directory without regard to letter case, "\" accepted as a
+//   separator, so "graphic\5Y.bmp" finds graphic/5Y.bmp;
+// - a path the user named (a command-line argument, a file dialog's answer):
+//   a UserPath, used exactly as given.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace kl::platform {
+
+// A path the user named. It is used exactly as given: no letter case is
+// matched, "\" is an ordinary character of a name, and a relative path is
+// taken from the working directory at the moment the UserPath is made.
+class UserPath {
+public:
+    explicit UserPath(std::string given);
+    const std::string& path() const { return path_; }    // absolute (when the working directory is known)
+    const std::string& given() const { return given_; }  // as the user wrote it, for messages
+private:
+    std::string given_, path_;
+};
 
 // The directory that holds the program's data files (normally the one that
 // holds the executable). Relative names are resolved below it.
@@ -21,7 +37,8 @@ std::string executableDirectory();
 // copy is read-only), otherwise the executable's directory.
 std::string startingDirectory();
 
-// The path of an existing file or directory whose name matches `name`
+// The path of one of the program's own files: of an existing file or
+// directory whose name matches `name`
 // (relative to the program directory unless absolute) component by
 // component without regard to case. When nothing matches, the path the name
 // would have if created (the existing part resolved, the rest as written).
@@ -36,14 +53,30 @@ bool nameInUse(std::string_view name);
 // Whole-file reads and writes of raw bytes. False on any failure; reading
 // anything but a regular file fails.
 bool readFileBytes(std::string_view name, std::string& out);
-// Replaces the file atomically: the bytes go to a temporary file of its own
-// beside it, which is flushed and renamed over the old one, so a failure
-// part-way leaves the old file as it was, and a reader sees either the old
-// or the new contents, never a part. A replaced file keeps its mode.
+bool readFileBytes(const UserPath& path, std::string& out);
+
+// Saves bytes under a name, by what stands there. A regular file, or a name
+// not in use, is replaced atomically: the bytes go to a temporary file of
+// its own in the file's directory ("NAME.tmp<process>-<n>~"), which is
+// flushed, renamed over the old one, and the directory synced, so a failure
+// part-way leaves the old file as it was and a reader sees either the old or
+// the new contents, never a part; a replaced file keeps its mode. A symbolic
+// link is followed: the file it leads to is replaced, the link stays. A
+// character device or a FIFO is written straight through. Anything else (a
+// directory, a socket, a block device) is refused: NotAFile. Temporaries of
+// earlier saves of the same file whose process has ended are removed first.
+// On Failed, errno says why.
+enum class Saved { Done, NotAFile, Failed };
+Saved saveFile(const UserPath& path, std::string_view bytes);
+// Why a save failed, for a message: "it is not a file, a device or a pipe",
+// or errno's text. Call it straight after the save.
+std::string saveFailureText(Saved result);
+// The same for one of the program's own files; true when it was saved.
 bool writeFileAtomic(std::string_view name, std::string_view bytes);
 // Creates a new file and never replaces anything: NameTaken when the name is
 // in use, Failed when it cannot be created or written (nothing is left
-// behind then).
+// behind then). A created file is flushed to the disk, and its directory
+// synced, before Created is answered.
 enum class NewFile { Created, NameTaken, Failed };
 NewFile createNewFile(std::string_view name, std::string_view bytes);
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include <QBuffer>
 #include <QImageReader>
 
 #include "platform/files.h"
@@ -31,6 +32,13 @@ Picture Picture::fromImage(const QImage& image) {
 void Picture::save(const std::string& name) const {
     if (!image_.save(QString::fromStdString(resolvePath(name)), "BMP"))
         throw PictureError("cannot save picture: " + name);
+}
+
+std::string encodedImage(const QImage& image, const char* format, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality)) return {};
+    return bytes.toStdString();
 }
 
 Rgb Picture::pixel(int x, int y) const {

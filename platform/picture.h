@@ -52,6 +52,10 @@ private:
     QImage image_;
 };
 
+// The bytes of an image file of `format` ("PNG", "JPEG", "BMP"; quality
+// 0..100 or -1 for the format's default), or empty when it cannot be made.
+std::string encodedImage(const QImage& image, const char* format, int quality = -1);
+
 // Colour in the Windows layout: low byte R, then G, then B.
 inline Rgb rgbFromColorRef(std::uint32_t c) {
     return {static_cast<std::uint8_t>(c & 0xFF), static_cast<std::uint8_t>((c >> 8) & 0xFF),

@@ -26,9 +26,9 @@ std::string scriptBytes(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-std::optional<std::vector<std::string>> loadScriptFile(const std::string& path, std::string& why) {
+std::optional<std::vector<std::string>> loadScriptFile(const platform::UserPath& path, std::string& why) {
     std::error_code ec;
-    const fs::path p = platform::resolvePath(path);
+    const fs::path p = path.path();
     const auto status = fs::status(p, ec);
     if (ec || !fs::exists(status)) {
         why = "the file does not exist";
@@ -44,25 +44,17 @@ std::optional<std::vector<std::string>> loadScriptFile(const std::string& path, 
         return std::nullopt;
     }
     std::string bytes;
-    if (!platform::readFileBytes(p.string(), bytes)) {
+    if (!platform::readFileBytes(path, bytes)) {
         why = "the file cannot be read";
         return std::nullopt;
     }
     return scriptLines(bytes);
 }
 
-bool saveScriptFile(const std::string& path, const std::vector<std::string>& lines, std::string& why) {
-    std::error_code ec;
-    const fs::path p = platform::resolvePath(path);
-    if (fs::is_directory(p, ec)) {
-        why = "it is a folder";
-        return false;
-    }
-    if (!platform::writeFileAtomic(p.string(), scriptBytes(lines))) {
-        why = "the file cannot be written";
-        return false;
-    }
-    return true;
+bool saveScriptFile(const platform::UserPath& path, const std::vector<std::string>& lines, std::string& why) {
+    const platform::Saved saved = platform::saveFile(path, scriptBytes(lines));
+    if (saved != platform::Saved::Done) why = platform::saveFailureText(saved);
+    return saved == platform::Saved::Done;
 }
 
 std::vector<std::string> unencodableCharacters(const std::vector<std::string>& lines, std::size_t limit) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace kl::print {
 
 // Script files larger than this are refused rather than read.
@@ -21,12 +23,13 @@ std::vector<std::string> scriptLines(std::string_view bytes);
 // The bytes of a script file: each line in Windows-1251 followed by CR LF.
 std::string scriptBytes(const std::vector<std::string>& lines);
 
-// Reads a script file (a regular file of at most kMaxScriptFileBytes); on
-// failure nullopt and `why` says what went wrong.
-std::optional<std::vector<std::string>> loadScriptFile(const std::string& path, std::string& why);
-// Replaces the file atomically with the lines; on failure false, `why` says
-// what went wrong and the old file is as it was.
-bool saveScriptFile(const std::string& path, const std::vector<std::string>& lines, std::string& why);
+// Reads the script file the user chose (a regular file of at most
+// kMaxScriptFileBytes); on failure nullopt and `why` says what went wrong.
+std::optional<std::vector<std::string>> loadScriptFile(const platform::UserPath& path, std::string& why);
+// Saves the lines as the file the user chose (platform::saveFile: a file is
+// replaced atomically); on failure false, `why` says what went wrong and
+// the old file is as it was.
+bool saveScriptFile(const platform::UserPath& path, const std::vector<std::string>& lines, std::string& why);
 
 // The characters of the lines that Windows-1251 cannot hold, each once, in
 // order of appearance, as "U+4E2D 中"; at most `limit` of them.

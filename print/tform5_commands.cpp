@@ -376,7 +376,7 @@ void TForm5::mb1Click() {
     const auto choice = platform::askFile(request);
     if (!choice) return;
     std::string why;
-    auto lines = print::loadScriptFile(choice->path, why);
+    auto lines = print::loadScriptFile(platform::UserPath(choice->path), why);
     if (!lines) {
         platform::showMessage("The script could not be loaded.\n" + choice->path + ": " + why);
         return;
@@ -417,7 +417,7 @@ bool TForm5::saveScriptAs() {
         if (platform::askQuestion(text) != platform::Answer::Yes) return false;
     }
     std::string why;
-    if (!print::saveScriptFile(path, lines, why)) {
+    if (!print::saveScriptFile(platform::UserPath(path), lines, why)) {
         platform::showMessage("The script was not saved.\n" + path + ": " + why);
         return false;
     }
@@ -443,13 +443,14 @@ void TForm5::savePicture() {
         path += kExtensions[i];
     }
     // Whatever the name, the file holds the page bitmap.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !page.image().save(&buffer, "BMP")) bytes.clear();
+    const std::string bytes = platform::encodedImage(page.image(), "BMP");
+    if (bytes.empty()) {
+        platform::showMessage("The page picture was not saved.\n" + path + ": the picture cannot be made.");
+        return;
     }
-    if (bytes.isEmpty() || !platform::writeFileAtomic(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
-        platform::showMessage("The page picture was not saved.\n" + path + ": the file cannot be written.");
+    const platform::Saved saved = platform::saveFile(platform::UserPath(path), bytes);
+    if (saved != platform::Saved::Done)
+        platform::showMessage("The page picture was not saved.\n" + path + ": " + platform::saveFailureText(saved));
 }
 
 // Printing ---------------------------------------------------------------

@@ -175,5 +175,17 @@ TEST_F(IcsTest, CommandWritesTheFileAndRefusesImpossibleRanges) {
     EXPECT_NE(err.find("cannot write"), std::string::npos);
 }
 
+TEST_F(IcsTest, TheOutputIsTheFileNamedExactly) {
+    std::string out, err;
+    writeFile("notes.ics", "precious");
+    ASSERT_EQ(runIcs({"2026-01-01", "2026-01-02", path("NOTES.ics")}, out, err), 0) << err;
+    EXPECT_EQ(readFile("notes.ics"), "precious");
+    EXPECT_EQ(readFile("NOTES.ics").rfind("BEGIN:VCALENDAR", 0), 0u);
+    // A directory is no place for a calendar: refused in one line.
+    std::filesystem::create_directory(path("year.ics"));
+    EXPECT_EQ(runIcs({"2026-01-01", "2026-01-02", path("year.ics")}, out, err), 1);
+    EXPECT_EQ(err, "kestralune-cli: cannot write " + path("year.ics") + ": it is not a file, a device or a pipe\n");
+}
+
 }  // namespace
 }  // namespace kl::cli

@@ -3,7 +3,10 @@
 #include "cli/dayreport.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+
+#include <sys/wait.h>
 #include "support/testsupport.h"
 
 namespace kl::cli {
@@ -112,6 +115,22 @@ TEST_F(CliTest, TextFormAndErrors) {
     out.clear();
     EXPECT_EQ(runCli({"day"}, out, err), 0);  // today
     EXPECT_NE(out.find("kin: "), std::string::npos);
+}
+
+// The companion itself, run as a shell runs it: an output that does not
+// take the report is a failure, said in one line.
+TEST_F(CliTest, AStandardOutputThatFailsIsOneLineAndExitOne) {
+    for (const std::string redirect : {"> /dev/full", ">&-"}) {
+        for (const std::string command : {"day 2026-12-08", "ics 2026-12-01 2026-12-31", "--help"}) {
+            const std::string shell = std::string(KL_CLI_PATH) + " " + command + " " + redirect + " 2> " + path("err");
+            const int status = std::system(shell.c_str());
+            ASSERT_TRUE(WIFEXITED(status)) << shell;
+            EXPECT_EQ(WEXITSTATUS(status), 1) << shell;
+            const std::string err = readFile("err");
+            EXPECT_EQ(err.rfind("kestralune-cli: cannot write standard output: ", 0), 0u) << shell << ": " << err;
+            EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        }
+    }
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ TEST_F(TextDbTest, MissingFileKeepsTheTextAndReportsOnce) {
     const std::string report = readFile("errorlog1.err");
     EXPECT_NE(report.find("ERROR SENDER:readtext in kestral\r\n"), std::string::npos);
     EXPECT_NE(report.find("ERROR CODE:101\r\n"), std::string::npos);
-    EXPECT_NE(report.find("LOCAL VARIABLES:\r\nline:7\r\nfilename:nothere.drs\r\n"), std::string::npos);
+    EXPECT_NE(report.find("LOCAL VARIABLES:\r\nfilename:nothere.drs\r\nline:7\r\n"), std::string::npos);
     EXPECT_EQ(test::recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
     EXPECT_EQ(test::recorded().terminateRequests, 1);
 }

@@ -53,6 +53,17 @@ TEST_F(CliViews, RenderWritesTheViewAsPng) {
     EXPECT_EQ(image.pixelColor(260, 256), QColor(seal.r, seal.g, seal.b));
 }
 
+TEST_F(CliViews, RenderWritesTheFormatItsExtensionNames) {
+    writeAllSigns();
+    const std::vector<std::pair<std::string, std::string>> kinds{
+        {"day.JPG", "\xFF\xD8\xFF"}, {"day.jpeg", "\xFF\xD8\xFF"}, {"day.bmp", "BM"}, {"day.Png", "\x89PNG"}};
+    for (const auto& [name, magic] : kinds) {
+        ASSERT_EQ(render({"render", "0", "2026-12-08", path(name)}), 0) << err;
+        EXPECT_EQ(readFile(name).rfind(magic, 0), 0u) << name;
+        EXPECT_EQ(QImage(QString::fromStdString(path(name))).size(), QSize(670, 550)) << name;
+    }
+}
+
 TEST_F(CliViews, BadModesAndDatesExitWithTwo) {
     const std::string png = path("x.png");
     EXPECT_EQ(render({"render", "49", "2026-12-08", png}), 2);
@@ -60,6 +71,12 @@ TEST_F(CliViews, BadModesAndDatesExitWithTwo) {
     EXPECT_EQ(render({"render", "zero", png}), 2);
     EXPECT_EQ(render({"render", "0", "2026-02-30", png}), 2);
     EXPECT_EQ(render({"render", "0"}), 2);
+    // The picture's name forgotten: a usage line, no file named after the date.
+    EXPECT_EQ(render({"render", "0", "2026-12-09"}), 2);
+    EXPECT_EQ(err.rfind("usage: kestralune-cli render", 0), 0u) << err;
+    EXPECT_FALSE(std::filesystem::exists("2026-12-09"));
+    EXPECT_EQ(render({"render", "0", "2026-12-09", path("x.gif")}), 2);
+    EXPECT_FALSE(std::filesystem::exists(path("x.gif")));
     EXPECT_EQ(exportScript({"export", "5", "2026-12-08"}), 2);
     EXPECT_EQ(exportScript({"export", "8"}), 2);
     EXPECT_EQ(exportScript({"export", "0", "2026-13-01"}), 2);
@@ -96,6 +113,14 @@ TEST_F(CliViews, ReadsTheSettingsFromConfDat) {
     out.clear();
     EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0);
     EXPECT_EQ(out.find("08/12"), std::string::npos);
+}
+
+TEST_F(CliViews, APartlyReadConfDatIsSaidInOneLineAndTheCommandGoesOn) {
+    writeLines("conf.dat", {"Y", "Y", "Y", "Y", "Y", "fast"});
+    EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0);
+    EXPECT_EQ(err.rfind("kestralune-cli: conf.dat was read in part: reading stopped at line 6 (", 0), 0u) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_EQ(out.substr(0, out.find('\n')), "[Day info script]");
 }
 
 TEST_F(CliViews, YearGlyphExportIsOneScript) {

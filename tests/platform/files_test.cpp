@@ -5,6 +5,13 @@
 #include <thread>
 #include <atomic>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "platform/files.h"
 #include "support/testsupport.h"
 
@@ -91,6 +98,85 @@ TEST_F(FilesTest, SavesAtTheSameTimeNeverShowAReaderAPartialFile) {
         ++entries;
     }
     EXPECT_EQ(entries, 1) << "temporary files left behind";
+}
+
+// A name the user gave is taken as written: another file that differs in
+// letter case only, or a "\" that the program's own names would turn into a
+// separator, never stands in for it.
+TEST_F(FilesTest, AUserPathIsUsedExactlyAsGiven) {
+    namespace fs = std::filesystem;
+    writeFile("notes.ics", "precious");
+    fs::create_directory(path("Docs"));
+    fs::create_directory(path("sub"));
+    EXPECT_EQ(saveFile(UserPath(path("NOTES.ics")), "new"), Saved::Done);
+    EXPECT_EQ(readFile("notes.ics"), "precious");
+    EXPECT_EQ(readFile("NOTES.ics"), "new");
+    EXPECT_EQ(saveFile(UserPath(path("docs/new.ics")), "x"), Saved::Failed);
+    EXPECT_TRUE(fs::is_empty(path("Docs")));
+    EXPECT_EQ(saveFile(UserPath(path("sub\\a.ics")), "y"), Saved::Done);
+    EXPECT_TRUE(fs::is_regular_file(path("sub\\a.ics")));
+    EXPECT_TRUE(fs::is_empty(path("sub")));
+    std::string got;
+    EXPECT_FALSE(readFileBytes(UserPath(path("Notes.ICS")), got));
+    EXPECT_TRUE(readFileBytes(UserPath(path("notes.ics")), got));
+    EXPECT_EQ(got, "precious");
+}
+
+TEST_F(FilesTest, ASaveUpdatesWhatALinkLeadsToAndWritesDevicesAndPipesThrough) {
+    namespace fs = std::filesystem;
+    fs::create_directory(path("real"));
+    writeFile("real/target.ics", "old");
+    fs::create_symlink("real/target.ics", path("link.ics"));
+    EXPECT_EQ(saveFile(UserPath(path("link.ics")), "new"), Saved::Done);
+    EXPECT_TRUE(fs::is_symlink(path("link.ics")));
+    EXPECT_EQ(readFile("real/target.ics"), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("real")), fs::directory_iterator()), 1);
+
+    // A pipe's reader gets the bytes; the pipe stays a pipe.
+    ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+    const int reader = ::open(path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    EXPECT_EQ(saveFile(UserPath(path("pipe")), "through"), Saved::Done);
+    char received[16] = {};
+    EXPECT_EQ(::read(reader, received, sizeof received), 7);
+    EXPECT_STREQ(received, "through");
+    ::close(reader);
+    EXPECT_TRUE(fs::is_fifo(path("pipe")));
+    EXPECT_EQ(saveFile(UserPath("/dev/null"), "gone"), Saved::Done);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    // Neither a directory nor a socket is a place for the bytes.
+    fs::create_directory(path("folder.ics"));
+    EXPECT_EQ(saveFile(UserPath(path("folder.ics")), "x"), Saved::NotAFile);
+    EXPECT_EQ(saveFailureText(Saved::NotAFile), "it is not a file, a device or a pipe");
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = path("sock");
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(saveFile(UserPath(socketPath), "x"), Saved::NotAFile);
+    EXPECT_TRUE(fs::is_socket(socketPath));
+    ::close(sock);
+}
+
+// A save that was killed leaves its temporary behind; the next save of the
+// same file clears those of ended processes, and nothing else.
+TEST_F(FilesTest, TemporariesOfEndedSavesOfTheFileAreRemoved) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child), alive = std::to_string(::getppid());
+    for (const std::string& name : {"conf.dat.tmp" + dead + "-0~", "conf.dat.tmp" + alive + "-1~",
+                                    "WindWHP.dat.tmp" + dead + "-0~", "conf.dat.tmp" + dead + "-x~"})
+        writeFile(name, "part");
+    ASSERT_TRUE(writeFileAtomic("conf.dat", "whole"));
+    EXPECT_FALSE(std::filesystem::exists(path("conf.dat.tmp" + dead + "-0~")));
+    for (const std::string& kept : {"conf.dat.tmp" + alive + "-1~", "WindWHP.dat.tmp" + dead + "-0~",
+                                    "conf.dat.tmp" + dead + "-x~"})
+        EXPECT_TRUE(std::filesystem::exists(path(kept))) << kept;
 }
 
 TEST_F(FilesTest, CreateNewFileNeverReplaces) {

@@ -43,6 +43,13 @@ TEST_F(CliPage, WritesThePngOfAScript) {
     EXPECT_GE(b.top, 40);
 }
 
+TEST_F(CliPage, ThePageIsTheFileNamedExactly) {
+    writeFile("photo.png", "precious");
+    ASSERT_EQ(run({"page", "-", path("Photo.PNG")}, "TEXT 5 5 rgt kin\n"), 0) << err;
+    EXPECT_EQ(readFile("photo.png"), "precious");
+    EXPECT_FALSE(QImage(QString::fromStdString(path("Photo.PNG"))).isNull());
+}
+
 TEST_F(CliPage, DefaultPageAndStandardInput) {
     ASSERT_EQ(run({"page", "-", path("in.png")}, "FONT 0 -30 0 0 0 thn nrm DejaVu Sans\nTEXT 5 5 rgt kin\n"), 0) << err;
     const QImage png(QString::fromStdString(path("in.png")));
@@ -87,7 +94,7 @@ TEST_F(CliPage, BadUsageIsStatusTwo) {
              {"rescale", path("missing.spt"), "2"},
          }) {
         EXPECT_EQ(run(args), 2) << args.size() << " " << args.back();
-        EXPECT_FALSE(err.empty());
+        EXPECT_EQ(errLines(), 1) << err;
     }
     EXPECT_FALSE(std::filesystem::exists(o));
 }

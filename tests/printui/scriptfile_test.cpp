@@ -13,7 +13,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class ScriptFileTest : public kl::test::ProgramDirTest {};
+class ScriptFileTest : public kl::test::ProgramDirTest {
+protected:
+    platform::UserPath user(const std::string& name) const { return platform::UserPath(path(name)); }
+};
 
 TEST_F(ScriptFileTest, LoadAndSaveAreExactInverses) {
     const std::vector<Lines> scripts{
@@ -26,20 +29,20 @@ TEST_F(ScriptFileTest, LoadAndSaveAreExactInverses) {
     };
     for (const Lines& lines : scripts) {
         std::string why;
-        ASSERT_TRUE(saveScriptFile("s.spt", lines, why)) << why;
-        const auto back = loadScriptFile("s.spt", why);
+        ASSERT_TRUE(saveScriptFile(user("s.spt"), lines, why)) << why;
+        const auto back = loadScriptFile(user("s.spt"), why);
         ASSERT_TRUE(back) << why;
         EXPECT_EQ(*back, lines);
         // And the file itself survives a second cycle byte for byte.
         const std::string bytes = readFile("s.spt");
-        ASSERT_TRUE(saveScriptFile("s.spt", *back, why));
+        ASSERT_TRUE(saveScriptFile(user("s.spt"), *back, why));
         EXPECT_EQ(readFile("s.spt"), bytes);
     }
 }
 
 TEST_F(ScriptFileTest, FileIsWindows1251WithCrLf) {
     std::string why;
-    ASSERT_TRUE(saveScriptFile("s.spt", {"Да", "x"}, why));
+    ASSERT_TRUE(saveScriptFile(user("s.spt"), {"Да", "x"}, why));
     EXPECT_EQ(readFile("s.spt"), "\xC4\xE0\r\nx\r\n");
 }
 
@@ -53,11 +56,11 @@ TEST_F(ScriptFileTest, LinesOfForeignFiles) {
 
 TEST_F(ScriptFileTest, LoadFailuresSayWhy) {
     std::string why;
-    EXPECT_FALSE(loadScriptFile("missing.spt", why));
+    EXPECT_FALSE(loadScriptFile(user("missing.spt"), why));
     EXPECT_FALSE(why.empty());
     std::filesystem::create_directory(path("folder.spt"));
     why.clear();
-    EXPECT_FALSE(loadScriptFile("folder.spt", why));
+    EXPECT_FALSE(loadScriptFile(user("folder.spt"), why));
     EXPECT_NE(why.find("not a file"), std::string::npos);
 }
 
@@ -66,11 +69,11 @@ TEST_F(ScriptFileTest, FailedSaveLeavesTheOldFile) {
     std::string why;
     {
         test::FileSizeLimit full(2);  // the new script does not fit on the disk
-        EXPECT_FALSE(saveScriptFile("s.spt", {"new"}, why));
+        EXPECT_FALSE(saveScriptFile(user("s.spt"), {"new"}, why));
     }
     EXPECT_FALSE(why.empty());
     EXPECT_EQ(readFile("s.spt"), "old\r\n");
-    EXPECT_FALSE(saveScriptFile("folder-that-is-missing/s.spt", {"new"}, why));
+    EXPECT_FALSE(saveScriptFile(user("folder-that-is-missing/s.spt"), {"new"}, why));
 }
 
 TEST(UnencodableCharacters, NamedOnceInOrder) {

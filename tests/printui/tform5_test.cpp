@@ -355,6 +355,28 @@ TEST_F(ScriptFiles, SaveAndLoadRoundTrip) {
     EXPECT_FALSE(form->scriptChanged());
 }
 
+// The dialog's answer is the file: one that differs in letter case only is
+// neither loaded nor overwritten in its place.
+TEST_F(ScriptFiles, TheChosenNameIsTakenExactly) {
+    writeFile("card.spt", "TEXT 0 0 cnt 'mine'\r\n");
+    setMemo({"new"});
+    files.push_back(platform::FileChoice{path("CARD.spt"), 2});
+    form->mb2Click();
+    EXPECT_EQ(readFile("card.spt"), "TEXT 0 0 cnt 'mine'\r\n");
+    EXPECT_EQ(readFile("CARD.spt"), "new\r\n");
+    files.push_back(platform::FileChoice{path("Card.SPT"), 2});
+    form->mb1Click();
+    ASSERT_EQ(recorded().messages.size(), 1u);
+    EXPECT_TRUE(contains(recorded().messages[0], "could not be loaded"));
+    EXPECT_EQ(memoLines(), Lines{"new"});
+    // A folder under the name is refused, and the message says why.
+    std::filesystem::create_directory(path("folder.spt"));
+    files.push_back(platform::FileChoice{path("folder.spt"), 2});
+    form->mb2Click();
+    ASSERT_EQ(recorded().messages.size(), 2u);
+    EXPECT_TRUE(contains(recorded().messages[1], "it is not a file, a device or a pipe")) << recorded().messages[1];
+}
+
 TEST_F(ScriptFiles, UnencodableCharactersAreNamedBeforeSaving) {
     setMemo({"TEXT 0 0 cnt '中 ok'"});
     files.push_back(platform::FileChoice{path("a.spt"), 2});
