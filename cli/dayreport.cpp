@@ -200,8 +200,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
     if (platform::nameInUse(kTextBase)) {
         // A database that is there but cannot be read (or breaks off while
         // it is read) gives no half-filled report.
-        std::string bytes;
-        bool readable = platform::readFileBytes(kTextBase, bytes);
+        bool readable = readTextFile(kTextBase) != nullptr;
         if (readable) {
             // Every failure while reading is reported through a message.
             auto previous = platform::setMessageHandler([&](const std::string&) { readable = false; });

@@ -5,9 +5,21 @@
 #include "core/kin.h"
 #include "data/errorlog.h"
 #include "platform/codec.h"
+#include "platform/filecache.h"
 #include "platform/files.h"
 
 namespace kl {
+
+std::shared_ptr<const TextFile> readTextFile(const std::string& fileName) {
+    static platform::FileCache<TextFile> cache;
+    return cache.get(fileName, [](const std::string& path) -> std::shared_ptr<const TextFile> {
+        auto file = std::make_shared<TextFile>();
+        if (!platform::readFileBytes(path, file->bytes)) return nullptr;
+        std::string_view rest(file->bytes);
+        while (!rest.empty()) file->lines.push_back(platform::nextLine(rest));
+        return file;
+    });
+}
 
 void readtext(int n, const std::string& fileName, std::string& out) {
     if (n < 0) {
@@ -15,16 +27,9 @@ void readtext(int n, const std::string& fileName, std::string& out) {
         return;
     }
     try {
-        std::string bytes;
-        if (!platform::readFileBytes(fileName, bytes)) throw std::runtime_error("cannot read");
-        std::string_view rest(bytes);
-        std::string_view line;
-        bool found = false;
-        for (int i = 0; i <= n && !rest.empty(); ++i) {
-            line = platform::nextLine(rest);
-            found = i == n;
-        }
-        out = found ? platform::fromCp1251(line) : std::string();
+        const std::shared_ptr<const TextFile> file = readTextFile(fileName);
+        if (!file) throw std::runtime_error("cannot read");
+        out = static_cast<std::size_t>(n) < file->lines.size() ? platform::fromCp1251(file->lines[n]) : std::string();
     } catch (...) {
         reportFailure(101, "readtext in kestral",
                       {"filename:" + fileName, "line:" + std::to_string(n)});

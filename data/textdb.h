@@ -3,11 +3,30 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/calendar.h"
 
 namespace kl {
+
+// A text file beside the program as it is on disk (Windows-1251): its bytes
+// and its lines, which point into them.
+struct TextFile {
+    TextFile() = default;
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+    std::string bytes;
+    std::vector<std::string_view> lines;
+};
+
+// The named text file, read once while it stays unchanged: every call looks
+// at the file (it is not opened), so one edited while the program runs is
+// read again at its next use. Null when it cannot be read; that is not
+// remembered.
+std::shared_ptr<const TextFile> readTextFile(const std::string& fileName);
 
 // Line n (0 is the first) of a Windows-1251 text file beside the program,
 // into `out` as UTF-8. n < 0 or a line past the end gives empty text. On a

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include "platform/filecache.h"
 #include "platform/files.h"
 
 namespace kl::platform {
@@ -14,7 +15,31 @@ Picture::Picture(int width, int height, Rgb fill) : image_(width, height, QImage
     this->fill(fill);
 }
 
+namespace {
+
+// Decoded pictures, by file. A view draws the same frame or sign many times,
+// and the windows draw the same glyphs at every repaint.
+constexpr std::size_t kPictureBudget = std::size_t{96} << 20;
+
+FileCache<Picture>& pictureCache() {
+    static FileCache<Picture> cache(kPictureBudget,
+                                    [](const Picture& p) { return static_cast<std::size_t>(p.image().sizeInBytes()); });
+    return cache;
+}
+
+}  // namespace
+
 Picture Picture::load(const std::string& name) {
+    // A copy shares the cached pixels; drawing on it copies them first.
+    const std::shared_ptr<const Picture> cached =
+        pictureCache().get(name, [](const std::string& path) { return std::make_shared<const Picture>(decodeFile(path)); });
+    if (!cached) throw PictureError("not a readable picture: " + name);
+    return *cached;
+}
+
+void Picture::forgetLoaded() { pictureCache().clear(); }
+
+Picture Picture::decodeFile(const std::string& name) {
     const std::string path = resolvePath(name);
     QImageReader reader(QString::fromStdString(path));
     reader.setDecideFormatFromContent(true);

@@ -28,7 +28,11 @@ public:
     Picture(int width, int height, Rgb fill = {});
 
     // Loads a picture file (name resolved as the program's data files are).
+    // A file is decoded once while it stays unchanged; a failure is not
+    // remembered.
     static Picture load(const std::string& name);
+    // Lets go of every decoded picture (their files are read again).
+    static void forgetLoaded();
     // Saves as a 24-bit Windows bitmap; throws PictureError on failure.
     void save(const std::string& name) const;
 
@@ -49,6 +53,9 @@ public:
     static Picture fromImage(const QImage& image);
 
 private:
+    // Reads and decodes a picture file, every time.
+    static Picture decodeFile(const std::string& name);
+
     QImage image_;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "data/errorlog.h"
@@ -45,6 +47,51 @@ TEST_F(TextDbTest, MissingFileKeepsTheTextAndReportsOnce) {
     EXPECT_NE(report.find("LOCAL VARIABLES:\r\nfilename:nothere.drs\r\nline:7\r\n"), std::string::npos);
     EXPECT_EQ(test::recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
     EXPECT_EQ(test::recorded().terminateRequests, 1);
+}
+
+// A text file is read once while it stays as it was, and again as soon as
+// its time, its size or the file itself changes.
+TEST_F(TextDbTest, AFileIsReadOnceWhileUnchangedAndAgainWhenChanged) {
+    writeFile("T.drs", "one\r\ntwo\r\n");
+    backdate("T.drs", 3600);
+    EXPECT_EQ(readTextFile("t.drs")->lines.size(), 2u);
+    std::string out;
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "two");
+    rewriteUnseen("T.drs", "one\r\nTWO\r\n");
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "two");  // kept: not read again
+    backdate("T.drs", 1800);  // edited
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "TWO");
+    writeFile("T.drs", "one\r\nthree\r\n");  // replaced by another of another size
+    backdate("T.drs", 1800);
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "three");
+    // Just written: its time cannot yet vouch for it, so it is read every time.
+    writeFile("T.drs", "one\r\nfour\r\n");
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "four");
+    rewriteUnseen("T.drs", "one\r\nfive\r\n");
+    readtext(1, "T.drs", out);
+    EXPECT_EQ(out, "five");
+    EXPECT_FALSE(logWritten());
+}
+
+TEST_F(TextDbTest, AFailedReadIsNotRemembered) {
+    writeUnreadable("U.drs");
+    std::string out = "kept";
+    readtext(0, "U.drs", out);
+    EXPECT_EQ(out, "kept");
+    EXPECT_EQ(readTextFile("U.drs"), nullptr);
+    std::filesystem::remove(path("U.drs"));
+    writeFile("U.drs", "readable\r\n");
+    backdate("U.drs", 3600);
+    readtext(0, "U.drs", out);
+    EXPECT_EQ(out, "readable");
+    // Gone again: the text read before is not handed out.
+    std::filesystem::remove(path("U.drs"));
+    EXPECT_EQ(readTextFile("U.drs"), nullptr);
 }
 
 TEST(ApplyCaseMask, ShapesEachWordByItsLetter) {

@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -82,6 +83,20 @@ void ProgramDirTest::writeUnreadable(const std::string& name) const {
     } else {
         fs::create_symlink("/proc/self/mem", path(name));  // reading at offset 0 fails
     }
+}
+
+void ProgramDirTest::backdate(const std::string& name, int seconds) const {
+    fs::last_write_time(path(name), fs::file_time_type::clock::now() - std::chrono::seconds(seconds));
+}
+
+void ProgramDirTest::rewriteUnseen(const std::string& name, const std::string& bytes) const {
+    const auto time = fs::last_write_time(path(name));
+    ASSERT_EQ(fs::file_size(path(name)), bytes.size());
+    {
+        std::fstream f(path(name), std::ios::in | std::ios::out | std::ios::binary);  // the same file, not a new one
+        f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    fs::last_write_time(path(name), time);
 }
 
 namespace {

@@ -100,12 +100,10 @@ int drawizin(ViewCanvas& canvas, const Figure& figure, int x, int count, int y0)
 std::string zinnumber(const Figure& figure) {
     std::string result = "Error1";
     try {
-        std::string bytes;
-        if (!platform::readFileBytes(kFigureNumbers, bytes)) throw std::runtime_error("cannot read iznum.drs");
-        const std::string text = platform::fromCp1251(bytes);
-        std::string_view rest(text);
-        while (!rest.empty()) {
-            const std::optional<Figure> f = parseFigure(platform::nextLine(rest));
+        const std::shared_ptr<const TextFile> numbers = readTextFile(kFigureNumbers);
+        if (!numbers) throw std::runtime_error("cannot read iznum.drs");
+        for (const std::string_view line : numbers->lines) {
+            const std::optional<Figure> f = parseFigure(platform::fromCp1251(line));
             if (f && f->lines == figure.lines) {
                 result = f->numberText;
                 break;
