@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <ctime>
-#include <map>
+#include <functional>
 #include <optional>
 
 #include "cli/dayreport.h"
@@ -26,10 +26,20 @@ const char* const kTextBase = "BASE.DRS";
 // Added to the text database for the calendar export.
 constexpr int kPortalDayLine = 670;
 
-std::string compactDate(const GregorianDate& d) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d%02d%02d", d.year, d.month, d.day);
-    return buf;
+// YYYYMMDD, the year in at least four digits.
+void appendCompactDate(std::string& out, const GregorianDate& d) {
+    char buf[16];
+    char* end = buf + sizeof buf;
+    char* p = end;
+    const auto two = [&p](int v) {
+        *--p = static_cast<char>('0' + v % 10);
+        *--p = static_cast<char>('0' + v / 10 % 10);
+    };
+    two(d.day);
+    two(d.month);
+    std::int64_t y = d.year;
+    for (int digits = 0; digits < 4 || y > 0; ++digits, y /= 10) *--p = static_cast<char>('0' + y % 10);
+    out.append(p, end);
 }
 
 int realDaysInMonth(const GregorianDate& d) {
@@ -57,67 +67,125 @@ bool before(const GregorianDate& a, const GregorianDate& b) {
     return a.day < b.day;
 }
 
-// The lines of BASE.DRS, read once: the export names thousands of days.
+// The lines of BASE.DRS, through the program's text cache.
 class Texts {
 public:
     bool load() {
-        std::string bytes;
-        if (!platform::readFileBytes(kTextBase, bytes)) return false;
-        std::string_view rest(bytes);
-        while (!rest.empty()) lines_.push_back(platform::fromCp1251(platform::nextLine(rest)));
-        return true;
+        file_ = readTextFile(kTextBase);
+        return file_ != nullptr;
     }
     std::string operator()(int n) const {
-        return n >= 0 && static_cast<std::size_t>(n) < lines_.size() ? lines_[n] : std::string();
+        return n >= 0 && static_cast<std::size_t>(n) < file_->lines.size() ? platform::fromCp1251(file_->lines[n])
+                                                                          : std::string();
     }
-    bool empty() const { return lines_.empty(); }
 
 private:
-    std::vector<std::string> lines_;
+    std::shared_ptr<const TextFile> file_;
 };
 
-struct Event {
-    std::string summary, description;
-};
-
-Event describe(const CalendarDay& day, const Texts* texts,
-               std::map<int, std::array<std::string, 6>>& affirmations) {
-    const KinRelations r = computeKinRelations(day);
-    Event e;
-    std::string kin, moon, plasma, portal, outOfTime;
-    if (texts && !(*texts)(base::kSealGenitive + day.sign).empty()) {
-        const Texts& t = *texts;
-        kin = t(base::kKinWord) + " " + std::to_string(day.kin) + " " +
-              t(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour) + " " +
-              t(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone) + " " +
-              t(base::kSealGenitive + day.sign);
-        if (day.month != 0)
-            moon = t(base::kMoonName + day.month) + t(base::kMoonWord) + ", " + std::to_string(day.monthDay);
-        plasma = t(base::kPlasmaName + day.plasma);
-        portal = t(kPortalDayLine);
-        outOfTime = t(base::kDayOutOfTime);
-        auto found = affirmations.find(day.kin);
-        if (found == affirmations.end()) found = affirmations.emplace(day.kin, loadaffirmation(day)).first;
-        for (const std::string& line : found->second)
-            if (!line.empty()) e.description += (e.description.empty() ? "" : "\n") + line;
-    }
-    // Without the text database the numbers stand for the names.
-    if (kin.empty())
-        kin = "Kin " + std::to_string(day.kin) + " (seal " + std::to_string(day.sign) + ", tone " +
-              std::to_string(day.tone) + ")";
-    if (day.month != 0 && moon.empty())
-        moon = "Moon " + std::to_string(day.month) + ", day " + std::to_string(day.monthDay);
-    if (plasma.empty()) plasma = "plasma " + std::to_string(day.plasma);
-    if (portal.empty()) portal = "Portal";
-    if (outOfTime.empty()) outOfTime = "Day out of time";
-
-    if (day.month == 0) e.summary = outOfTime + " · ";
-    else if (r.portal) e.summary = portal + " · ";
-    e.summary += kin;
-    if (!moon.empty()) e.summary += " · " + moon;
-    e.summary += " · " + plasma;
-    return e;
+template <std::size_t N>
+std::array<signed char, N> filled(signed char v) {
+    std::array<signed char, N> a;
+    a.fill(v);
+    return a;
 }
+
+// What the events are made of, each piece put together once: a century
+// has 36,525 days but 260 kins, 13 moons and 7 plasmas. A day takes its
+// names from the text database when the database names its seal (the
+// numbers stand for the names otherwise), so the pieces are kept apart for
+// named and unnamed days.
+class EventTexts {
+public:
+    explicit EventTexts(const Texts* texts) : texts_(texts) {}
+
+    void appendSummary(std::string& out, const CalendarDay& day) {
+        const Kin& k = kin(day);
+        const bool n = named(day);
+        if (day.month == 0) out += fixed(n, base::kDayOutOfTime, "Day out of time") + " · ";
+        else if (k.portal) out += fixed(n, kPortalDayLine, "Portal") + " · ";
+        out += k.name;
+        if (day.month != 0) {
+            out += " · ";
+            out += moon(n, day.month);
+            out += std::to_string(day.monthDay);
+        }
+        out += " · ";
+        out += plasma(n, day.plasma);
+    }
+
+    // The folded DESCRIPTION line, or nothing.
+    const std::string& description(const CalendarDay& day) { return kin(day).description; }
+
+private:
+    struct Kin {
+        bool made = false, portal = false;
+        std::string name, description;
+    };
+
+    bool named(const CalendarDay& day) {
+        signed char& n = named_[static_cast<std::size_t>(day.sign) % named_.size()];
+        if (n < 0) n = texts_ && !(*texts_)(base::kSealGenitive + day.sign).empty();
+        return n > 0;
+    }
+
+    const Kin& kin(const CalendarDay& day) {
+        Kin& k = kins_[static_cast<std::size_t>(day.kin) % kins_.size()];
+        if (k.made) return k;
+        const KinRelations r = computeKinRelations(day);
+        k.made = true;
+        k.portal = r.portal;
+        if (named(day)) {
+            const Texts& t = *texts_;
+            k.name = t(base::kKinWord) + " " + std::to_string(day.kin) + " " +
+                     t(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour) +
+                     " " + t(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone) +
+                     " " + t(base::kSealGenitive + day.sign);
+            std::string text;
+            for (const std::string& line : loadaffirmation(day))
+                if (!line.empty()) text += (text.empty() ? "" : "\n") + line;
+            if (!text.empty()) k.description = icsFold("DESCRIPTION:" + icsEscape(text));
+        } else {
+            k.name = "Kin " + std::to_string(day.kin) + " (seal " + std::to_string(day.sign) + ", tone " +
+                     std::to_string(day.tone) + ")";
+        }
+        return k;
+    }
+
+    const std::string& fixed(bool n, int line, const char* otherwise) {
+        std::string& text = fixed_[n][line == kPortalDayLine];
+        if (text.empty()) {
+            if (n) text = (*texts_)(line);
+            if (text.empty()) text = otherwise;
+        }
+        return text;
+    }
+
+    // The moon's name and the separator before the day's number.
+    const std::string& moon(bool n, int month) {
+        std::string& m = moons_[n][static_cast<std::size_t>(month) % moons_[n].size()];
+        if (m.empty())
+            m = n ? (*texts_)(base::kMoonName + month) + (*texts_)(base::kMoonWord) + ", "
+                  : "Moon " + std::to_string(month) + ", day ";
+        return m;
+    }
+
+    const std::string& plasma(bool n, int p) {
+        std::string& name = plasmas_[n][static_cast<std::size_t>(p) % plasmas_[n].size()];
+        if (name.empty()) {
+            if (n) name = (*texts_)(base::kPlasmaName + p);
+            if (name.empty()) name = "plasma " + std::to_string(p);
+        }
+        return name;
+    }
+
+    const Texts* texts_;
+    std::array<Kin, 261> kins_{};
+    std::array<signed char, 21> named_ = filled<21>(-1);
+    std::array<std::array<std::string, 2>, 2> fixed_{};
+    std::array<std::array<std::string, 14>, 2> moons_{};
+    std::array<std::array<std::string, 8>, 2> plasmas_{};
+};
 
 std::string utcStamp() {
     const std::time_t now = std::time(nullptr);
@@ -139,29 +207,35 @@ std::optional<GregorianDate> icsDate(const std::string& text) {
 
 }  // namespace
 
-std::string icsEscape(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+namespace {
+
+bool plainTextByte(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0x20 && u != 0x7f && c != '\\' && c != ';' && c != ',';
+}
+
+void appendEscaped(std::string& out, std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t plain = i;
+        while (plain < text.size() && plainTextByte(text[plain])) ++plain;
+        out.append(text, i, plain - i);
+        if (plain == text.size()) break;
+        const char c = text[plain];
         switch (c) {
             case '\\': out += "\\\\"; break;
             case ';': out += "\\;"; break;
             case ',': out += "\\,"; break;
             case '\n': out += "\\n"; break;
             case '\r':
-                if (i + 1 >= text.size() || text[i + 1] != '\n') out += "\\n";
+                if (plain + 1 >= text.size() || text[plain + 1] != '\n') out += "\\n";
                 break;
-            default:
-                // Other control characters are not allowed in a TEXT value.
-                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f) out += c;
+            default: break;  // other control characters are not allowed in a TEXT value
         }
+        i = plain + 1;
     }
-    return out;
 }
 
-std::string icsFold(const std::string& line) {
-    std::string out;
+void appendFolded(std::string& out, std::string_view line) {
     std::size_t pos = 0, room = 75;
     while (line.size() - pos > room) {
         std::size_t cut = pos + room;
@@ -172,42 +246,88 @@ std::string icsFold(const std::string& line) {
         pos = cut;
         room = 74;  // the leading space counts
     }
-    out.append(line, pos, std::string::npos);
+    out.append(line, pos, std::string_view::npos);
     out += "\r\n";
+}
+
+}  // namespace
+
+std::string icsEscape(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    appendEscaped(out, text);
     return out;
+}
+
+std::string icsFold(const std::string& line) {
+    std::string out;
+    appendFolded(out, line);
+    return out;
+}
+
+bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp, bool withTexts,
+              const std::function<bool(std::string_view piece)>& write) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    Texts texts;
+    const bool named = withTexts && texts.load();
+    EventTexts parts(named ? &texts : nullptr);
+    std::string out, line;
+    out.reserve(kPiece + 4096);
+    const auto add = [&](std::string_view l) { appendFolded(out, l); };
+    add("BEGIN:VCALENDAR");
+    add("VERSION:2.0");
+    add("PRODID:-//Kestralune//Kestralune 13-moon calendar//RU");
+    add("CALSCALE:GREGORIAN");
+    line = "X-WR-CALNAME:";
+    appendEscaped(line, named && !texts(base::kThirteenMoons).empty() ? texts(base::kThirteenMoons)
+                                                                      : std::string("13-moon calendar"));
+    add(line);
+    const std::string stampLine = icsFold("DTSTAMP:" + stamp);
+    std::string summary;
+    for (GregorianDate d = from; !before(to, d); d = nextRealDay(d)) {
+        const CalendarDay day = computeCalendarDay(d);
+        const GregorianDate next = nextRealDay(d);
+        add("BEGIN:VEVENT");
+        line = "UID:";
+        appendCompactDate(line, d);
+        line += "-kin" + std::to_string(day.kin) + "@kestralune";
+        add(line);
+        out += stampLine;
+        line = "DTSTART;VALUE=DATE:";
+        appendCompactDate(line, d);
+        add(line);
+        // An all-day event with no end lasts its one day; past 9999 there is no end to write.
+        if (next.year <= 9999) {
+            line = "DTEND;VALUE=DATE:";
+            appendCompactDate(line, next);
+            add(line);
+        }
+        summary.clear();
+        parts.appendSummary(summary, day);
+        line = "SUMMARY:";
+        appendEscaped(line, summary);
+        add(line);
+        out += parts.description(day);
+        add("TRANSP:TRANSPARENT");
+        add("END:VEVENT");
+        if (out.size() >= kPiece) {
+            if (!write(out)) return false;
+            out.clear();
+        }
+        if (next.year > 9999) break;
+    }
+    add("END:VCALENDAR");
+    return write(out);
 }
 
 std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp,
                      bool withTexts) {
-    Texts texts;
-    const bool named = withTexts && texts.load();
-    std::map<int, std::array<std::string, 6>> affirmations;
-    std::string out;
-    out += icsFold("BEGIN:VCALENDAR");
-    out += icsFold("VERSION:2.0");
-    out += icsFold("PRODID:-//Kestralune//Kestralune 13-moon calendar//RU");
-    out += icsFold("CALSCALE:GREGORIAN");
-    out += icsFold("X-WR-CALNAME:" + icsEscape(named && !texts(base::kThirteenMoons).empty()
-                                                  ? texts(base::kThirteenMoons)
-                                                  : std::string("13-moon calendar")));
-    for (GregorianDate d = from; !before(to, d); d = nextRealDay(d)) {
-        const CalendarDay day = computeCalendarDay(d);
-        const Event e = describe(day, named ? &texts : nullptr, affirmations);
-        const GregorianDate next = nextRealDay(d);
-        out += icsFold("BEGIN:VEVENT");
-        out += icsFold("UID:" + compactDate(d) + "-kin" + std::to_string(day.kin) + "@kestralune");
-        out += icsFold("DTSTAMP:" + stamp);
-        out += icsFold("DTSTART;VALUE=DATE:" + compactDate(d));
-        // An all-day event with no end lasts its one day; past 9999 there is no end to write.
-        if (next.year <= 9999) out += icsFold("DTEND;VALUE=DATE:" + compactDate(next));
-        out += icsFold("SUMMARY:" + icsEscape(e.summary));
-        if (!e.description.empty()) out += icsFold("DESCRIPTION:" + icsEscape(e.description));
-        out += icsFold("TRANSP:TRANSPARENT");
-        out += icsFold("END:VEVENT");
-        if (next.year > 9999) break;
-    }
-    out += icsFold("END:VCALENDAR");
-    return out;
+    std::string file;
+    writeIcs(from, to, stamp, withTexts, [&file](std::string_view piece) {
+        file += piece;
+        return true;
+    });
+    return file;
 }
 
 int runIcs(const std::vector<std::string>& args, std::string& out, std::string& err) {
@@ -234,8 +354,7 @@ int runIcs(const std::vector<std::string>& args, std::string& out, std::string& 
     }
     const bool withTexts = platform::nameInUse(kTextBase);
     if (withTexts) {
-        std::string bytes;
-        if (!platform::readFileBytes(kTextBase, bytes)) {
+        if (!readTextFile(kTextBase)) {
             err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) + "\n";
             return 1;
         }

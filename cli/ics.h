@@ -2,7 +2,9 @@
 // calendar applications people already use.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calendar.h"
@@ -26,6 +28,11 @@ std::string icsFold(const std::string& line);
 // affirmation come from BASE.DRS when `withTexts` is set.
 std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp,
                      bool withTexts);
+// The same file handed to `write` in pieces of about 64 KB as it is made,
+// so that a century never sits in memory whole. False as soon as `write`
+// refuses a piece (nothing more is made then).
+bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp, bool withTexts,
+              const std::function<bool(std::string_view piece)>& write);
 
 // Runs `ics` with its arguments (after the word "ics"); returns the exit
 // status: 0 done, 1 BASE.DRS or the output cannot be read or written, 2 a
