@@ -16,6 +16,58 @@ namespace {
 
 constexpr int kDateFormats = 7;
 
+// How a line holds its value.
+enum class ConfKind {
+    Flag,          // "Y" is true, any other text false
+    Number,        // a decimal integer, brought into low..high when high > low
+    ListPosition,  // a decimal position in a list of `high` entries; any other is refused
+    Text,          // the line as it stands, in the file's code page
+};
+
+// One line of conf.dat: the setting it holds (by the name of its control or,
+// for the lines without one, of the setting) and its member of ConfValues.
+struct ConfLine {
+    ConfKind kind;
+    const char* setting;
+    bool ConfValues::*flag = nullptr;    // Flag
+    int ConfValues::*number = nullptr;   // Number, ListPosition
+    int low = 0;
+    int high = 0;
+    std::string ConfValues::*text = nullptr;   // Text: the value, UTF-8
+    std::string ConfValues::*bytes = nullptr;  // Text: the line as read, kept to write it back unchanged
+    const char* blankMeans = nullptr;          // Text: the value a blank line stands for
+};
+
+constexpr ConfLine flagLine(const char* setting, bool ConfValues::*member) {
+    return {.kind = ConfKind::Flag, .setting = setting, .flag = member};
+}
+constexpr ConfLine numberLine(const char* setting, int ConfValues::*member, int low = 0, int high = 0) {
+    return {.kind = ConfKind::Number, .setting = setting, .number = member, .low = low, .high = high};
+}
+constexpr ConfLine listLine(const char* setting, int ConfValues::*member, int entries) {
+    return {.kind = ConfKind::ListPosition, .setting = setting, .number = member, .high = entries};
+}
+
+// conf.dat's lines in the file's order: line n of the file is entry n - 1.
+constexpr ConfLine kConfLines[] = {
+    flagLine("cb2", &ConfValues::yearShine),        // 1 shine in the year view
+    flagLine("cb3", &ConfValues::yearLine),         // 2 pulse line in the year view
+    flagLine("cb4", &ConfValues::yearFigure),       // 3 day icon in the year view
+    flagLine("cb5", &ConfValues::castleFigure),     // 4 day icon in the castle view
+    flagLine("cb1", &ConfValues::transitions),      // 5 use transitions
+    numberLine("sp", &ConfValues::speed, 1, 99),    // 6 transition speed
+    flagLine("cb6", &ConfValues::swapKeys),         // 7 swap the up/down keys
+    flagLine("cb7", &ConfValues::bookDate),         // 8 Gregorian date in the book of kins
+    flagLine("cb8", &ConfValues::dayDate),          // 9 in the day view
+    flagLine("cb9", &ConfValues::iconDate),         // 10 in the day icons
+    flagLine("cb10", &ConfValues::turtles),         // 11 three turtles in the heaven walk
+    listLine("cbx", &ConfValues::dateFormat, kDateFormats),  // 12 date format
+    listLine("cbm", &ConfValues::moonModel, kMoonModels),    // 13 moon model
+    {.kind = ConfKind::Text, .setting = "_signfont", .text = &ConfValues::signFont,  // 14
+     .bytes = &ConfValues::signFontBytes, .blankMeans = platform::kSignFontFamily},
+    numberLine("_hlpcount", &ConfValues::helpCount),  // 15 help pages
+};
+
 bool toInt(std::string_view text, int& value) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -24,58 +76,70 @@ bool toInt(std::string_view text, int& value) {
     return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// Reads one line into `v`; false, with the reason, when the line is refused.
+bool readLine(const ConfLine& row, int line, std::string_view text, ConfValues& v, std::string& why) {
+    int n = 0;
+    switch (row.kind) {
+        case ConfKind::Flag: v.*row.flag = text == "Y"; return true;
+        case ConfKind::Text:
+            v.*row.bytes = std::string(text);
+            v.*row.text = platform::fromCp1251(text);
+            return true;
+        case ConfKind::Number:
+        case ConfKind::ListPosition: break;
+    }
+    if (!toInt(text, n)) {
+        why = "line " + std::to_string(line) + " is not a number";
+        return false;
+    }
+    if (row.kind == ConfKind::ListPosition && (n < 0 || n >= row.high)) {
+        why = "line " + std::to_string(line) + " names no entry of its list";
+        return false;
+    }
+    if (row.kind == ConfKind::Number && row.high > row.low) n = std::clamp(n, row.low, row.high);
+    v.*row.number = n;
+    return true;
+}
+
+std::string writeLine(const ConfLine& row, const ConfValues& v) {
+    switch (row.kind) {
+        case ConfKind::Flag: return v.*row.flag ? "Y" : "N";
+        case ConfKind::Number:
+        case ConfKind::ListPosition: return std::to_string(v.*row.number);
+        case ConfKind::Text: {
+            const std::string& value = v.*row.text;
+            const std::string& read = v.*row.bytes;
+            const std::string readText = platform::fromCp1251(read);
+            const bool unchanged = value == readText && !read.empty();
+            const bool defaulted = row.blankMeans && value == row.blankMeans && isBlank(readText);
+            return unchanged || defaulted ? read : platform::toCp1251(value);
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 int parseConf(const std::string& bytes, ConfValues& v, std::string* reason) {
     std::string_view rest(bytes);
-    int line = 0;
-    std::string_view text;
     std::string why;
-    const auto next = [&] {
+    int line = 0;
+    for (const ConfLine& row : kConfLines) {
         ++line;
-        if (rest.empty()) {
-            why = "the file ends before line " + std::to_string(line);
-            return false;
-        }
-        text = platform::nextLine(rest);
-        return true;
-    };
-    const auto flag = [&](bool& out) {
-        if (!next()) return false;
-        out = text == "Y";
-        return true;
-    };
-    const auto number = [&](int& out, int below) {
-        int n = 0;
-        if (!next()) return false;
-        if (!toInt(text, n)) {
-            why = "line " + std::to_string(line) + " is not a number";
-            return false;
-        }
-        if (below > 0 && (n < 0 || n >= below)) {
-            why = "line " + std::to_string(line) + " names no entry of its list";
-            return false;
-        }
-        out = n;
-        return true;
-    };
-    const auto stopped = [&] {
+        if (rest.empty()) why = "the file ends before line " + std::to_string(line);
+        else if (readLine(row, line, platform::nextLine(rest), v, why)) continue;
         if (reason) *reason = why;
         return line;
-    };
-    if (!flag(v.yearShine) || !flag(v.yearLine) || !flag(v.yearFigure) || !flag(v.castleFigure) ||
-        !flag(v.transitions))
-        return stopped();
-    if (!number(v.speed, 0)) return stopped();
-    v.speed = std::clamp(v.speed, 1, 99);
-    if (!flag(v.swapKeys) || !flag(v.bookDate) || !flag(v.dayDate) || !flag(v.iconDate) || !flag(v.turtles))
-        return stopped();
-    if (!number(v.dateFormat, kDateFormats) || !number(v.moonModel, kMoonModels)) return stopped();
-    if (!next()) return stopped();
-    v.signFontBytes = std::string(text);
-    v.signFont = platform::fromCp1251(text);
-    if (!number(v.helpCount, 0)) return stopped();
+    }
     return 0;
+}
+
+std::string formatConf(const ConfValues& v) {
+    std::string out;
+    for (const ConfLine& row : kConfLines) out += writeLine(row, v) + "\r\n";
+    return out;
 }
 
 void applyConf(const ConfValues& v) {
@@ -94,7 +158,7 @@ void applyConf(const ConfValues& v) {
     _DateFormat = v.dateFormat;
     _Turtles = v.turtles;
     // No sign font named: exports use the program's own.
-    _signfont = v.signFont.find_first_not_of(" \t") == std::string::npos ? platform::kSignFontFamily : v.signFont;
+    _signfont = isBlank(v.signFont) ? platform::kSignFontFamily : v.signFont;
     _hlpcount = v.helpCount;
 }
 

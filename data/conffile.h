@@ -1,7 +1,7 @@
-// conf.dat: its lines in order, their values before any file is read, a
-// reader the configuration dialog and the dialog-less programs (the command
-// line) share, and the copy into the settings globals that the dialog's
-// assignv also makes.
+// conf.dat: its values, the reader and the writer (both walk one table of
+// the file's lines, in conffile.cpp), and applyConf, the one copy of the
+// values into the settings globals. The configuration dialog and the
+// dialog-less programs (the command line) read and write through here.
 #pragma once
 
 #include <cstdint>
@@ -9,23 +9,25 @@
 
 namespace kl {
 
+// The values of conf.dat's lines, as the configuration dialog's controls
+// hold them. Each member's defaults are the values before any file is read.
 struct ConfValues {
-    bool yearShine = true;      // line 1, cb2
-    bool yearLine = true;       // 2, cb3
-    bool yearFigure = true;     // 3, cb4
-    bool castleFigure = true;   // 4, cb5
-    bool transitions = true;    // 5, cb1
-    int speed = 5;              // 6, sp: 1..99
-    bool swapKeys = false;      // 7, cb6
-    bool bookDate = false;      // 8, cb7
-    bool dayDate = false;       // 9, cb8
-    bool iconDate = true;       // 10, cb9
-    bool turtles = false;       // 11, cb10
-    int dateFormat = 5;         // 12, cbx: 0..6
-    int moonModel = 2;          // 13, cbm: 0 linear, 1 smooth, 2 astronomical (the sky's moon)
-    std::string signFont;       // 14, UTF-8
-    std::string signFontBytes;  // 14 as read, in the file's code page; empty until read
-    int helpCount = 1;          // 15; a conf.dat made anew counts the pages (helpPagesFound)
+    bool yearShine = true;      // cb2
+    bool yearLine = true;       // cb3
+    bool yearFigure = true;     // cb4
+    bool castleFigure = true;   // cb5
+    bool transitions = true;    // cb1
+    int speed = 5;              // sp: 1..99
+    bool swapKeys = false;      // cb6
+    bool bookDate = false;      // cb7
+    bool dayDate = false;       // cb8
+    bool iconDate = true;       // cb9
+    bool turtles = false;       // cb10
+    int dateFormat = 5;         // cbx: 0..6
+    int moonModel = 2;          // cbm: 0 linear, 1 smooth, 2 astronomical (the sky's moon)
+    std::string signFont;       // _signfont, UTF-8
+    std::string signFontBytes;  // _signfont's line as read, in the file's code page; empty until read
+    int helpCount = 1;          // _hlpcount; a conf.dat made anew counts the pages (helpPagesFound)
 };
 
 // The help pages beside the program: hlp1.dat, hlp2.dat … without a gap,
@@ -33,12 +35,17 @@ struct ConfValues {
 // this many, as the shipped one does.
 int helpPagesFound();
 
-// Reads conf.dat's bytes into `values`. Returns 0 when all fifteen lines
-// were read, otherwise the 1-based line at which reading stopped (missing,
-// not a number, or a list position outside its list); the lines before it
-// have been applied to `values`, the others keep theirs. `reason`, when
-// given, says why reading stopped.
+// Reads conf.dat's bytes into `values`. Returns 0 when every line was read,
+// otherwise the 1-based line at which reading stopped (missing, not a
+// number, or a list position outside its list); the lines before it have
+// been applied to `values`, the others keep theirs. `reason`, when given,
+// says why reading stopped.
 int parseConf(const std::string& bytes, ConfValues& values, std::string* reason = nullptr);
+
+// The bytes of conf.dat holding `values`, every line ended by CR LF. The sign
+// font's line is written back as it was read (signFontBytes) while the font
+// is the one read, or the blank that stands for the program's own.
+std::string formatConf(const ConfValues& values);
 
 // Copies the values into the settings globals, as the dialog does.
 void applyConf(const ConfValues& values);

@@ -29,15 +29,12 @@ namespace {
 
 constexpr const char* kConfigFile = "conf.dat";
 constexpr const char* kTextBase = "BASE.DRS";
-constexpr int kConfSignFontLine = 14;
 
 // The lists shown while there is no text database; the date formats are in
 // the order of their format numbers, so the initial "dd/mm" is number 5.
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейная (упрощённая)", "Нелинейная (плавная)", "Астрономическая"};
-
-bool isBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // BASE.DRS lines of the list entries and captions.
 constexpr int kDateFormatLines = 658;  // 7 lines
@@ -68,10 +65,6 @@ void refill(QComboBox* box, const QStringList& entries) {
 }
 
 }  // namespace
-
-void btos(bool value, std::string& out) { out = value ? "Y" : "N"; }
-
-bool stob(const std::string& text) { return text == "Y"; }
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qs("Calendar configuration"));
@@ -191,44 +184,43 @@ void TForm4::setCaptions() {
     for (QLabel* l : {l2, l3, l4}) l->adjustSize();
 }
 
+std::array<std::pair<bool ConfValues::*, QCheckBox*>, 10> TForm4::flagControls() const {
+    return {{{&ConfValues::yearShine, cb2},
+             {&ConfValues::yearLine, cb3},
+             {&ConfValues::yearFigure, cb4},
+             {&ConfValues::castleFigure, cb5},
+             {&ConfValues::transitions, cb1},
+             {&ConfValues::swapKeys, cb6},
+             {&ConfValues::bookDate, cb7},
+             {&ConfValues::dayDate, cb8},
+             {&ConfValues::iconDate, cb9},
+             {&ConfValues::turtles, cb10}}};
+}
+
+ConfValues TForm4::fromControls() const {
+    ConfValues v;
+    for (const auto& [member, box] : flagControls()) v.*member = box->isChecked();
+    v.speed = sp->value();
+    v.dateFormat = position(cbx);
+    v.moonModel = position(cbm);
+    // The two lines without a control are carried through unchanged.
+    v.signFont = _signfont;
+    v.signFontBytes = signfontBytes_;
+    v.helpCount = _hlpcount;
+    return v;
+}
+
 void TForm4::readConfig(const std::string& bytes) {
     // The controls' values stand for the lines the file does not reach.
-    ConfValues v;
-    v.yearShine = cb2->isChecked();
-    v.yearLine = cb3->isChecked();
-    v.yearFigure = cb4->isChecked();
-    v.castleFigure = cb5->isChecked();
-    v.transitions = cb1->isChecked();
-    v.speed = sp->value();
-    v.swapKeys = cb6->isChecked();
-    v.bookDate = cb7->isChecked();
-    v.dayDate = cb8->isChecked();
-    v.iconDate = cb9->isChecked();
-    v.turtles = cb10->isChecked();
-    v.dateFormat = cbx->currentIndex();
-    v.moonModel = cbm->currentIndex();
-    v.signFont = _signfont;
-    v.helpCount = _hlpcount;
+    ConfValues v = fromControls();
     std::string reason;
     const int stopped = parseConf(bytes, v, &reason);
-    cb2->setChecked(v.yearShine);
-    cb3->setChecked(v.yearLine);
-    cb4->setChecked(v.yearFigure);
-    cb5->setChecked(v.castleFigure);
-    cb1->setChecked(v.transitions);
+    for (const auto& [member, box] : flagControls()) box->setChecked(v.*member);
     sp->setValue(v.speed);
-    cb6->setChecked(v.swapKeys);
-    cb7->setChecked(v.bookDate);
-    cb8->setChecked(v.dayDate);
-    cb9->setChecked(v.iconDate);
-    cb10->setChecked(v.turtles);
     if (v.dateFormat >= 0 && v.dateFormat < cbx->count()) cbx->setCurrentIndex(v.dateFormat);
     if (v.moonModel >= 0 && v.moonModel < cbm->count()) cbm->setCurrentIndex(v.moonModel);
-    if (stopped == 0 || stopped > kConfSignFontLine) {
-        signfontBytes_ = v.signFontBytes;
-        signfontRead_ = v.signFont;
-        _signfont = v.signFont;
-    }
+    signfontBytes_ = v.signFontBytes;
+    _signfont = v.signFont;
     _hlpcount = v.helpCount;
     if (stopped != 0) throw ConfigError(stopped, reason);
 }
@@ -250,26 +242,7 @@ void TForm4::load() {
 
 void TForm4::save() {
     try {
-        std::string out, s;
-        auto put = [&out](std::string_view line) {
-            out += line;
-            out += "\r\n";
-        };
-        auto flag = [&](const QCheckBox* box) {
-            btos(box->isChecked(), s);
-            put(s);
-        };
-        for (const QCheckBox* box : {cb2, cb3, cb4, cb5, cb1}) flag(box);
-        put(std::to_string(sp->value()));
-        for (const QCheckBox* box : {cb6, cb7, cb8, cb9, cb10}) flag(box);
-        put(std::to_string(position(cbx)));
-        put(std::to_string(position(cbm)));
-        // A blank line stays blank while the sign font is the default it stands for.
-        const bool defaulted = _signfont == platform::kSignFontFamily && isBlank(signfontRead_);
-        put((_signfont == signfontRead_ && !signfontBytes_.empty()) || defaulted ? signfontBytes_
-                                                                               : platform::toCp1251(_signfont));
-        put(std::to_string(_hlpcount));
-        if (!platform::writeFileAtomic(kConfigFile, out))
+        if (!platform::writeFileAtomic(kConfigFile, formatConf(fromControls())))
             throw std::runtime_error("cannot write conf.dat");
     } catch (...) {
         reportFailure(101, "save in config", {std::string("filename:") + kConfigFile});
@@ -278,23 +251,7 @@ void TForm4::save() {
 
 void TForm4::assignv() {
     try {
-        _Yline = cb3->isChecked();
-        _Yshine = cb2->isChecked();
-        _Yfigure = cb4->isChecked();
-        _Sfigure = cb5->isChecked();
-        _SFX = cb1->isChecked();
-        _spconst = sp->value();
-        _Swapbtn = cb6->isChecked();
-        _Mlinear = position(cbm) == kMoonLinear;
-        _Mmodel = position(cbm);
-        _BookDate = cb7->isChecked();
-        _DayDate = cb8->isChecked();
-        _IconDate = cb9->isChecked();
-        _DateFormat = position(cbx);
-        _Turtles = cb10->isChecked();
-        // No sign font named: exports use the program's own.
-        if (isBlank(_signfont)) _signfont = platform::kSignFontFamily;
-        if (!_SFX) _spconst = 0;
+        applyConf(fromControls());
     } catch (...) {
         reportFailure(111, "assignv in kestral");
     }

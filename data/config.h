@@ -1,13 +1,16 @@
-// The configuration dialog and its file conf.dat. The dialog's controls hold
-// the user's settings: conf.dat is read into them, they are written back to
-// it, and assignv copies the often-read ones into the settings globals.
+// The configuration dialog. Its controls hold the user's settings: conf.dat
+// is read into them (data/conffile.h), they are written back to it, and
+// assignv applies them to the settings globals.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <stdexcept>
 #include <string>
 
 #include <QDialog>
+
+#include "data/conffile.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,11 +30,6 @@ public:
 private:
     int line_;
 };
-
-// "Y" for true, "N" for false.
-void btos(bool value, std::string& out);
-// True exactly for "Y".
-bool stob(const std::string& text);
 
 class TForm4 : public QDialog {
     Q_OBJECT
@@ -97,11 +95,14 @@ private:
     void fillLists();
     void setCaptions();
     void readConfig(const std::string& bytes);
+    // The check boxes beside the conf.dat values they show.
+    std::array<std::pair<bool ConfValues::*, QCheckBox*>, 10> flagControls() const;
+    // conf.dat's values as the controls and the two carried settings hold them.
+    ConfValues fromControls() const;
 
-    // Line 14 as last read, so that a text the code page round trip would
-    // alter is written back byte for byte while the setting is unchanged.
+    // The sign font's line as last read, so that a text the code page round
+    // trip would alter is written back byte for byte while it is unchanged.
     std::string signfontBytes_;
-    std::string signfontRead_;
 };
 
 }  // namespace kl

@@ -172,13 +172,18 @@ TEST_F(ConfigTest, SaveWritesTheChosenEntryEvenWhenTextsRepeat) {
 }
 
 TEST_F(ConfigTest, OnlyACapitalYReadsAsTrue) {
-    std::string s;
-    btos(true, s);
-    EXPECT_EQ(s, "Y");
-    btos(false, s);
-    EXPECT_EQ(s, "N");
-    for (const char* text : {"y", "Yes", "", " Y", "YY", "N"}) EXPECT_FALSE(stob(text)) << text;
-    EXPECT_TRUE(stob("Y"));
+    ConfValues written;
+    written.yearShine = true;
+    written.yearLine = false;
+    EXPECT_EQ(formatConf(written).substr(0, 6), "Y\r\nN\r\n");
+    for (const char* text : {"y", "Yes", "", " Y", "YY", "N", "Y"}) {
+        auto first = kFirstFile;
+        first[0] = text;
+        ConfValues v;
+        v.yearShine = std::string(text) != "Y";
+        parseConf(joined(first), v);
+        EXPECT_EQ(v.yearShine, std::string(text) == "Y") << text;
+    }
 
     auto lines = kFirstFile;
     lines[0] = "y";
