@@ -330,7 +330,8 @@ std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const s
     return file;
 }
 
-int runIcs(const std::vector<std::string>& args, std::string& out, std::string& err) {
+int runIcs(const std::vector<std::string>& args, const std::function<bool(std::string_view piece)>& standardOutput,
+           std::string& err) {
     if (args.size() < 2 || args.size() > 3) {
         err = kIcsUsage;
         return 2;
@@ -359,13 +360,12 @@ int runIcs(const std::vector<std::string>& args, std::string& out, std::string& 
             return 1;
         }
     }
-    const std::string file = buildIcs(*from, *to, utcStamp(), withTexts);
-    if (args.size() == 3 && args[2] != "-") {
-        if (!writeOutput(args[2], file, err)) return 1;
-    } else {
-        out = file;
-    }
-    return 0;
+    const std::string stamp = utcStamp();
+    const auto produce = [&](const platform::PieceWriter& write) {
+        return writeIcs(*from, *to, stamp, withTexts, write);
+    };
+    if (args.size() == 3 && args[2] != "-") return writeOutput(args[2], produce, err) ? 0 : 1;
+    return produce(standardOutput) ? 0 : 1;
 }
 
 }  // namespace kl::cli

@@ -36,7 +36,11 @@ bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::str
 
 // Runs `ics` with its arguments (after the word "ics"); returns the exit
 // status: 0 done, 1 BASE.DRS or the output cannot be read or written, 2 a
-// wrong command line.
-int runIcs(const std::vector<std::string>& args, std::string& out, std::string& err);
+// wrong command line. The file goes to the output named, or in pieces to
+// `standardOutput`, as it is made: a century is never held whole. When
+// `standardOutput` refuses a piece the status is 1 and whoever owns that
+// output says why.
+int runIcs(const std::vector<std::string>& args, const std::function<bool(std::string_view piece)>& standardOutput,
+           std::string& err);
 
 }  // namespace kl::cli

@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
         else status = kl::cli::runPrintCommand(args, std::cin, out, err);
     } else if (command == "find" || command == "ics") {
         const std::vector<std::string> rest(argv + 2, argv + argc);
-        status = command == "find" ? kl::cli::runFind(rest, out, err) : kl::cli::runIcs(rest, out, err);
+        status = command == "find" ? kl::cli::runFind(rest, out, err)
+                                   : kl::cli::runIcs(rest, kl::cli::writeStandardOutput, err);
     } else {
         status = kl::cli::run(argc, argv, out, err);
     }

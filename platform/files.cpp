@@ -201,7 +201,7 @@ void removeStaleTemporaries(const fs::path& target) {
 
 // Writes to a device or a pipe as it is. A pipe whose reader has gone is a
 // failed write, not the end of the process.
-bool writeThrough(const std::string& path, std::string_view bytes) {
+bool writeThrough(const std::string& path, const Producer& produce) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
@@ -210,7 +210,7 @@ bool writeThrough(const std::string& path, std::string_view bytes) {
     sigemptyset(&pipe);
     sigaddset(&pipe, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipe, &previous);
-    ok = ok && writeAll(fd, bytes);
+    ok = ok && produce([fd](std::string_view piece) { return writeAll(fd, piece); });
     const int why = errno;
     if (!ok && why == EPIPE) {
         const timespec now{0, 0};
@@ -223,7 +223,7 @@ bool writeThrough(const std::string& path, std::string_view bytes) {
 }
 
 // Replaces a regular file (or makes a new one) through a temporary in its own directory.
-bool replaceAtomically(const fs::path& target, std::string_view bytes) {
+bool replaceAtomically(const fs::path& target, const Producer& produce) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     removeStaleTemporaries(target);
@@ -239,7 +239,7 @@ bool replaceAtomically(const fs::path& target, std::string_view bytes) {
         if (fd < 0 && errno != EEXIST) return false;
     }
     if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes);
+    bool ok = produce([fd](std::string_view piece) { return writeAll(fd, piece); });
     if (ok && replacing) {
         // The file keeps its owner where that may be given (a save as root
         // of a user's file) and always its mode.
@@ -260,24 +260,33 @@ bool replaceAtomically(const fs::path& target, std::string_view bytes) {
     return true;
 }
 
-Saved saveAt(const std::string& given, std::string_view bytes) {
+Saved saveAt(const std::string& given, const Producer& produce) {
     const std::string path = followLinks(given);
     if (path.empty()) return Saved::Failed;
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno != ENOENT) return Saved::Failed;
-        return replaceAtomically(path, bytes) ? Saved::Done : Saved::Failed;
+        return replaceAtomically(path, produce) ? Saved::Done : Saved::Failed;
     }
-    if (S_ISREG(st.st_mode)) return replaceAtomically(path, bytes) ? Saved::Done : Saved::Failed;
-    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return writeThrough(path, bytes) ? Saved::Done : Saved::Failed;
+    if (S_ISREG(st.st_mode)) return replaceAtomically(path, produce) ? Saved::Done : Saved::Failed;
+    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return writeThrough(path, produce) ? Saved::Done : Saved::Failed;
     return Saved::NotAFile;
+}
+
+Producer whole(std::string_view bytes) {
+    return [bytes](const PieceWriter& write) { return write(bytes); };
 }
 
 }  // namespace
 
 Saved saveFile(const UserPath& path, std::string_view bytes) {
     errno = 0;
-    return saveAt(path.path(), bytes);
+    return saveAt(path.path(), whole(bytes));
+}
+
+Saved saveFile(const UserPath& path, const Producer& produce) {
+    errno = 0;
+    return saveAt(path.path(), produce);
 }
 
 std::string saveFailureText(Saved result) {
@@ -286,7 +295,7 @@ std::string saveFailureText(Saved result) {
 }
 
 bool writeFileAtomic(std::string_view name, std::string_view bytes) {
-    return saveAt(resolvePath(name), bytes) == Saved::Done;
+    return saveAt(resolvePath(name), whole(bytes)) == Saved::Done;
 }
 
 NewFile createNewFile(std::string_view name, std::string_view bytes) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string>
+#include <functional>
 #include <string_view>
 
 namespace kl::platform {
@@ -68,6 +69,13 @@ bool readFileBytes(const UserPath& path, std::string& out);
 // On Failed, errno says why.
 enum class Saved { Done, NotAFile, Failed };
 Saved saveFile(const UserPath& path, std::string_view bytes);
+// The same for contents made while they are written: `produce` hands its
+// pieces, in order, to the writer it is given, which answers false once a
+// piece cannot be written; `produce` then answers false too. Nothing of a
+// production that fails stays in a replaced file (the old one is kept).
+using PieceWriter = std::function<bool(std::string_view piece)>;
+using Producer = std::function<bool(const PieceWriter& write)>;
+Saved saveFile(const UserPath& path, const Producer& produce);
 // Why a save failed, for a message: "it is not a file, a device or a pipe",
 // or errno's text. Call it straight after the save.
 std::string saveFailureText(Saved result);

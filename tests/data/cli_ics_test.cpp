@@ -150,6 +150,14 @@ TEST_F(IcsTest, PortalDaysAndTheDayOutOfTimeAreMarked) {
     }
 }
 
+// runIcs with standard output gathered into `out`.
+int runIcs(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    return cli::runIcs(args, [&out](std::string_view piece) {
+        out += piece;
+        return true;
+    }, err);
+}
+
 TEST_F(IcsTest, CommandWritesTheFileAndRefusesImpossibleRanges) {
     std::string out, err;
     const std::string file = path("year.ics");
@@ -173,6 +181,31 @@ TEST_F(IcsTest, CommandWritesTheFileAndRefusesImpossibleRanges) {
     err.clear();
     EXPECT_EQ(runIcs({"2026-01-01", "2026-01-02", path("no/such/dir/x.ics")}, out, err), 1);
     EXPECT_NE(err.find("cannot write"), std::string::npos);
+}
+
+// Standard output gets the file in pieces as it is made, never the whole
+// of a long range at once; an output that refuses a piece stops the run.
+TEST_F(IcsTest, StandardOutputTakesTheFileInPieces) {
+    std::string whole, err;
+    std::size_t pieces = 0, largest = 0;
+    const auto gather = [&](std::string_view piece) {
+        whole += piece;
+        ++pieces;
+        largest = std::max(largest, piece.size());
+        return true;
+    };
+    ASSERT_EQ(cli::runIcs({"2026-01-01", "2031-12-31"}, gather, err), 0) << err;
+    EXPECT_GT(pieces, 4u);
+    EXPECT_LT(largest, std::size_t{80} << 10);
+    const std::size_t stamp = whole.find("DTSTAMP:") + 8;
+    EXPECT_EQ(whole, buildIcs(date(2026, 1, 1), date(2031, 12, 31), whole.substr(stamp, 16), false));
+    pieces = 0;
+    const auto refuse = [&](std::string_view) {
+        ++pieces;
+        return false;
+    };
+    EXPECT_EQ(cli::runIcs({"2026-01-01", "2027-12-31"}, refuse, err), 1);
+    EXPECT_EQ(pieces, 1u);
 }
 
 TEST_F(IcsTest, TheOutputIsTheFileNamedExactly) {

@@ -60,6 +60,29 @@ TEST_F(FilesTest, AFailedAtomicWriteKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(entries, 1);
 }
 
+// Contents made while they are saved: every piece arrives in order, and a
+// production that gives up part-way leaves the old file whole.
+TEST_F(FilesTest, ASaveInPiecesWritesThemAllOrKeepsTheOldFile) {
+    writeFile("year.ics", "old");
+    const auto pieces = [](int fail) {
+        return [fail](const PieceWriter& write) {
+            for (int i = 0; i < 3; ++i)
+                if (i == fail || !write(std::string(70000, char('a' + i)))) return false;
+            return true;
+        };
+    };
+    EXPECT_EQ(saveFile(UserPath(path("year.ics")), pieces(2)), Saved::Failed);
+    EXPECT_EQ(readFile("year.ics"), "old");
+    ASSERT_EQ(saveFile(UserPath(path("year.ics")), pieces(-1)), Saved::Done);
+    EXPECT_EQ(readFile("year.ics"), std::string(70000, 'a') + std::string(70000, 'b') + std::string(70000, 'c'));
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) {
+        EXPECT_EQ(e.path().filename(), "year.ics");
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
+}
+
 TEST_F(FilesTest, AtomicWriteKeepsTheModeOfTheFileItReplaces) {
     namespace fs = std::filesystem;
     writeFile("conf.dat", "old");
