@@ -8,6 +8,7 @@
 #include "core/moonage.h"
 #include "data/errorlog.h"
 #include "data/textdb.h"
+#include "layout/baselines.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -126,11 +127,13 @@ std::vector<std::pair<std::string, std::string>> names(const DayReport& r) {
 
 void loadTexts(DayReport& r) {
     const CalendarDay& d = r.day;
-    r.sealName = L(d.sign);
-    r.toneName = L(66 + d.tone);
-    r.plasmaName = L(49 + d.plasma);
+    namespace base = layout::base;
+    r.sealName = L(base::kSealName + d.sign);
+    r.toneName = L(base::kToneName + d.tone);
+    r.plasmaName = L(base::kPlasmaName + d.plasma);
     // The 13-moon month is named by its tone; the day out of time has its own name.
-    r.moonName = d.month >= 1 && d.month <= 13 ? L(66 + d.month) + L(29) : L(419);
+    r.moonName = d.month >= 1 && d.month <= 13 ? L(base::kMoonName + d.month) + L(base::kMoonWord)
+                                               : L(base::kDayOutOfTime);
     r.affirmation = loadaffirmation(d);
 }
 
@@ -197,7 +200,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
     const MoonState moon = moonOn(r.date);
     r.moonAge = moon.age;
     r.moonIllumination = moon.illumination;
-    if (platform::nameInUse(kTextBase)) {
+    if (textFileNameInUse(kTextBase)) {
         // A database that is there but cannot be read (or breaks off while
         // it is read) gives no half-filled report.
         bool readable = readTextFile(kTextBase) != nullptr;
@@ -208,7 +211,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
             platform::setMessageHandler(std::move(previous));
         }
         if (!readable) {
-            err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) + "\n";
+            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) + "\n";
             return 1;
         }
     }

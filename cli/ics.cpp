@@ -23,8 +23,6 @@ namespace base = layout::base;
 
 const char* const kIcsUsage = "usage: kestralune-cli ics FROM TO [OUT.ics] (dates as YYYY-MM-DD)\n";
 const char* const kTextBase = "BASE.DRS";
-// Added to the text database for the calendar export.
-constexpr int kPortalDayLine = 670;
 
 // YYYYMMDD, the year in at least four digits.
 void appendCompactDate(std::string& out, const GregorianDate& d) {
@@ -67,22 +65,6 @@ bool before(const GregorianDate& a, const GregorianDate& b) {
     return a.day < b.day;
 }
 
-// The lines of BASE.DRS, through the program's text cache.
-class Texts {
-public:
-    bool load() {
-        file_ = readTextFile(kTextBase);
-        return file_ != nullptr;
-    }
-    std::string operator()(int n) const {
-        return n >= 0 && static_cast<std::size_t>(n) < file_->lines.size() ? platform::fromCp1251(file_->lines[n])
-                                                                          : std::string();
-    }
-
-private:
-    std::shared_ptr<const TextFile> file_;
-};
-
 template <std::size_t N>
 std::array<signed char, N> filled(signed char v) {
     std::array<signed char, N> a;
@@ -97,13 +79,14 @@ std::array<signed char, N> filled(signed char v) {
 // named and unnamed days.
 class EventTexts {
 public:
-    explicit EventTexts(const Texts* texts) : texts_(texts) {}
+    // Without texts every name is made of numbers.
+    explicit EventTexts(bool withTexts) : withTexts_(withTexts) {}
 
     void appendSummary(std::string& out, const CalendarDay& day) {
         const Kin& k = kin(day);
         const bool n = named(day);
         if (day.month == 0) out += fixed(n, base::kDayOutOfTime, "Day out of time") + " · ";
-        else if (k.portal) out += fixed(n, kPortalDayLine, "Portal") + " · ";
+        else if (k.portal) out += fixed(n, base::kPortalDay, "Portal") + " · ";
         out += k.name;
         if (day.month != 0) {
             out += " · ";
@@ -125,7 +108,7 @@ private:
 
     bool named(const CalendarDay& day) {
         signed char& n = named_[static_cast<std::size_t>(day.sign) % named_.size()];
-        if (n < 0) n = texts_ && !(*texts_)(base::kSealGenitive + day.sign).empty();
+        if (n < 0) n = withTexts_ && !L(base::kSealGenitive + day.sign).empty();
         return n > 0;
     }
 
@@ -136,11 +119,10 @@ private:
         k.made = true;
         k.portal = r.portal;
         if (named(day)) {
-            const Texts& t = *texts_;
-            k.name = t(base::kKinWord) + " " + std::to_string(day.kin) + " " +
-                     t(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour) +
-                     " " + t(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone) +
-                     " " + t(base::kSealGenitive + day.sign);
+            k.name = L(base::kKinWord) + " " + std::to_string(day.kin) + " " +
+                     L(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour) +
+                     " " + L(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone) +
+                     " " + L(base::kSealGenitive + day.sign);
             std::string text;
             for (const std::string& line : loadaffirmation(day))
                 if (!line.empty()) text += (text.empty() ? "" : "\n") + line;
@@ -153,9 +135,9 @@ private:
     }
 
     const std::string& fixed(bool n, int line, const char* otherwise) {
-        std::string& text = fixed_[n][line == kPortalDayLine];
+        std::string& text = fixed_[n][line == base::kPortalDay];
         if (text.empty()) {
-            if (n) text = (*texts_)(line);
+            if (n) text = L(line);
             if (text.empty()) text = otherwise;
         }
         return text;
@@ -165,7 +147,7 @@ private:
     const std::string& moon(bool n, int month) {
         std::string& m = moons_[n][static_cast<std::size_t>(month) % moons_[n].size()];
         if (m.empty())
-            m = n ? (*texts_)(base::kMoonName + month) + (*texts_)(base::kMoonWord) + ", "
+            m = n ? L(base::kMoonName + month) + L(base::kMoonWord) + ", "
                   : "Moon " + std::to_string(month) + ", day ";
         return m;
     }
@@ -173,13 +155,13 @@ private:
     const std::string& plasma(bool n, int p) {
         std::string& name = plasmas_[n][static_cast<std::size_t>(p) % plasmas_[n].size()];
         if (name.empty()) {
-            if (n) name = (*texts_)(base::kPlasmaName + p);
+            if (n) name = L(base::kPlasmaName + p);
             if (name.empty()) name = "plasma " + std::to_string(p);
         }
         return name;
     }
 
-    const Texts* texts_;
+    bool withTexts_;
     std::array<Kin, 261> kins_{};
     std::array<signed char, 21> named_ = filled<21>(-1);
     std::array<std::array<std::string, 2>, 2> fixed_{};
@@ -268,9 +250,8 @@ std::string icsFold(const std::string& line) {
 bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp, bool withTexts,
               const std::function<bool(std::string_view piece)>& write) {
     constexpr std::size_t kPiece = 64 * 1024;
-    Texts texts;
-    const bool named = withTexts && texts.load();
-    EventTexts parts(named ? &texts : nullptr);
+    const bool named = withTexts && readTextFile(kTextBase);
+    EventTexts parts(named);
     std::string out, line;
     out.reserve(kPiece + 4096);
     const auto add = [&](std::string_view l) { appendFolded(out, l); };
@@ -279,8 +260,8 @@ bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::str
     add("PRODID:-//Kestralune//Kestralune 13-moon calendar//RU");
     add("CALSCALE:GREGORIAN");
     line = "X-WR-CALNAME:";
-    appendEscaped(line, named && !texts(base::kThirteenMoons).empty() ? texts(base::kThirteenMoons)
-                                                                      : std::string("13-moon calendar"));
+    const std::string calendarName = named ? L(base::kThirteenMoons) : std::string();
+    appendEscaped(line, calendarName.empty() ? std::string("13-moon calendar") : calendarName);
     add(line);
     const std::string stampLine = icsFold("DTSTAMP:" + stamp);
     std::string summary;
@@ -353,10 +334,10 @@ int runIcs(const std::vector<std::string>& args, const std::function<bool(std::s
         err = "kestralune-cli: at most " + std::to_string(kMaxIcsDays) + " days at once\n";
         return 2;
     }
-    const bool withTexts = platform::nameInUse(kTextBase);
+    const bool withTexts = textFileNameInUse(kTextBase);
     if (withTexts) {
         if (!readTextFile(kTextBase)) {
-            err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) + "\n";
+            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) + "\n";
             return 1;
         }
     }

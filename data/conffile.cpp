@@ -6,6 +6,7 @@
 
 #include "core/moonage.h"
 #include "data/settings.h"
+#include "data/textdb.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -165,7 +166,7 @@ void applyConf(const ConfValues& v) {
 int helpPagesFound() {
     constexpr int kMostHelpPages = 23;  // modes 19 and 25..46: page 23 turns no further
     int pages = 1;
-    while (pages < kMostHelpPages && platform::fileExists("hlp" + std::to_string(pages + 1) + ".dat")) ++pages;
+    while (pages < kMostHelpPages && textFileExists("hlp" + std::to_string(pages + 1) + ".dat")) ++pages;
     return pages;
 }
 

@@ -18,6 +18,7 @@
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "data/textdb.h"
+#include "layout/baselines.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
@@ -36,10 +37,7 @@ const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейная (упрощённая)", "Нелинейная (плавная)", "Астрономическая"};
 
-// BASE.DRS lines of the list entries and captions.
-constexpr int kDateFormatLines = 658;  // 7 lines
-constexpr int kMoonModelLines = 666;   // 2 lines; the third model is named on line 669
-constexpr int kAstronomicalMoonLine = 669;
+namespace line = layout::base::config;
 
 QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -145,16 +143,16 @@ TForm4::~TForm4() {
 void TForm4::fillLists() {
     // Without a text database the built-in lists stay, and no failure is
     // reported for the missing file.
-    if (!platform::fileExists(kTextBase)) return;
+    if (!textFileExists(kTextBase)) return;
     // A database that cannot be read is reported once, and the program is
     // ending then: no list of empty entries, no further messages.
     QStringList formats, models;
     const auto take = [](int line, QStringList& into) {
         if (!platform::terminateWasRequested()) into << QString::fromStdString(L(line));
     };
-    for (int i = 0; i < 7; ++i) take(kDateFormatLines + i, formats);
-    for (int i = 0; i < 2; ++i) take(kMoonModelLines + i, models);
-    take(kAstronomicalMoonLine, models);
+    for (int i = 0; i < 7; ++i) take(line::kDateFormats + i, formats);
+    for (int i = 0; i < 2; ++i) take(line::kMoonModels + i, models);
+    take(line::kAstronomicalMoon, models);
     // A database from before the third model has no name for it.
     if (models.size() == kMoonModels && models.back().isEmpty()) models.back() = qs(kBuiltinMoonModels[2]);
     if (platform::terminateWasRequested()) return;
@@ -163,24 +161,24 @@ void TForm4::fillLists() {
 }
 
 void TForm4::setCaptions() {
-    if (!platform::fileExists(kTextBase)) return;  // the built-in captions stay
+    if (!textFileExists(kTextBase)) return;  // the built-in captions stay
     auto text = [](int n) { return QString::fromStdString(L(n)); };
-    setWindowTitle(text(637));
-    cb2->setText(text(638));
-    cb3->setText(text(639));
-    cb4->setText(text(640));
-    cb5->setText(text(641));
-    cb6->setText(text(642));
-    cb1->setText(text(643));
-    Label1->setText(text(644));
-    BitBtn1->setText(text(645));
-    cb7->setText(text(653));
-    cb8->setText(text(654));
-    cb9->setText(text(655));
-    l2->setText(text(656));
-    l3->setText(text(665));
-    l4->setText(text(668));
-    cb10->setText(text(657));
+    setWindowTitle(text(line::kTitle));
+    cb2->setText(text(line::kYearShine));
+    cb3->setText(text(line::kYearLine));
+    cb4->setText(text(line::kYearIcon));
+    cb5->setText(text(line::kCastleIcon));
+    cb6->setText(text(line::kSwapKeys));
+    cb1->setText(text(line::kTransitions));
+    Label1->setText(text(line::kSpeed));
+    BitBtn1->setText(text(line::kSaveAndExit));
+    cb7->setText(text(line::kBookDate));
+    cb8->setText(text(line::kDayDate));
+    cb9->setText(text(line::kIconDate));
+    l2->setText(text(line::kTurtlesNote));
+    l3->setText(text(line::kMoonModelCaption));
+    l4->setText(text(line::kDateFormatCaption));
+    cb10->setText(text(line::kTurtles));
     for (QLabel* l : {l2, l3, l4}) l->adjustSize();
 }
 

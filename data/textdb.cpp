@@ -4,15 +4,31 @@
 
 #include "core/kin.h"
 #include "data/errorlog.h"
+#include "data/language.h"
+#include "layout/baselines.h"
 #include "platform/codec.h"
 #include "platform/filecache.h"
 #include "platform/files.h"
 
 namespace kl {
 
+std::string textFilePath(std::string_view bareName) {
+    const std::string_view folder = languageFolder(textLanguage());
+    if (!folder.empty()) {
+        std::string own(folder);
+        own += bareName;
+        if (platform::nameInUse(own)) return own;
+    }
+    return std::string(bareName);
+}
+
+bool textFileExists(std::string_view bareName) { return platform::fileExists(textFilePath(bareName)); }
+
+bool textFileNameInUse(std::string_view bareName) { return platform::nameInUse(textFilePath(bareName)); }
+
 std::shared_ptr<const TextFile> readTextFile(const std::string& fileName) {
     static platform::FileCache<TextFile> cache;
-    return cache.get(fileName, [](const std::string& path) -> std::shared_ptr<const TextFile> {
+    return cache.get(textFilePath(fileName), [](const std::string& path) -> std::shared_ptr<const TextFile> {
         auto file = std::make_shared<TextFile>();
         if (!platform::readFileBytes(path, file->bytes)) return nullptr;
         std::string_view rest(file->bytes);
@@ -45,15 +61,17 @@ std::string L(int n) {
 std::array<std::string, 6> loadaffirmation(const CalendarDay& day) {
     std::array<std::string, 6> lines;
     try {
+        using namespace layout::base::affirmation;
         const KinRelations r = computeKinRelations(day);
         const int tone = day.tone, sign = day.sign;
-        lines[0] = L(192) + L(200 + tone) + L(400) + L(193) + L(214 + sign) + L(401);
-        const int second = tone == 5 ? 270 + sign : tone == 13 ? 291 + sign : 249 + sign;
-        lines[1] = L(235 + tone) + " " + L(second) + ".";
-        lines[2] = L(194) + L(312 + r.group) + " " + L(318 + sign);
-        lines[3] = L(195) + L(339 + tone) + " " + L(196) + L(353 + tone) + ".";
-        lines[4] = r.guide == sign ? L(199) : L(197) + L(367 + r.guide) + ".";
-        lines[5] = r.portal ? L(198) : std::string();
+        lines[0] = L(kRow1Start) + L(kRow1Power + tone) + L(kRow1Glue) + L(kRow1Purpose) + L(kRow1Action + sign) +
+                   L(kRow1End);
+        const int essence = tone == 5 ? kRow2EssenceTone5 : tone == 13 ? kRow2EssenceTone13 : kRow2Essence;
+        lines[1] = L(kRow2Action + tone) + " " + L(essence + sign) + ".";
+        lines[2] = L(kRow3Start) + L(kRow3Group + r.group) + " " + L(kRow3Power + sign);
+        lines[3] = L(kRow4Start) + L(kRow4Tone + tone) + " " + L(kRow4Middle) + L(kRow4Essence + tone) + ".";
+        lines[4] = r.guide == sign ? L(kRow5OwnPower) : L(kRow5Guided) + L(kRow5GuidePower + r.guide) + ".";
+        lines[5] = r.portal ? L(kRow6Portal) : std::string();
     } catch (...) {
         reportFailure(101, "loadaffirmation in kestral");
     }

@@ -22,13 +22,24 @@ struct TextFile {
     std::vector<std::string_view> lines;
 };
 
+// The one way a text file's bare name ("BASE.DRS", "hlp2.dat") becomes the
+// name it is opened by: inside the folder of the text language
+// (languageFolder) when the file is there, otherwise beside the program (the
+// files both languages share, such as izinfo.dat and tech.dat, exist only
+// there). Letter case is matched as for every file of the program's own.
+std::string textFilePath(std::string_view bareName);
+// True when the text file is there, in the language's folder or beside the program.
+bool textFileExists(std::string_view bareName);
+// True when anything at all has the text file's name (see platform::nameInUse).
+bool textFileNameInUse(std::string_view bareName);
+
 // The named text file, read once while it stays unchanged: every call looks
 // at the file (it is not opened), so one edited while the program runs is
 // read again at its next use. Null when it cannot be read; that is not
 // remembered.
 std::shared_ptr<const TextFile> readTextFile(const std::string& fileName);
 
-// Line n (0 is the first) of a Windows-1251 text file beside the program,
+// Line n (0 is the first) of a Windows-1251 text file (textFilePath),
 // into `out` as UTF-8. n < 0 or a line past the end gives empty text. On a
 // read failure `out` keeps its value and the failure is reported (code 101).
 void readtext(int n, const std::string& fileName, std::string& out);

@@ -1,5 +1,6 @@
-// Named lines of the text database BASE.DRS that the views read. A name with
-// a "+ n" comment starts a block: the view adds the number shown.
+// Named lines of the text database BASE.DRS: every line the program reads
+// by number is named here. A name with a "+ n" comment starts a block: the
+// reader adds the number shown.
 #pragma once
 
 namespace kl::layout::base {
@@ -56,5 +57,60 @@ inline constexpr int kWavespellKins = 523;     // + 2 x wavespell
 inline constexpr int kWavespellAim = 524;      // + 2 x wavespell
 inline constexpr int kWeekWord = 566;
 inline constexpr int kPlanet = 566;            // + 1..10, the Tzolkin rows
+inline constexpr int kToneName = 66;           // + tone 1..13, nominative (the moons carry these names)
+inline constexpr int kPortalDay = 670;         // "Galactic activation portal", the calendar export's portal days
+
+// The daily affirmation: six rows joined from these pieces (loadaffirmation).
+namespace affirmation {
+inline constexpr int kRow1Start = 192;         // "I "
+inline constexpr int kRow1Power = 200;         // + tone
+inline constexpr int kRow1Glue = 400;          // between the power and the next piece
+inline constexpr int kRow1Purpose = 193;       // "in order to "
+inline constexpr int kRow1Action = 214;        // + seal
+inline constexpr int kRow1End = 401;           // ","
+inline constexpr int kRow2Action = 235;        // + tone
+inline constexpr int kRow2Essence = 249;       // + seal; tones other than 5 and 13
+inline constexpr int kRow2EssenceTone5 = 270;  // + seal
+inline constexpr int kRow2EssenceTone13 = 291; // + seal
+inline constexpr int kRow3Start = 194;         // "I seal the "
+inline constexpr int kRow3Group = 312;         // + seal group 1..5
+inline constexpr int kRow3Power = 318;         // + seal
+inline constexpr int kRow4Start = 195;         // "with the "
+inline constexpr int kRow4Tone = 339;          // + tone
+inline constexpr int kRow4Middle = 196;        // "tone of "
+inline constexpr int kRow4Essence = 353;       // + tone
+inline constexpr int kRow5Guided = 197;        // "I am guided by the power of "
+inline constexpr int kRow5GuidePower = 367;    // + guide seal
+inline constexpr int kRow5OwnPower = 199;      // when the guide is the day's own seal
+inline constexpr int kRow6Portal = 198;        // on portal days
+}  // namespace affirmation
+
+// The compact window's hints: its areas and its two buttons.
+namespace hint {
+inline constexpr int kOracle = 393, kTone = 394, kSeal = 395, kPlasma = 396, kMoon = 397, kAffirmation = 398;
+inline constexpr int kExit = 399, kFullScreen = 413;
+}  // namespace hint
+
+// The date dialog: its buttons, the captions of its three fields and what it
+// says of a field outside its range.
+namespace datedialog {
+inline constexpr int kOk = 167, kCancel = 169, kToday = 389;
+inline constexpr int kYear = 422, kMonth = 421, kDay = 420;
+inline constexpr int kYearRange = 700, kMonthRange = 701, kDayRange = 702;
+}  // namespace datedialog
+
+// The configuration dialog: its captions and the entries of its lists.
+namespace config {
+inline constexpr int kTitle = 637;
+inline constexpr int kYearShine = 638, kYearLine = 639, kYearIcon = 640, kCastleIcon = 641, kSwapKeys = 642;
+inline constexpr int kTransitions = 643, kSpeed = 644, kSaveAndExit = 645;
+inline constexpr int kBookDate = 653, kDayDate = 654, kIconDate = 655;
+inline constexpr int kTurtlesNote = 656, kTurtles = 657;
+inline constexpr int kDateFormats = 658;       // + 0..6, in the order of the format numbers
+inline constexpr int kMoonModelCaption = 665;
+inline constexpr int kMoonModels = 666;        // + 0, 1: linear and smooth
+inline constexpr int kAstronomicalMoon = 669;  // the third moon model
+inline constexpr int kDateFormatCaption = 668;
+}  // namespace config
 
 }  // namespace kl::layout::base

@@ -1,20 +1,13 @@
 // Where the board views put things: the wings (the five castles), the
 // wavespell's thirteen days on its U, and the Tzolkin's cells. View
 // coordinates; a centred placement is an offset from the centre line. Sign
-// codes are written as a family's base plus the number it is indexed by.
+// codes are a family's base (layout/signcodes.h) plus the number it is indexed by.
 #pragma once
 
 #include "layout/calendarviews.h"
+#include "layout/signcodes.h"
 
 namespace kl::layout {
-
-namespace code {
-inline constexpr int kSeal45 = 77;          // + seal 1..20, the 45-pixel set
-inline constexpr int kTone45 = 117;         // + tone 1..13, the 45-pixel set
-inline constexpr int kTzolkinBoard = 240;
-inline constexpr int kWavespellBoard = 241;
-inline constexpr int kWingsBoard = 244;
-}  // namespace code
 
 // The castle (1..5) and wavespell (1..20) of a kin: 52 kins to a castle,
 // 13 to a wavespell.

@@ -2,39 +2,17 @@
 // seven day cells), the week view (seven day columns), the year view (thirteen
 // blocks of 28 small cells in the wavespell's U) and the day-out-of-time page
 // that the moon and week views show on 25 July. View coordinates; a centred
-// placement is an offset from the centre line. Sign codes are written as a
-// family's base plus the number it is indexed by.
+// placement is an offset from the centre line. Sign codes are a family's
+// base (layout/signcodes.h) plus the number it is indexed by.
 #pragma once
+
+#include "layout/signcodes.h"
 
 namespace kl::layout {
 
 struct Point {
     int x, y;
 };
-
-// Sign code families the calendar pages use (code = base + index).
-namespace code {
-inline constexpr int kLargeTone = 50;      // + tone 1..13
-inline constexpr int kSeal35 = 97;         // + seal 1..20
-inline constexpr int kPlasma35 = 130;      // + plasma 1..7
-inline constexpr int kFrame = 137;         // + cromatic 1..4, frames 1..4
-inline constexpr int kTone35 = 141;        // + tone 1..13
-inline constexpr int kYearSeal = 154;      // + seal 1..20, the 15-pixel set
-inline constexpr int kYearTone = 165;      // + tone + 13 x cromatic, the year view's tone strips
-inline constexpr int kYearFrame = 174;     // + cromatic 1..4
-inline constexpr int kDot = 232;
-inline constexpr int kWeekFrame = 234;     // + cromatic 1..4, frames 5..8
-inline constexpr int kSpecialKin = 239;
-inline constexpr int kKin78 = 243;
-inline constexpr int kFigure = 250;        // + figure number 1..64
-inline constexpr int kRune = 314;          // + day of the moon 1..28
-inline constexpr int kMoonDaySign = 343;   // + day of the moon 1..28
-inline constexpr int kDootDot = 372;
-inline constexpr int kVinal50 = 373;       // + vinal 1..19
-inline constexpr int kVinal40 = 392;       // + vinal 1..19
-inline constexpr int kVinalCount = 411;    // + day of the vinal 1..18
-inline constexpr int kWeekLines = 431;     // + 3 x (week mod 4): top, bottom, side
-}  // namespace code
 
 // The day-out-of-time page of the moon and week views: its dot, the day's
 // seal with its tone above, and two lines of text; all centred.

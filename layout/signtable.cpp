@@ -76,6 +76,45 @@ constexpr bool ordered() {
 }
 static_assert(ordered(), "sign rows must be in code order and must not overlap");
 
+// The size of the pictures a code's row promises; {-1, -1} for a code no row holds.
+constexpr PicSize sizeAt(int c) {
+    for (const SignRange& r : kRows)
+        if (c >= r.first && c <= r.last) return r.size;
+    return {-1, -1};
+}
+
+// Every member of a family lies on rows of the family's picture size.
+constexpr bool familyIs(int base, int count, PicSize size, bool zero = false) {
+    for (int c = zero ? base : base + 1; c <= base + count; ++c)
+        if (!(sizeAt(c) == size)) return false;
+    return true;
+}
+
+static_assert(familyIs(code::kLargeSeal, code::kSeals, kSealLarge, true));
+static_assert(familyIs(code::kSmallSeal, code::kSeals, kSealSmall, true));
+static_assert(familyIs(code::kLargeTone, code::kTones, kToneLarge));
+static_assert(familyIs(code::kLargePlasma, code::kPlasmas, kPlasmaLarge));
+static_assert(familyIs(code::kSeal45, code::kSeals, kSeal45));
+static_assert(familyIs(code::kSeal35, code::kSeals, kSeal35));
+static_assert(familyIs(code::kTone45, code::kTones, kTone45));
+static_assert(familyIs(code::kPlasma35, code::kPlasmas, kPlasma35));
+static_assert(familyIs(code::kFrame, 4, kCellFrame) && familyIs(code::kWeekFrame, 4, kCellFrame));
+static_assert(familyIs(code::kTone35, code::kTones, kTone35));
+static_assert(familyIs(code::kYearSeal, code::kSeals, kSeal15));
+static_assert(code::kYearToneFirst == code::kYearTone + 1 + 13 && familyIs(code::kYearToneFirst - 1, 4 * 13, kYearTone));
+static_assert(familyIs(code::kYearFrame, 4, kYearFrame));
+static_assert(sizeAt(code::kDot) == kDot && sizeAt(code::kDootDot) == kDot1);
+static_assert(sizeAt(code::kFigurePieceZero) == kFigurePiece && sizeAt(code::kFigurePieceOne) == kFigurePiece);
+static_assert(sizeAt(code::kSpecialKin) == kMarker && sizeAt(code::kKin78) == kMarker);
+static_assert(familyIs(code::kFigure, 64, kFigure));
+static_assert(familyIs(code::kRune, 28, kRune));
+static_assert(familyIs(code::kMoonDaySign, 28, kMoonDaySign));
+static_assert(familyIs(code::kVinal50, 19, kVinal50) && familyIs(code::kVinal40, 19, kVinal40));
+static_assert(familyIs(code::kVinalCount, 18, kVinalCount));
+static_assert(sizeAt(code::kWeekLines) == kLineTop && sizeAt(code::kWeekLines + 3 * 3 + 2) == kLineSide);
+static_assert(sizeAt(code::kTzolkinBoard) == kBoard && sizeAt(code::kWavespellBoard) == kBoard &&
+              sizeAt(code::kWingsBoard) == kBoard && sizeAt(code::kTelektononBoard) == kBoard);
+
 }  // namespace
 
 const SignRange* signRange(int code) {

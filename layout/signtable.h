@@ -15,6 +15,7 @@
 #include <string>
 
 #include "layout/colour.h"
+#include "layout/signcodes.h"
 
 namespace kl::layout {
 

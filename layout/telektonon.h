@@ -142,14 +142,10 @@ inline constexpr int kInnerColumnStep = 13;
 // --- Day out of time ---------------------------------------------------------
 // 25 July shows a small page instead of the board: a dot, the day's seal and
 // tone in the 35-pixel sets, and two lines of text.
-inline constexpr int kDootDotCode = 372;
-inline constexpr int kDootSealCode = 97;  // + seal
-inline constexpr int kDootToneCode = 141; // + tone
 struct Placed {
     int x, y;
 };
 inline constexpr Placed kDootDot{6, 146}, kDootSeal{0, 218}, kDootTone{0, 198};
-inline constexpr int kDootLine1 = 420, kDootLine2 = 424;
 inline constexpr Placed kDootText1{0, 280}, kDootText2{0, 295};
 inline constexpr int kDootPreset = 2;
 
@@ -158,7 +154,6 @@ inline constexpr int kDootPreset = 2;
 // drawn over it: plain texts (centred on the view centre plus x, left-aligned,
 // or right-aligned ending at x), and letter-by-letter texts in a straight
 // line, turned upright or along an arc, often in rainbow colours.
-inline constexpr int kBoardCode = 373;
 
 enum class Form {
     Text,       // one text; `centred`, or right-aligned when `rightAligned`

@@ -5,6 +5,7 @@
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "data/errorlog.h"
+#include "data/language.h"
 #include "data/textdb.h"
 #include "support/testsupport.h"
 #include "support/kindays.h"
@@ -47,6 +48,25 @@ TEST_F(TextDbTest, MissingFileKeepsTheTextAndReportsOnce) {
     EXPECT_NE(report.find("LOCAL VARIABLES:\r\nfilename:nothere.drs\r\nline:7\r\n"), std::string::npos);
     EXPECT_EQ(test::recorded().messages, std::vector<std::string>{"ERROR! ERROR CODE:101"});
     EXPECT_EQ(test::recorded().terminateRequests, 1);
+}
+
+// Another language's texts stand in its folder; a file it does not have
+// there is the one both languages share, beside the program.
+TEST_F(TextDbTest, TextsComeFromTheLanguagesFolderElseFromBesideTheProgram) {
+    std::filesystem::create_directory(path("en"));
+    writeLines("BASE.DRS", {"Печать"});
+    writeLines("en/BASE.DRS", {"Seal"});
+    writeLines("izinfo.dat", {"111111"});
+    EXPECT_EQ(L(0), "Печать");
+    setTextLanguage(Language::English);
+    EXPECT_EQ(L(0), "Seal");
+    std::string shared;
+    readtext(0, "IZINFO.DAT", shared);
+    EXPECT_EQ(shared, "111111");
+    EXPECT_FALSE(textFileExists("hlp1.dat"));
+    setTextLanguage(Language::Russian);
+    EXPECT_EQ(L(0), "Печать");
+    EXPECT_FALSE(logWritten());
 }
 
 // A text file is read once while it stays as it was, and again as soon as

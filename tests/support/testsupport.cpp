@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "data/errorlog.h"
+#include "data/language.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/system.h"
@@ -47,6 +48,7 @@ void ProgramDirTest::SetUp() {
     recorded() = Recorded{};
     resetErrorLog();
     platform::resetTerminateRequest();
+    setTextLanguage(Language::Russian);
 }
 
 void ProgramDirTest::TearDown() {

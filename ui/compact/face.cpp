@@ -11,6 +11,7 @@
 #include "imaging/blend.h"
 #include "layout/baselines.h"
 #include "layout/fontpresets.h"
+#include "layout/signcodes.h"
 #include "layout/viewgeometry.h"
 #include "platform/system.h"
 #include "layout/faceglyphs.h"
@@ -124,14 +125,14 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             text(0, 97, L(base::kMoonName + day.month) + L(base::kMoonWord), true, 2);
             text(0, 113, L(base::kToneCaption) + " " + L(base::kToneAction + day.month), true, 2);
             text(0, 128, L(base::kDayWord) + " " + std::to_string(day.monthDay), true, 3);
-            DRAWSIGNP(kPlasmaSignLeft, 216, day.plasma + 70, false);
+            DRAWSIGNP(kPlasmaSignLeft, 216, layout::code::kLargePlasma + day.plasma, false);
             text(kPlasmaCentre, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), "AB"), true, 3);
             text(kPlasmaCentre, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", "AB"), true, 3);
         } else {
             text(0, 117, L(base::kDayOutOfTime), true, 5);
         }
         // 4.-5. Tone glyph and colour line.
-        DRAWSIGNP(227, 182, day.tone + 50, false);
+        DRAWSIGNP(227, 182, layout::code::kLargeTone + day.tone, false);
         text(0, 140, L(base::kKinCaption) + " " + colourWord, true, 2);
         // 6. The moon of the day.
         paintMoon(shownMoonPhase(_Mmodel, currentDate, day.moonPhase));
@@ -160,8 +161,8 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         text(kMoonCentre, 186, applyCaseMask(L(base::kMoonPhaseCaption), "Aaa"), true, 3);
         text(kMoonCentre, 198, applyCaseMask(L(base::kToday), "aaa"), true, 3);
         // 12. Seal and guide glyphs.
-        DRAWSIGNP(224, 220, day.sign, false);
-        DRAWSIGNP(308, 229, r.guide + 30, false);
+        DRAWSIGNP(224, 220, layout::code::kLargeSeal + day.sign, false);
+        DRAWSIGNP(308, 229, layout::code::kSmallSeal + r.guide, false);
         // 13. The affirmation.
         static constexpr std::array<const char*, 6> kMasks{"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
                                                            "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};

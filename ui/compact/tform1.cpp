@@ -14,6 +14,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "layout/baselines.h"
 #include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
@@ -21,6 +22,8 @@
 #include "ui/fullscreen/fullstate.h"
 
 namespace kl {
+
+namespace hint = layout::base::hint;
 
 Windows& windows() {
     static Windows w;
@@ -226,7 +229,12 @@ void TForm1::Image1MouseMove(int x, int y) {
     }
     // Hint areas in the order they are tested: (rectangle, hint state, line).
     static constexpr std::array<std::array<int, 3>, 6> kHints{
-        {{2, 1, 393}, {0, 2, 394}, {1, 3, 395}, {3, 4, 396}, {5, 5, 398}, {4, 6, 397}}};
+        {{2, 1, hint::kOracle},
+         {0, 2, hint::kTone},
+         {1, 3, hint::kSeal},
+         {3, 4, hint::kPlasma},
+         {5, 5, hint::kAffirmation},
+         {4, 6, hint::kMoon}}};
     int under = -1;
     for (const auto& [rect, area, line] : kHints) {
         if (!hot[rect].contains(x, y)) continue;
@@ -346,13 +354,13 @@ void TForm1::Timer1Timer() {
 // Moving over a button starts its hint when the pointer comes onto it, not
 // again on every move while it rests there, nor after the hint has faded.
 void TForm1::myButton1MouseMove() {
-    if (pointerLine_ != 413) showHint(7, 413);
-    pointerLine_ = 413;
+    if (pointerLine_ != hint::kFullScreen) showHint(7, hint::kFullScreen);
+    pointerLine_ = hint::kFullScreen;
 }
 
 void TForm1::myButton2MouseMove() {
-    if (pointerLine_ != 399) showHint(7, 399);
-    pointerLine_ = 399;
+    if (pointerLine_ != hint::kExit) showHint(7, hint::kExit);
+    pointerLine_ = hint::kExit;
 }
 
 void TForm1::myButton1Click() {

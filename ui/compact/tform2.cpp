@@ -7,12 +7,15 @@
 
 #include "core/state.h"
 #include "data/textdb.h"
-#include "platform/files.h"
+#include "layout/baselines.h"
 #include "ui/fullscreen/fullstate.h"
 
 namespace kl {
 
 namespace {
+
+namespace datedialog = layout::base::datedialog;
+constexpr const char* kTextBase = "BASE.DRS";
 
 QSpinBox* numberField(QWidget* parent, int x, int y, int width, int low, int high, int start) {
     auto* s = new QSpinBox(parent);
@@ -122,13 +125,13 @@ void TForm2::FormShow() {
     spChange();
     setComplaint({});
     // Captions come from the database; without one the built-in texts stay.
-    if (!platform::fileExists("BASE.DRS")) return;
-    yes->setText(QString::fromStdString(L(167)));
-    no->setText(QString::fromStdString(L(169)));
-    todayb->setText(QString::fromStdString(L(389)));
-    lp1->setText(QString::fromStdString(L(422)));
-    lp2->setText(QString::fromStdString(L(421)));
-    lp3->setText(QString::fromStdString(L(420)));
+    if (!textFileExists(kTextBase)) return;
+    yes->setText(QString::fromStdString(L(datedialog::kOk)));
+    no->setText(QString::fromStdString(L(datedialog::kCancel)));
+    todayb->setText(QString::fromStdString(L(datedialog::kToday)));
+    lp1->setText(QString::fromStdString(L(datedialog::kYear)));
+    lp2->setText(QString::fromStdString(L(datedialog::kMonth)));
+    lp3->setText(QString::fromStdString(L(datedialog::kDay)));
     for (QLabel* l : {lp1, lp2, lp3}) l->adjustSize();
 }
 
@@ -137,19 +140,19 @@ void TForm2::spChange() { setWindowTitle(captionText()); }
 QString TForm2::checkFields(GregorianDate& date) const {
     // Texts of the database when it has them, else the built-in ones.
     const auto say = [](int line, const char* builtIn) {
-        const QString text = platform::fileExists("BASE.DRS") ? QString::fromStdString(L(line)) : QString();
+        const QString text = textFileExists(kTextBase) ? QString::fromStdString(L(line)) : QString();
         return text.isEmpty() ? QString(builtIn) : text;
     };
     // The fields' texts as typed: a spin box would put back its last value
     // in place of a text outside its range.
     bool ok = false;
     const qlonglong year = sp3->locale().toLongLong(sp3->cleanText(), &ok);
-    if (!ok || year < kFirstYear || year > kLastYear) return say(700, "Year: 1 to 2147483647");
+    if (!ok || year < kFirstYear || year > kLastYear) return say(datedialog::kYearRange, "Year: 1 to 2147483647");
     const int month = sp2->locale().toInt(sp2->cleanText(), &ok);
-    if (!ok || month < 1 || month > 12) return say(701, "Month: 1 to 12");
+    if (!ok || month < 1 || month > 12) return say(datedialog::kMonthRange, "Month: 1 to 12");
     const int last = month == 2 ? 29 : daysInMonth(static_cast<std::uint8_t>(month));
     const int day = sp1->locale().toInt(sp1->cleanText(), &ok);
-    if (!ok || day < 1 || day > last) return say(702, "Day: 1 to") + " " + QString::number(last);
+    if (!ok || day < 1 || day > last) return say(datedialog::kDayRange, "Day: 1 to") + " " + QString::number(last);
     date = GregorianDate{};
     date.day = static_cast<std::uint8_t>(day);
     date.month = static_cast<std::uint8_t>(month);

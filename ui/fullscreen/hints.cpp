@@ -5,6 +5,7 @@
 
 #include "core/state.h"
 #include "data/errorlog.h"
+#include "data/textdb.h"
 #include "layout/viewgeometry.h"
 #include "platform/codec.h"
 #include "platform/draw.h"
@@ -41,10 +42,10 @@ void loadbaserects() {
     FieldRects& table = fieldRects();
     table = FieldRects{};
     try {
-        std::string rects, texts;
+        std::string rects;
         if (!platform::readFileBytes(tk::kFieldFile, rects)) throw std::runtime_error("no field file");
-        if (!platform::readFileBytes(tk::kFieldHintFile, texts)) throw std::runtime_error("no hint file");
-        std::string_view rest(texts);
+        const std::shared_ptr<const TextFile> texts = readTextFile(tk::kFieldHintFile);
+        if (!texts) throw std::runtime_error("no hint file");
         for (std::size_t k = 0; k < table.size(); ++k) {
             const std::size_t at = k * tk::kFieldRecordSize;
             if (rects.size() < at + tk::kFieldRecordSize) throw std::runtime_error("field file too short");
@@ -53,7 +54,7 @@ void loadbaserects() {
             r.top = int32At(rects, at + 4);
             r.right = int32At(rects, at + 8);
             r.bottom = int32At(rects, at + 12);
-            r.text = rest.empty() ? std::string() : platform::fromCp1251(platform::nextLine(rest));
+            r.text = k < texts->lines.size() ? platform::fromCp1251(texts->lines[k]) : std::string();
         }
     } catch (...) {
         // A damaged installation, not a fault of the program: the message

@@ -126,10 +126,11 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
         case GlyphFamily::Seal: {
             align = centred ? "cnt" : "rgt";
             x += centred ? 6 : 35;
+            using namespace layout::code;
             int n = code;
-            if (code >= 30 && code <= 50) n = code - 30, x -= 2;
-            if (code >= 78 && code <= 97) n = code - 77, x += centred ? -2 : 3, y += 3;
-            if (code >= 98 && code <= 117) n = code - 97, x += 3, y += 3;
+            if (inFamily(code, kSmallSeal, kSeals, true)) n = code - kSmallSeal, x -= 2;
+            if (inFamily(code, kSeal45, kSeals)) n = code - kSeal45, x += centred ? -2 : 3, y += 3;
+            if (inFamily(code, kSeal35, kSeals)) n = code - kSeal35, x += 3, y += 3;
             standard(X, Y);
             w.font(sizes(code), colors(n + 3), face);
             w.text(X, Y, align, "W");
@@ -140,9 +141,11 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
         case GlyphFamily::Tone: {
             align = centred ? "cnt" : "rgt";
             x += centred ? 5 : 30;
-            int t = code - 51;
-            if (code >= 118 && code <= 130) t = code - 118, x += 6;
-            if (code >= 142 && code <= 154) t = code - 142, x += 5, y += 1;
+            using namespace layout::code;
+            // The tone letter counts from 0 for tone 1.
+            int t = code - kLargeTone - 1;
+            if (inFamily(code, kTone45, kTones)) t = code - kTone45 - 1, x += 6;
+            if (inFamily(code, kTone35, kTones)) t = code - kTone35 - 1, x += 5, y += 1;
             standard(X, Y);
             w.font(sizes(code), kBlack, face);
             w.textOr(X, Y, align, restruct(t, 1), _TONE ? "tone" : "");
@@ -151,8 +154,10 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
         case GlyphFamily::Plasma: {
             align = centred ? "cnt" : "rgt";
             x += centred ? 6 : 35;
-            int p = code - 131;
-            if (code <= 77) p = code - 71, x -= 4;
+            using namespace layout::code;
+            // The plasma counts from 0 for plasma 1.
+            int p = code - kPlasma35 - 1;
+            if (inFamily(code, kLargePlasma, kPlasmas)) p = code - kLargePlasma - 1, x -= 4;
             X = roundEven(x - s * 0.045);
             Y = y;
             w.font(sizes(code), colors(p + 3), face);
@@ -166,12 +171,12 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             x += centred ? 5 : 30;
             x -= 12, y += 15;
             standard(X, Y);
-            w.font(sizes(code), colors(code - 138 + 100), face);
+            w.font(sizes(code), colors(code - layout::code::kFrame - 1 + 100), face);
             w.text(X, Y, align, "\\");
             break;
         case GlyphFamily::SmallSeal: {
             x += 36;
-            const int n = code - 154;
+            const int n = code - layout::code::kYearSeal;
             standard(X, Y);
             w.font(sizes(code), colors(n + 3), face);
             w.text(X, Y, "", "W");
@@ -183,12 +188,12 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             x += 35, y -= 1;
             standard(X, Y);
             w.font(sizes(code), kBlack, face);
-            w.text(X, Y, "", restruct((code - 179) % 13, 1));
+            w.text(X, Y, "", restruct((code - layout::code::kYearToneFirst) % 13, 1));
             break;
         case GlyphFamily::FigurePiece:
             x += 37, y -= 20;
             w.fixed("FONT 33 -44 0 0 0 thn nrm KESTRALUNE2x");
-            w.text(roundEven(x - 0.05 * 33), roundEven(y - 0.22 * 33), "", code == 233 ? "]" : "[");
+            w.text(roundEven(x - 0.05 * 33), roundEven(y - 0.22 * 33), "", code == layout::code::kFigurePieceZero ? "]" : "[");
             break;
         case GlyphFamily::Marker:
         case GlyphFamily::Dot: {
@@ -219,7 +224,7 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             break;
         case GlyphFamily::Rune: {
             x += 46, y += 4;
-            const int r = code - 315;
+            const int r = code - layout::code::kRune - 1;
             const std::string glyph = code == 341 ? "[" : code == 342 ? "\\" : restruct(r, 3);
             standard(X, Y);
             w.font(sizes(code), kBlack, "VIREV2");
@@ -232,18 +237,20 @@ void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
             standard(X, Y);
             moonDayGlyphs(w, code, X, Y);
             break;
-        case GlyphFamily::Vinal:
-            if (code <= 392) x += 33, y += 14;
+        case GlyphFamily::Vinal: {
+            const bool large = layout::code::inFamily(code, layout::code::kVinal50, 19);
+            if (large) x += 33, y += 14;
             else x += 33, y += 15;
             standard(X, Y);
             w.font(sizes(code), kBlack, "ZOVADIRIVAV");
-            w.text(X, Y, "", restruct(code <= 392 ? code - 373 : code - 392, 0));
+            w.text(X, Y, "", restruct(large ? code - layout::code::kVinal50 : code - layout::code::kVinal40, 0));
             break;
+        }
         case GlyphFamily::VinalCount:
             x += 24, y += 11;
             standard(X, Y);
             w.font(sizes(code), kBlack, "ZOVADIRIVAV");
-            w.text(X, Y, "", restruct(code - 412, 1));
+            w.text(X, Y, "", restruct(code - layout::code::kVinalCount - 1, 1));
             break;
         case GlyphFamily::None: break;
     }

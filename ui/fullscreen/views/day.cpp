@@ -6,6 +6,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "layout/signcodes.h"
 #include "ui/fullscreen/textrenderer.h"
 #include "ui/fullscreen/views/daytools.h"
 #include "ui/fullscreen/views/views.h"
@@ -15,11 +16,7 @@ namespace kl::views {
 namespace {
 
 using namespace layout::base;
-
-// Sign codes: seal n is n (large), 30 + n (small), 77 + n (45-pixel set).
-constexpr int kSmallSeal = 30, kSeal45 = 77, kLargeTone = 50, kLargePlasma = 70;
-constexpr int kFigure = 250, kSpecialKin = 239, kKin78 = 243;
-constexpr int kVinal50 = 373, kVinal40 = 392, kVinalCount = 411, kRune = 314, kMoonDaySign = 343;
+using namespace layout::code;
 
 // Where the 13-moon date block goes: the moon name, its action, the day of
 // the moon, and the plasma's caption, name and sign; on the day out of time
@@ -123,7 +120,7 @@ void dayView(ViewContext& v, int) {
     const int moonCentre = kDayMoonLeft + layout::kViewMoonSize / 2 - layout::kViewCentre;
     c.drawtxt(moonCentre, 186, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, true);
     c.drawtxt(moonCentre, 198, applyCaseMask(L(kToday), "aaa"), 3, true);
-    c.drawsign(224, 220, d.sign, false, SignRole::Kin);
+    c.drawsign(224, 220, kLargeSeal + d.sign, false, SignRole::Kin);
     c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
     affirmation(v, {302, 317, 332, 346, 360, 374}, "AaaaaAaaaaaaa");
     if (v.settings.dayDate) gregorianDate(v, 392, 394);

@@ -7,6 +7,7 @@
 #include "data/textdb.h"
 #include "layout/baselines.h"
 #include "layout/fontpresets.h"
+#include "layout/signcodes.h"
 #include "platform/codec.h"
 #include "platform/draw.h"
 #include "platform/files.h"
@@ -21,7 +22,6 @@ std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 constexpr const char* kFigureFile = "izinfo.dat";
 constexpr const char* kFigureNumbers = "iznum.drs";
 constexpr int kWeeksPerYear = 52;
-constexpr int kFigurePieceZero = 233, kFigurePieceOne = 234;
 // Figure numbers name the 64 line-figure pictures.
 constexpr int kFirstFigure = 1, kLastFigure = 64;
 
@@ -92,7 +92,7 @@ int drawizin(ViewCanvas& canvas, const Figure& figure, int x, int count, int y0)
     count = std::min<int>(count, static_cast<int>(figure.lines.size()));
     for (int i = 0; i < count; ++i) {
         const bool one = figure.lines[static_cast<std::size_t>(i)] == '1';
-        canvas.drawsign(x, y0 + 42 - 7 * i, one ? kFigurePieceOne : kFigurePieceZero, false);
+        canvas.drawsign(x, y0 + 42 - 7 * i, one ? layout::code::kFigurePieceOne : layout::code::kFigurePieceZero, false);
     }
     return figure.number;
 }

@@ -1,6 +1,6 @@
 // The help pages: mode 19 is page 1, modes 25..48 pages 2..24.
 #include "data/settings.h"
-#include "platform/files.h"
+#include "data/textdb.h"
 #include "ui/fullscreen/views/daytools.h"
 #include "ui/fullscreen/views/views.h"
 
@@ -19,7 +19,7 @@ int helpPage(int mode) {
     const int page = mode == kFirstHelpMode ? 1 : mode - 23;
     // A page past the last one, or one whose file is missing, turns back to
     // the first page.
-    if (page > 1 && (page > _hlpcount || !platform::fileExists(helpFile(page)))) return 1;
+    if (page > 1 && (page > _hlpcount || !textFileExists(helpFile(page)))) return 1;
     return page;
 }
 

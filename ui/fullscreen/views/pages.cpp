@@ -1,6 +1,7 @@
 // The tone, seal and plasma pages (modes 1..3) and the oracle (mode 4).
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "layout/signcodes.h"
 #include "ui/fullscreen/views/daytools.h"
 #include "ui/fullscreen/views/views.h"
 
@@ -9,8 +10,7 @@ namespace kl::views {
 namespace {
 
 using namespace layout::base;
-
-constexpr int kSmallSeal = 30, kLargeTone = 50, kLargePlasma = 70;
+using namespace layout::code;
 
 // The explanation texts: a block of lines per tone, seal or plasma.
 constexpr const char* kToneInfo = "TONEINFO.drs";
@@ -35,7 +35,7 @@ void tonePage(ViewContext& v, int) {
 void sealPage(ViewContext& v, int) {
     ViewCanvas& c = v.canvas;
     const int seal = v.day.sign;
-    c.drawsign(0, 105, seal, true, SignRole::Kin);
+    c.drawsign(0, 105, kLargeSeal + seal, true, SignRole::Kin);
     c.drawtxt(0, 195, L(kSealWord) + " " + colourWord(v.relations) + " " + L(kSealGenitive + seal), 2, true);
     dotext(c, 0, 233, kSealInfo, true, kPagePreset, kSealBlock, kPageLinePitch, kSealBlock * (seal - 1));
 }
@@ -56,7 +56,7 @@ void oracle(ViewContext& v, int) {
     c.drawtxt(-80, 220, L(kAntipode), 3, true);
     c.drawtxt(85, 220, L(kAnalog), 3, true);
     c.drawtxt(0, 385, L(kOccult) + " " + L(kTeacher), 3, true);
-    c.drawsign(0, 233, v.day.sign, true, SignRole::Kin);
+    c.drawsign(0, 233, kLargeSeal + v.day.sign, true, SignRole::Kin);
     c.drawsign(0, 130, kSmallSeal + r.guide, true, SignRole::Guide);
     c.drawsign(0, 195, kLargeTone + v.day.tone, true, SignRole::Tone);
     c.drawsign(-82, 242, kSmallSeal + r.antipod, true, SignRole::Antipod);

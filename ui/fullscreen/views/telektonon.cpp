@@ -13,6 +13,8 @@
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "layout/baselines.h"
+#include "layout/signcodes.h"
 #include "platform/system.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -65,11 +67,11 @@ std::string turtleMask(char facing) { return std::string(tk::kTurtleMaskPrefix) 
 // The small page of the day out of time.
 void dayOutOfTime(ViewContext& v) {
     ViewCanvas& c = v.canvas;
-    c.drawsign(tk::kDootDot.x, tk::kDootDot.y, tk::kDootDotCode, true);
-    c.drawsign(tk::kDootSeal.x, tk::kDootSeal.y, tk::kDootSealCode + v.day.sign, true);
-    c.drawsign(tk::kDootTone.x, tk::kDootTone.y, tk::kDootToneCode + v.day.tone, true);
-    c.drawtxt(tk::kDootText1.x, tk::kDootText1.y, L(tk::kDootLine1), tk::kDootPreset, true);
-    c.drawtxt(tk::kDootText2.x, tk::kDootText2.y, L(tk::kDootLine2), tk::kDootPreset, true);
+    c.drawsign(tk::kDootDot.x, tk::kDootDot.y, layout::code::kDootDot, true);
+    c.drawsign(tk::kDootSeal.x, tk::kDootSeal.y, layout::code::kSeal35 + v.day.sign, true);
+    c.drawsign(tk::kDootTone.x, tk::kDootTone.y, layout::code::kTone35 + v.day.tone, true);
+    c.drawtxt(tk::kDootText1.x, tk::kDootText1.y, L(layout::base::kDootDay), tk::kDootPreset, true);
+    c.drawtxt(tk::kDootText2.x, tk::kDootText2.y, L(layout::base::kDootOutOfTime), tk::kDootPreset, true);
 }
 
 void caption(ViewCanvas& c, const tk::Caption& item) {
@@ -102,7 +104,7 @@ void caption(ViewCanvas& c, const tk::Caption& item) {
 
 // The board picture with its captions.
 void buildBoard(ViewCanvas& c) {
-    c.drawsign(0, 0, tk::kBoardCode, false);
+    c.drawsign(0, 0, layout::code::kTelektononBoard, false);
     for (const tk::Caption& item : tk::kCaptions) caption(c, item);
 }
 

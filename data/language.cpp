@@ -1,0 +1,43 @@
+#include "data/language.h"
+
+#include <atomic>
+#include <cstdlib>
+
+namespace kl {
+
+namespace {
+
+// Read by the start-up loader's thread too (through the text files it names).
+std::atomic<Language> currentLanguage{Language::Russian};
+
+}  // namespace
+
+Language textLanguage() { return currentLanguage.load(std::memory_order_relaxed); }
+
+void setTextLanguage(Language language) { currentLanguage.store(language, std::memory_order_relaxed); }
+
+Language languageOfLocale(std::string_view locale) {
+    // The language part ends at the territory, the code set or the modifier.
+    const std::string_view language = locale.substr(0, locale.find_first_of("_.@"));
+    return language == "ru" ? Language::Russian : Language::English;
+}
+
+Language systemLanguage() {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return languageOfLocale(value);
+    }
+    return Language::English;
+}
+
+std::string_view languageCode(Language language) { return language == Language::Russian ? "ru" : "en"; }
+
+std::optional<Language> languageFromCode(std::string_view code) {
+    if (code == "ru") return Language::Russian;
+    if (code == "en") return Language::English;
+    return std::nullopt;
+}
+
+std::string_view languageFolder(Language language) { return language == Language::Russian ? "" : "en/"; }
+
+}  // namespace kl
