@@ -12,7 +12,7 @@
 #include "data/settings.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
-#include "ui/fullscreen/tform3.h"
+#include "ui/fullscreen/window/tform3.h"
 #include "ui/fullscreen/transition.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/settings.h"
 #include "fuzz/fuzzsupport.h"
 

@@ -4,13 +4,10 @@
 #include <cstdlib>
 #include <utility>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QLocale>
-#include <QMessageBox>
-
-#include "platform/identity.h"
 
 namespace kl::platform {
 
@@ -45,18 +42,8 @@ void showMessage(const std::string& text) {
     struct Close {
         ~Close() { --g_openMessages; }
     } close;
-    if (messageHandler()) {
-        messageHandler()(text);
-        return;
-    }
-    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        QMessageBox box(QMessageBox::Warning, QString(kProgramTitle),
-                        QString::fromStdString(text), QMessageBox::Ok);
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        box.exec();
-    } else {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
+    if (messageHandler()) messageHandler()(text);
+    else std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 MessageHandler setMessageHandler(MessageHandler handler) {

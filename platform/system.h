@@ -10,8 +10,9 @@
 
 namespace kl::platform {
 
-// Shows a modal message (UTF-8). The default asks the desktop; tests install
-// a recorder instead.
+// Shows a modal message (UTF-8) through the installed handler: the windowed
+// program installs message boxes (platform/widgets/messagebox.h), tests a
+// recorder; without one the message goes to stderr.
 void showMessage(const std::string& text);
 using MessageHandler = std::function<void(const std::string&)>;
 MessageHandler setMessageHandler(MessageHandler handler);  // returns the previous one

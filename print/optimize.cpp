@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include <QPrinter>
-#include <QPrinterInfo>
-
 #include "print/filters.h"
 #include "print/fitting.h"
 
@@ -28,17 +25,6 @@ std::string decimal(double v) {
 constexpr int kMaxSteps = 64;
 
 }  // namespace
-
-std::optional<PaperSize> printerPageSize() {
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    if (printers.isEmpty()) return std::nullopt;
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) info = printers.front();
-    QPrinter printer(info, QPrinter::HighResolution);
-    const QRect r = printer.pageLayout().paintRectPixels(printer.resolution());
-    if (r.width() < 1 || r.height() < 1) return std::nullopt;
-    return PaperSize{r.width(), r.height()};
-}
 
 std::int64_t power(std::int64_t a, int n) {
     std::int64_t r = 1;

@@ -16,10 +16,8 @@ struct PaperSize {
     int width = 0, height = 0;  // printer pixels
 };
 
-// The default printer's printable page in printer pixels, or nullopt when
-// the system lists no printer (Qt then falls back to a PDF printer, which
-// is not a printer to fit to).
-std::optional<PaperSize> printerPageSize();
+// The paper to fit to, or nullopt when there is no printer
+// (ui/print/printerpage.h asks the system's default printer).
 using PaperQuery = std::function<std::optional<PaperSize>()>;
 
 // What is fitted to when no printer is at hand.

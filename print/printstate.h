@@ -9,7 +9,7 @@
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "platform/picture.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl::print {
 

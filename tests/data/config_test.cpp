@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "data/conffile.h"
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/settings.h"
 #include "platform/fonts.h"
 #include "support/testsupport.h"

@@ -22,7 +22,7 @@
 #include "tools/picgen/boardgeometry.h"
 #include "tools/picgen/glyphlayers.h"
 #include "ui/fullscreen/fullstate.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 #include "ui/fullscreen/signrenderer.h"
 #include "layout/signtable.h"
 

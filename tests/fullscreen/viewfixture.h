@@ -11,7 +11,7 @@
 #include "core/calendar.h"
 #include "platform/picture.h"
 #include "support/testsupport.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl::test {
 

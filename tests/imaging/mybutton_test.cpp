@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 
 namespace kl {
 namespace {

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "fullscreen/viewfixture.h"
-#include "platform/dialogs.h"
-#include "print/tform5.h"
-#include "print/tform6.h"
+#include "platform/widgets/dialogs.h"
+#include "ui/print/tform5.h"
+#include "ui/print/tform6.h"
 
 namespace kl::test {
 

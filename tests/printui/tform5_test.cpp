@@ -15,7 +15,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 #include "print/script.h"
 #include "print/scriptfile.h"
 #include "printui/printuifixture.h"

@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <cstdlib>
 
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "platform/files.h"
 
 namespace kl {

@@ -11,7 +11,7 @@
 
 #include "core/kin.h"
 #include "data/conffile.h"
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/settings.h"
 #include "platform/fonts.h"
 #include "shipped/text_support.h"

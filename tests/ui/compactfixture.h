@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/errorlog.h"
 #include "support/testsupport.h"
 #include "ui/compact/programwindows.h"

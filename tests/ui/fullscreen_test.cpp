@@ -14,7 +14,7 @@
 #include "platform/system.h"
 #include "ui/compactfixture.h"
 #include "ui/fullscreen/dispatcher.h"
-#include "ui/fullscreen/tform3.h"
+#include "ui/fullscreen/window/tform3.h"
 
 namespace kl::test {
 namespace {

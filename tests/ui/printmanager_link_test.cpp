@@ -6,7 +6,7 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 
-#include "platform/dialogs.h"
+#include "platform/widgets/dialogs.h"
 #include "ui/compactfixture.h"
 #include "ui/fullscreen/dispatcher.h"
 

@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/identity.h"
 #include "platform/system.h"
+#include "platform/widgets/messagebox.h"
 #include "ui/fullscreen/compactlink.h"
 #include "ui/fullscreen/dispatcher.h"
 
@@ -88,6 +89,7 @@ int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>
     platform::setProgramDirectory(dir);
 
     QApplication app(argc, argv);
+    platform::useMessageBoxes();
     platform::setUpApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
     platform::registerProgramFonts();  // the symbol faces of exported print scripts

@@ -7,12 +7,12 @@
 #include <functional>
 #include <memory>
 
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "ui/compact/tform1.h"
 #include "ui/compact/tform2.h"
-#include "print/tform5.h"
-#include "print/tform6.h"
-#include "ui/fullscreen/tform3.h"
+#include "ui/print/tform5.h"
+#include "ui/print/tform6.h"
+#include "ui/fullscreen/window/tform3.h"
 
 namespace kl {
 

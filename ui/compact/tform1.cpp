@@ -10,7 +10,7 @@
 #include <QScreen>
 
 #include "core/state.h"
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"

@@ -17,7 +17,7 @@
 
 #include "core/calendar.h"
 #include "data/errorlog.h"
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 #include "platform/picture.h"
 #include "platform/region.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/picture.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl {
 

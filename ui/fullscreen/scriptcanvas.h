@@ -3,7 +3,7 @@
 // is skipped.
 #pragma once
 
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 #include "ui/fullscreen/viewcanvas.h"
 
 namespace kl {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/picture.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl {
 

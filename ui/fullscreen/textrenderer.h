@@ -9,7 +9,7 @@
 #include "layout/essence.h"
 #include "platform/draw.h"
 #include "platform/picture.h"
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl {
 

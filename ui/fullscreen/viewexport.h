@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/fullscreen/scriptsink.h"
+#include "print/scriptsink.h"
 
 namespace kl {
 

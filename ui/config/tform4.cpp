@@ -1,4 +1,4 @@
-#include "data/config.h"
+#include "ui/config/tform4.h"
 
 #include "core/moonage.h"
 

@@ -1,7 +1,7 @@
 // The print manager window: its controls, layouts, show and hide, zoom and
 // the window sizes. The commands are in tform5_commands.cpp, the line
 // builder in tform5_editor.cpp.
-#include "print/tform5.h"
+#include "ui/print/tform5.h"
 
 #include <algorithm>
 
@@ -28,11 +28,12 @@
 
 #include "core/state.h"
 #include "data/errorlog.h"
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 #include "platform/files.h"
 #include "print/fitting.h"
-#include "print/tform6.h"
 #include "ui/fullscreen/fullstate.h"
+#include "ui/print/printerpage.h"
+#include "ui/print/tform6.h"
 
 namespace kl {
 

@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 #include "platform/picture.h"
 #include "ui/fullscreen/hints.h"
 #include "ui/fullscreen/transition.h"

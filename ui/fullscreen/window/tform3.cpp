@@ -1,4 +1,4 @@
-#include "ui/fullscreen/tform3.h"
+#include "ui/fullscreen/window/tform3.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "core/state.h"
-#include "data/config.h"
+#include "ui/config/tform4.h"
 #include "data/errorlog.h"
 #include "platform/identity.h"
 #include "platform/keys.h"

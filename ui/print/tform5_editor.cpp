@@ -13,12 +13,12 @@
 
 #include <filesystem>
 
-#include "imaging/mybutton.h"
-#include "platform/dialogs.h"
+#include "platform/widgets/mybutton.h"
+#include "platform/widgets/dialogs.h"
 #include "platform/files.h"
 #include "print/fitting.h"
 #include "print/script.h"
-#include "print/tform5.h"
+#include "ui/print/tform5.h"
 
 namespace kl {
 

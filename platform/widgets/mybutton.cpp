@@ -1,4 +1,4 @@
-#include "imaging/mybutton.h"
+#include "platform/widgets/mybutton.h"
 
 #include <QEnterEvent>
 #include <QMouseEvent>

@@ -19,8 +19,8 @@
 #include <stdexcept>
 
 #include "data/errorlog.h"
-#include "imaging/mybutton.h"
-#include "platform/dialogs.h"
+#include "platform/widgets/mybutton.h"
+#include "platform/widgets/dialogs.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "print/filters.h"
@@ -29,8 +29,8 @@
 #include "print/rewrite.h"
 #include "print/script.h"
 #include "print/scriptfile.h"
-#include "print/tform5.h"
-#include "print/tform6.h"
+#include "ui/print/tform5.h"
+#include "ui/print/tform6.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/viewexport.h"
 

@@ -1,4 +1,4 @@
-#include "print/tform6.h"
+#include "ui/print/tform6.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -10,7 +10,7 @@
 #include "data/errorlog.h"
 #include "print/fitting.h"
 #include "print/pdfpage.h"
-#include "print/tform5.h"
+#include "ui/print/tform5.h"
 
 namespace kl {
 
