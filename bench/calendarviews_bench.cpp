@@ -24,8 +24,8 @@ void setDay(std::int32_t year) {
     kl::currentDate = kl::GregorianDate{8, 12, 0, year};
     kl::currentDay = kl::computeCalendarDay(kl::currentDate);
     // Everything the year view can draw: icon, shine and line.
-    kl::_Yfigure = kl::_Yshine = kl::_Yline = true;
-    kl::_IconDate = true;
+    kl::settings()._Yfigure = kl::settings()._Yshine = kl::settings()._Yline = true;
+    kl::settings()._IconDate = true;
 }
 
 void BM_PaintFirst(benchmark::State& state) {

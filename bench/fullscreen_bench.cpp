@@ -43,7 +43,7 @@ void BM_CrossFadeTick(benchmark::State& state) {
     kl::Transition fade(view, std::move(target));
 
     // A fade long enough never to end inside the measurement.
-    kl::_spconst = 1 << 30;
+    kl::settings()._spconst = 1 << 30;
     kl::fullmodeState = 0;
     kl::_newstate = 1;
     kl::spin = 0;

@@ -144,23 +144,24 @@ std::string formatConf(const ConfValues& v) {
 }
 
 void applyConf(const ConfValues& v) {
-    _Yshine = v.yearShine;
-    _Yline = v.yearLine;
-    _Yfigure = v.yearFigure;
-    _Sfigure = v.castleFigure;
-    _SFX = v.transitions;
-    _spconst = v.transitions ? v.speed : 0;
-    _Swapbtn = v.swapKeys;
-    _Mlinear = v.moonModel == kMoonLinear;
-    _Mmodel = v.moonModel;
-    _BookDate = v.bookDate;
-    _DayDate = v.dayDate;
-    _IconDate = v.iconDate;
-    _DateFormat = v.dateFormat;
-    _Turtles = v.turtles;
+    Settings& s = settings();
+    s._Yshine = v.yearShine;
+    s._Yline = v.yearLine;
+    s._Yfigure = v.yearFigure;
+    s._Sfigure = v.castleFigure;
+    s._SFX = v.transitions;
+    s._spconst = v.transitions ? v.speed : 0;
+    s._Swapbtn = v.swapKeys;
+    s._Mlinear = v.moonModel == kMoonLinear;
+    s._Mmodel = v.moonModel;
+    s._BookDate = v.bookDate;
+    s._DayDate = v.dayDate;
+    s._IconDate = v.iconDate;
+    s._DateFormat = v.dateFormat;
+    s._Turtles = v.turtles;
     // No sign font named: exports use the program's own.
-    _signfont = isBlank(v.signFont) ? platform::kSignFontFamily : v.signFont;
-    _hlpcount = v.helpCount;
+    s._signfont = isBlank(v.signFont) ? platform::kSignFontFamily : v.signFont;
+    s._hlpcount = v.helpCount;
 }
 
 int helpPagesFound() {

@@ -64,6 +64,7 @@ void setReportProvider(const std::string& key, ReportProvider provider) {
 std::array<std::string, 97> buildErrorReport(int code, const std::string& sender, const Details& d) {
     WindowReportState w;
     for (auto& [key, provide] : providers()) provide(w);
+    const Settings& set = settings();
     const GregorianDate& g = currentDate;
     const GregorianDate& t = todayDate;
     const CalendarDay& m = currentDay;
@@ -87,9 +88,9 @@ std::array<std::string, 97> buildErrorReport(int code, const std::string& sender
             "USEPB2:" + flag(w.USEPB2), "rightallign:" + flag(w.rightallign),
             "_trc:" + num(w._trc), "_newstate:" + num(w._newstate), "spin:" + num(w.spin),
             "t1:" + fraction(w.t1), "t2:" + fraction(w.t2), "_pfont:" + num(w._pfont),
-            "_Yline:" + flag(_Yline), "_Yshine:" + flag(_Yshine), "_Yfigure:" + flag(_Yfigure),
-            "_Sfigure:" + flag(_Sfigure), _signfont, "_SFX:" + flag(_SFX), w.heldText,
-            "_spconst:" + num(_spconst), "_Swapbtn:" + flag(_Swapbtn),
+            "_Yline:" + flag(set._Yline), "_Yshine:" + flag(set._Yshine), "_Yfigure:" + flag(set._Yfigure),
+            "_Sfigure:" + flag(set._Sfigure), set._signfont, "_SFX:" + flag(set._SFX), w.heldText,
+            "_spconst:" + num(set._spconst), "_Swapbtn:" + flag(set._Swapbtn),
             "_Export:" + flag(w._Export), "_TEXTGRAPHIC:" + flag(w._TEXTGRAPHIC),
             "_expstate:" + num(w._expstate), "_teldrawed:" + flag(w._teldrawed),
             "phx:" + num(w.phx), "phy:" + num(w.phy), "_KIN:" + flag(w._KIN),

@@ -35,9 +35,9 @@ Snapshot snapshot(const TForm4& f) {
     s.speed = f.sp->value();
     s.dateFormat = f.cbx->currentIndex();
     s.moonModel = f.cbm->currentIndex();
-    s.signfont = _signfont;
-    s.hlpcount = _hlpcount;
-    s.mlinear = _Mlinear;
+    s.signfont = settings()._signfont;
+    s.hlpcount = settings()._hlpcount;
+    s.mlinear = settings()._Mlinear;
     return s;
 }
 

@@ -318,7 +318,7 @@ platform::Picture moonSquare(int size, int phase, bool image, platform::Rgb colo
         if (p > 100) p -= 100;
     }
     GreyCanvas grey;
-    drawMoonMask(grey, p, _Mlinear);
+    drawMoonMask(grey, p, settings()._Mlinear);
     platform::Picture full(kMoonMaskSize, kMoonMaskSize);
     for (int y = 0; y < kMoonMaskSize; ++y)
         for (int x = 0; x < kMoonMaskSize; ++x) full.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});

@@ -16,7 +16,8 @@ void setPrintDay(PrintState& state, const CalendarDay& day) {
 
 std::string fontFace(const std::string& face) {
     if (!face.empty()) return face;
-    return _signfont.empty() ? kDefaultSignFont : _signfont;
+    const std::string& programFont = settings()._signfont;
+    return programFont.empty() ? kDefaultSignFont : programFont;
 }
 
 }  // namespace kl::print

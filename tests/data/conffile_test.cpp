@@ -34,11 +34,11 @@ TEST(ConfFile, ReadsEveryLineInItsPlace) {
     EXPECT_EQ(v.signFont, "Face");
     EXPECT_EQ(v.helpCount, 4);
     applyConf(v);
-    EXPECT_EQ(_spconst, 0) << "transitions off";
-    EXPECT_FALSE(_Mlinear);
-    EXPECT_TRUE(_BookDate);
-    EXPECT_EQ(_DateFormat, 2);
-    EXPECT_EQ(_hlpcount, 4);
+    EXPECT_EQ(settings()._spconst, 0) << "transitions off";
+    EXPECT_FALSE(settings()._Mlinear);
+    EXPECT_TRUE(settings()._BookDate);
+    EXPECT_EQ(settings()._DateFormat, 2);
+    EXPECT_EQ(settings()._hlpcount, 4);
     resetSettings();
 }
 
@@ -62,10 +62,10 @@ TEST(ConfFile, ThreeMoonModelsAndNoFourth) {
     EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N", "5", "2", "", "3"}), v), 0);
     EXPECT_EQ(v.moonModel, 2);
     applyConf(v);
-    EXPECT_EQ(_Mmodel, 2);
-    EXPECT_FALSE(_Mlinear);
+    EXPECT_EQ(settings()._Mmodel, 2);
+    EXPECT_FALSE(settings()._Mlinear);
     resetSettings();
-    EXPECT_EQ(_Mmodel, 0);
+    EXPECT_EQ(settings()._Mmodel, 0);
     ConfValues w;
     EXPECT_EQ(parseConf(conf({"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "N", "Y", "N", "5", "3", "", "3"}), w), 13);
     EXPECT_EQ(w.moonModel, ConfValues{}.moonModel) << "the line refused keeps the value before it";

@@ -68,11 +68,11 @@ TEST_F(ConfigTest, FirstLoadCreatesTheFileFromTheInitialValues) {
     TForm4 form;
     form.load();
     EXPECT_EQ(readFile("conf.dat"), joined(kFirstFile));
-    EXPECT_TRUE(_Yshine && _Yline && _Yfigure && _Sfigure && _SFX);
-    EXPECT_FALSE(_Swapbtn);
-    EXPECT_EQ(_spconst, 5);
-    EXPECT_EQ(_Mmodel, 2);  // the sky's moon, as the shipped file has it
-    EXPECT_FALSE(_Mlinear);
+    EXPECT_TRUE(settings()._Yshine && settings()._Yline && settings()._Yfigure && settings()._Sfigure && settings()._SFX);
+    EXPECT_FALSE(settings()._Swapbtn);
+    EXPECT_EQ(settings()._spconst, 5);
+    EXPECT_EQ(settings()._Mmodel, 2);  // the sky's moon, as the shipped file has it
+    EXPECT_FALSE(settings()._Mlinear);
     EXPECT_TRUE(recorded().messages.empty());
 }
 
@@ -81,11 +81,11 @@ TEST_F(ConfigTest, AFileMadeAnewCountsTheHelpPagesThere) {
     TForm4 form;
     form.load();
     EXPECT_EQ(confLines()[14], "3") << "pages 1 to 3, without a gap";
-    EXPECT_EQ(_hlpcount, 3);
+    EXPECT_EQ(settings()._hlpcount, 3);
     std::filesystem::remove(path("conf.dat"));
-    _hlpcount = 1;
+    settings()._hlpcount = 1;
     loadConfWithoutDialog();
-    EXPECT_EQ(_hlpcount, 3);
+    EXPECT_EQ(settings()._hlpcount, 3);
 }
 
 TEST_F(ConfigTest, SavedValuesComeBackInAnotherDialog) {
@@ -99,8 +99,8 @@ TEST_F(ConfigTest, SavedValuesComeBackInAnotherDialog) {
         form.sp->setValue(42);
         form.cbx->setCurrentIndex(2);
         form.cbm->setCurrentIndex(1);
-        _signfont = "Знаки";
-        _hlpcount = 6;
+        settings()._signfont = "Знаки";
+        settings()._hlpcount = 6;
         form.save();
     }
     EXPECT_EQ(confLines(), (std::vector<std::string>{"N", "Y", "Y", "Y", "Y", "42", "Y", "Y", "N",
@@ -116,11 +116,11 @@ TEST_F(ConfigTest, SavedValuesComeBackInAnotherDialog) {
     EXPECT_EQ(again.sp->value(), 42);
     EXPECT_EQ(again.cbx->currentIndex(), 2);
     EXPECT_EQ(again.cbm->currentIndex(), 1);
-    EXPECT_EQ(_signfont, "Знаки");
-    EXPECT_EQ(_hlpcount, 6);
-    EXPECT_FALSE(_Yshine);
-    EXPECT_TRUE(_Swapbtn);
-    EXPECT_FALSE(_Mlinear);
+    EXPECT_EQ(settings()._signfont, "Знаки");
+    EXPECT_EQ(settings()._hlpcount, 6);
+    EXPECT_FALSE(settings()._Yshine);
+    EXPECT_TRUE(settings()._Swapbtn);
+    EXPECT_FALSE(settings()._Mlinear);
     again.save();
     EXPECT_EQ(readFile("conf.dat"), saved);
 }
@@ -159,7 +159,7 @@ TEST_F(ConfigTest, SaveWritesTheChosenEntryEvenWhenTextsRepeat) {
         form.cbx->setCurrentIndex(3);
         form.cbm->setCurrentIndex(1);
         form.assignv();
-        EXPECT_FALSE(_Mlinear);
+        EXPECT_FALSE(settings()._Mlinear);
         form.save();
     }
     EXPECT_EQ(confLines()[11], "3");
@@ -168,7 +168,7 @@ TEST_F(ConfigTest, SaveWritesTheChosenEntryEvenWhenTextsRepeat) {
     again.load();
     EXPECT_EQ(again.cbx->currentIndex(), 3);
     EXPECT_EQ(again.cbm->currentIndex(), 1);
-    EXPECT_FALSE(_Mlinear);
+    EXPECT_FALSE(settings()._Mlinear);
 }
 
 TEST_F(ConfigTest, OnlyACapitalYReadsAsTrue) {
@@ -203,8 +203,8 @@ TEST_F(ConfigTest, TransitionsOffGiveSpeedZeroButKeepTheSpinValue) {
     writeConf(lines);
     TForm4 form;
     form.load();
-    EXPECT_FALSE(_SFX);
-    EXPECT_EQ(_spconst, 0);
+    EXPECT_FALSE(settings()._SFX);
+    EXPECT_EQ(settings()._spconst, 0);
     EXPECT_EQ(form.sp->value(), 7);
     form.save();
     EXPECT_EQ(confLines()[5], "7");
@@ -223,17 +223,17 @@ TEST_F(ConfigTest, MoonModelChoosesTheLinearFlag) {
     TForm4 form;
     form.cbm->setCurrentIndex(1);
     form.assignv();
-    EXPECT_FALSE(_Mlinear);
+    EXPECT_FALSE(settings()._Mlinear);
     form.cbm->setCurrentIndex(0);
     form.assignv();
-    EXPECT_TRUE(_Mlinear);
-    EXPECT_EQ(_Mmodel, 0);
+    EXPECT_TRUE(settings()._Mlinear);
+    EXPECT_EQ(settings()._Mmodel, 0);
     // The third entry draws the sky's moon with the smooth terminator.
     ASSERT_EQ(form.cbm->count(), 3);
     form.cbm->setCurrentIndex(2);
     form.assignv();
-    EXPECT_FALSE(_Mlinear);
-    EXPECT_EQ(_Mmodel, 2);
+    EXPECT_FALSE(settings()._Mlinear);
+    EXPECT_EQ(settings()._Mmodel, 2);
     EXPECT_FALSE(form.cbm->isEditable());
     EXPECT_FALSE(form.cbx->isEditable());
 }
@@ -257,7 +257,7 @@ TEST_P(ConfigBadFile, StopsAtTheBadLineKeepingWhatWasReadAndTheRest) {
     form.cb10->setChecked(true);
     form.sp->setValue(33);
     form.cbm->setCurrentIndex(1);
-    _hlpcount = 9;
+    settings()._hlpcount = 9;
     try {
         form.load();
         ADD_FAILURE() << c.what << ": no error";
@@ -268,7 +268,7 @@ TEST_P(ConfigBadFile, StopsAtTheBadLineKeepingWhatWasReadAndTheRest) {
     EXPECT_EQ(form.sp->value(), c.stopLine > 6 ? std::stoi(c.lines[5]) : 33) << c.what;
     EXPECT_EQ(form.cb10->isChecked(), c.stopLine > 11 ? c.lines[10] == "Y" : true) << c.what;
     EXPECT_EQ(form.cbm->currentIndex(), c.stopLine > 13 ? std::stoi(c.lines[12]) : 1) << c.what;
-    EXPECT_EQ(_hlpcount, 9) << c.what;
+    EXPECT_EQ(settings()._hlpcount, 9) << c.what;
     EXPECT_EQ(readFile("conf.dat"), joined(c.lines)) << c.what << ": the file is left as it was";
 }
 
@@ -318,10 +318,10 @@ TEST_F(ConfigTest, StartupLoadOfABadFileTellsTheUserOnceAndGoesOn) {
     EXPECT_NE(recorded().messages[0].find("line 6"), std::string::npos);
     EXPECT_EQ(recorded().terminateRequests, 0);
     EXPECT_EQ(recorded().halts, 0);
-    EXPECT_FALSE(_Yline);    // from the file
-    EXPECT_TRUE(_Yshine);
-    EXPECT_EQ(_spconst, 5);  // the spin edit kept its value
-    EXPECT_FALSE(_Swapbtn);
+    EXPECT_FALSE(settings()._Yline);    // from the file
+    EXPECT_TRUE(settings()._Yshine);
+    EXPECT_EQ(settings()._spconst, 5);  // the spin edit kept its value
+    EXPECT_FALSE(settings()._Swapbtn);
     EXPECT_EQ(readFile("conf.dat"), joined(lines));
 
     std::filesystem::remove(path("conf.dat"));
@@ -358,12 +358,12 @@ TEST_F(ConfigTest, HidingWithoutSavingAppliesChangesForThisRunOnly) {
     form.hide();
     EXPECT_EQ(enabled, 1);
     EXPECT_EQ(hidden, 1);
-    EXPECT_FALSE(_Yshine);
-    EXPECT_TRUE(_Swapbtn);
+    EXPECT_FALSE(settings()._Yshine);
+    EXPECT_TRUE(settings()._Swapbtn);
     EXPECT_EQ(readFile("conf.dat"), file);
     form.show();  // the next load brings back the saved values
     EXPECT_TRUE(form.cb2->isChecked());
-    EXPECT_TRUE(_Yshine);
+    EXPECT_TRUE(settings()._Yshine);
     form.hide();
 }
 
@@ -374,7 +374,7 @@ TEST_F(ConfigTest, SaveAndExitWritesAppliesAndHides) {
     form.BitBtn1->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(confLines()[1], "N");
-    EXPECT_FALSE(_Yline);
+    EXPECT_FALSE(settings()._Yline);
 }
 
 TEST_F(ConfigTest, CarriedLinesSurviveManyCycles) {
@@ -392,7 +392,7 @@ TEST_F(ConfigTest, CarriedLinesSurviveManyCycles) {
     ASSERT_EQ(got.size(), 15u);
     EXPECT_EQ(got[13], lines[13]);
     EXPECT_EQ(got[14], "12");
-    EXPECT_EQ(_hlpcount, 12);
+    EXPECT_EQ(settings()._hlpcount, 12);
 }
 
 // No sign font named (a blank line, or no file yet): exports use the
@@ -401,7 +401,7 @@ TEST_F(ConfigTest, ABlankSignFontFallsBackToTheShippedOneAndStaysBlank) {
     {
         TForm4 first;
         first.load();  // creates the file
-        EXPECT_EQ(_signfont, platform::kSignFontFamily);
+        EXPECT_EQ(settings()._signfont, platform::kSignFontFamily);
     }
     EXPECT_EQ(confLines()[13], "");
     auto lines = kFirstFile;
@@ -410,16 +410,16 @@ TEST_F(ConfigTest, ABlankSignFontFallsBackToTheShippedOneAndStaysBlank) {
     resetSettings();
     TForm4 form;
     form.load();
-    EXPECT_EQ(_signfont, platform::kSignFontFamily);
+    EXPECT_EQ(settings()._signfont, platform::kSignFontFamily);
     form.cb5->setChecked(false);
     form.save();
     EXPECT_EQ(confLines()[13], "  ");
     // A face the user names is kept, and written when changed.
-    _signfont = "Знаки";
+    settings()._signfont = "Знаки";
     form.save();
     EXPECT_EQ(confLines()[13], "\xC7\xED\xE0\xEA\xE8");
     form.load();
-    EXPECT_EQ(_signfont, "Знаки");
+    EXPECT_EQ(settings()._signfont, "Знаки");
 }
 
 TEST_F(ConfigTest, AFailedSaveIsReportedAndKeepsTheSettingsInMemory) {

@@ -160,13 +160,13 @@ TEST(FontFiles, EveryFacePermitsInstallableEmbedding) {
 TEST(FontFiles, TheModelOfTheExportIsTheProgramsExport) {
     _TEXTGRAPHIC = true;
     _expstate = 0;
-    _signfont = platform::kSignFontFamily;
+    settings()._signfont = platform::kSignFontFamily;
     int compared = 0;
     for (const picgen::ExportUse& use : picgen::exportUses())
         for (bool centred : {false, true}) {
             if (!(centred ? use.centred : use.left)) continue;
             ScriptSink sink;
-            kl::exportSign(sink, 213, 147, use.code, centred);
+            kl::exportSign(sink, 213, 147, use.code, centred, settings()._signfont);
             std::vector<std::string> lines = sink.lines;
             lines.insert(lines.end(), sink.yearExportList.begin(), sink.yearExportList.end());
             const std::vector<picgen::GlyphLayer> real = parseGlyphLines(lines);
@@ -187,7 +187,7 @@ TEST(FontFiles, TheModelOfTheExportIsTheProgramsExport) {
             }
         }
     _TEXTGRAPHIC = false;
-    _signfont.clear();
+    settings()._signfont.clear();
     EXPECT_GT(compared, 700);
 }
 

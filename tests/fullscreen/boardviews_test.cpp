@@ -64,9 +64,9 @@ protected:
         }
         writeLines("tech.dat", tech);
         _TEXTGRAPHIC = false;
-        _IconDate = true;
-        _DateFormat = 0;
-        _Sfigure = true;
+        settings()._IconDate = true;
+        settings()._DateFormat = 0;
+        settings()._Sfigure = true;
     }
 
     // The script lines a mode writes through the dispatcher.
@@ -154,7 +154,7 @@ TEST_F(BoardViews, WingsNameTheKinsCastleAndWavespellAndLightItsCell) {
 
 TEST_F(BoardViews, WingsIconMarksTheSpecialKinsAndFollowsTheDateFormat) {
     setDay({10, 12, 0, 2026});  // kin 106, one of the marked kins
-    _DateFormat = 5;
+    settings()._DateFormat = 5;
     Lines l = lines(12);
     EXPECT_TRUE(has(l, "PICT 492 98 0 0 0 rgt 'graphic\\pvsign.bmp'"));
     EXPECT_TRUE(has(l, "TEXT 181 132 cnt '10/12'"));
@@ -163,13 +163,13 @@ TEST_F(BoardViews, WingsIconMarksTheSpecialKinsAndFollowsTheDateFormat) {
     setKin(78);
     EXPECT_TRUE(has(lines(12), "PICT 492 98 0 0 0 rgt 'graphic\\kin78.bmp'"));
 
-    _IconDate = false;
+    settings()._IconDate = false;
     l = lines(12);
     EXPECT_FALSE(std::any_of(l.begin(), l.end(), [](const std::string& s) { return s.find("TEXT 181 ") == 0; }));
 
     // Without the day icon: no icon, no day number, no date.
-    _IconDate = true;
-    _Sfigure = false;
+    settings()._IconDate = true;
+    settings()._Sfigure = false;
     l = lines(12);
     EXPECT_EQ(l.size(), 12u);
     EXPECT_FALSE(std::any_of(l.begin(), l.end(), [](const std::string& s) {
@@ -296,7 +296,7 @@ Lines dates(const Lines& l) {
 TEST_F(BoardViews, WavespellOf29FebruaryCountsFrom28February) {
     setDay({29, 2, 0, 2028});  // carries 28 February's kin 31: seal 11, tone 5
     ASSERT_EQ(currentDay.tone, 5);
-    _DateFormat = 2;
+    settings()._DateFormat = 2;
     EXPECT_EQ(dates(lines(6)), (Lines{"24.02", "25.02", "26.02", "27.02", "28.02", "01.03", "02.03", "03.03",
                                       "04.03", "05.03", "06.03", "07.03", "08.03"}));
     paintall(6, 255);
@@ -306,7 +306,7 @@ TEST_F(BoardViews, WavespellOf29FebruaryCountsFrom28February) {
 
 TEST_F(BoardViews, WavespellOf25July) {
     setDay({25, 7, 0, 2026});  // kin 228, tone 7
-    _DateFormat = 3;
+    settings()._DateFormat = 3;
     const Lines l = lines(6);
     EXPECT_EQ(dates(l), (Lines{"07.19", "07.20", "07.21", "07.22", "07.23", "07.24", "07.25", "07.26", "07.27",
                                "07.28", "07.29", "07.30", "07.31"}));

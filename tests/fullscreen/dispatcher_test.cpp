@@ -80,7 +80,7 @@ TEST_F(Dispatcher, DrawingAWindowsModeOpensNothingItsFadeOpensIt) {
 }
 
 TEST_F(Dispatcher, HelpPagesPastTheLastOrMissingShowTheFirst) {
-    _hlpcount = 3;
+    settings()._hlpcount = 3;
     writeLines("hlp1.dat", {"first page"});
     writeLines("hlp2.dat", {"second page"});
     paintall(19, 255);
@@ -120,7 +120,7 @@ TEST_F(Dispatcher, EveryExportStartsWithItsFontLine) {
 TEST_F(Dispatcher, FlagsAreClearedEvenWhenAViewFails) {
     // The year's shine fails when the caption it leaves cannot be set.
     writeAllSigns();
-    _Yshine = true;
+    settings()._Yshine = true;
     dispatcherHooks().setCaption = [](const std::string&) { throw std::runtime_error("no caption"); };
     rightallign = true;
     _KIN = true;

@@ -101,11 +101,11 @@ using MoonDrawing = ViewTest;
 TEST_F(MoonDrawing, TheHundredPixelMaskIsTheCompactFacesMask) {
     for (int p : {0, 7, 25, 42, 50, 63, 75, 88, 99}) {
         for (bool linear : {true, false}) {
-            _Mlinear = linear;
+            settings()._Mlinear = linear;
             GreyCanvas face;
             drawMoonMask(face, p, linear);
             platform::Picture mask(100, 100);
-            drawmoon3(mask, p);
+            drawmoon3(mask, p, settings()._Mlinear);
             int differ = 0;
             for (int y = 0; y < 100; ++y)
                 for (int x = 0; x < 100; ++x) differ += mask.pixel(x, y).r != face.at(x, y);
@@ -121,7 +121,7 @@ TEST_F(MoonDrawing, SmallMoonsWithoutASoftEdgeStillDraw) {
     for (int w : {10, 15, 29}) {
         for (int p = 0; p <= 100; ++p) {
             platform::Picture mask(w, w, {9, 9, 9});
-            ASSERT_NO_THROW(drawmoon3(mask, p));
+            ASSERT_NO_THROW(drawmoon3(mask, p, settings()._Mlinear));
             for (int y = 0; y < w; ++y)
                 for (int x = 0; x < w; ++x) {
                     const platform::Rgb c = mask.pixel(x, y);
@@ -130,10 +130,10 @@ TEST_F(MoonDrawing, SmallMoonsWithoutASoftEdgeStillDraw) {
                 }
         }
     }
-    _Mlinear = true;
+    settings()._Mlinear = true;
     platform::Picture full(15, 15), none(15, 15);
-    drawmoon3(full, 50);
-    drawmoon3(none, 0);
+    drawmoon3(full, 50, settings()._Mlinear);
+    drawmoon3(none, 0, settings()._Mlinear);
     EXPECT_EQ(full.pixel(7, 7).r, 255);
     EXPECT_EQ(none.pixel(7, 7).r, 0);
 }
@@ -141,13 +141,13 @@ TEST_F(MoonDrawing, SmallMoonsWithoutASoftEdgeStillDraw) {
 TEST_F(MoonDrawing, TheMoonIsLaidInAndLeftOutWhereItDoesNotFit) {
     writePicture("moon.bmp", 60, 60, {220, 210, 200});
     platform::Picture view(670, 550, kBg);
-    xmoonOn(view, 500'000'000, 390, 216);  // full moon
+    xmoonOn(view, 500'000'000, 390, 216, settings()._Mlinear);  // full moon
     const Box b = inkBox(view);
     EXPECT_GE(b.left, 390);
     EXPECT_LE(b.right, 449);
     EXPECT_EQ(view.pixel(420, 246), (platform::Rgb{220, 210, 200}));
     platform::Picture edge(670, 550, kBg);
-    xmoonOn(edge, 500'000'000, 640, 216);
+    xmoonOn(edge, 500'000'000, 640, 216, settings()._Mlinear);
     EXPECT_EQ(inkBox(edge).left, -1);
     EXPECT_EQ(reports(), 0);
 }

@@ -33,8 +33,8 @@ TEST_P(Golden, ExportsMatchTheReviewedScripts) {
     const GoldenDay& g = GetParam();
     writeDatabase(g.overrides);
     setDate(g.year, g.month, g.day);
-    _DayDate = _BookDate = g.dates;
-    _DateFormat = g.dateFormat;
+    settings()._DayDate = settings()._BookDate = g.dates;
+    settings()._DateFormat = g.dateFormat;
     for (bool glyphs : {false, true}) {
         std::ostringstream out;
         for (int mode : {0, 1, 2, 3, 4, 14}) {

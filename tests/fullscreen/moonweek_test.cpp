@@ -41,10 +41,10 @@ TEST_F(MoonView, AnOrdinaryDaysCellsSitWhereTheGridPutsThem) {
 }
 
 TEST_F(MoonView, LongDatesArePrintedSmallerAndLower) {
-    _DateFormat = 0;
+    settings()._DateFormat = 0;
     const Lines l = script(7, false);
     EXPECT_TRUE(has(l, "TEXT -67 456 cnt '08.12.2026'"));
-    _DateFormat = 6;  // no date
+    settings()._DateFormat = 6;  // no date
     EXPECT_EQ(count(script(7, false), "'08"), 0);
     EXPECT_EQ(reports(), 0);
 }
@@ -113,8 +113,8 @@ TEST_F(MoonView, TheDayOutOfTimeDotHasItsGlyphs) {
         const Lines l = script(mode, true);
         ASSERT_GE(l.size(), 5u);
         EXPECT_EQ(Lines(l.begin(), l.begin() + 4),
-                  (Lines{"FONT 16 -21 244 238 222 thn nrm " + _signfont, "TEXT 7 142 cnt 'o'",
-                         "FONT 16 -21 236 196 96 thn nrm " + _signfont, "TEXT 7 142 cnt ':'"}))
+                  (Lines{"FONT 16 -21 244 238 222 thn nrm " + settings()._signfont, "TEXT 7 142 cnt 'o'",
+                         "FONT 16 -21 236 196 96 thn nrm " + settings()._signfont, "TEXT 7 142 cnt ':'"}))
             << "mode " << mode;
         EXPECT_TRUE(l[4].starts_with("FONT 30 -40 ")) << "then the seal: " << l[4];
     }
@@ -138,10 +138,10 @@ TEST_F(MoonView, TheLastDaysOfTheRangeDrawLikeTheSameDays52YearsBefore) {
         const Lines last = script(mode, false);
         setDate(2147483595, 12, 31);
         EXPECT_EQ(script(mode, false), last) << "mode " << mode;
-        _DateFormat = 0;
+        settings()._DateFormat = 0;
         setDate(2147483647, 12, 31);
         EXPECT_EQ(count(script(mode, false), ".01.2147483648'"), mode == 7 ? 9 : 2) << "mode " << mode;
-        _DateFormat = 5;
+        settings()._DateFormat = 5;
     }
     // And the first days of year 1 like those of year 53.
     for (int mode : {7, 11}) {

@@ -143,7 +143,7 @@ TEST_F(Pulsars, TheShineLeavesItsOutcomeInTheCaption) {
     DispatcherHooks hooks;
     std::string caption;
     hooks.setCaption = [&](const std::string& c) { caption = c; };
-    ViewContext v{canvas, 7, currentDate, currentDay, computeKinRelations(currentDay), currentViewSettings(),
+    ViewContext v{canvas, 7, currentDate, currentDay, computeKinRelations(currentDay), settings(),
                   scratch, hooks};
     views::shine(v, 10, 20, 4);
     EXPECT_EQ(caption, "OK");

@@ -21,13 +21,13 @@ protected:
     void SetUp() override {
         _expstate = 0;
         _TEXTGRAPHIC = true;
-        _signfont = "KSIGN";
+        settings()._signfont = "KSIGN";
         clearRoleMarks();
     }
     void TearDown() override { _TEXTGRAPHIC = true; }
     ScriptSink sign(int x, int y, int code, bool centred) {
         ScriptSink s;
-        exportSign(s, x, y, code, centred);
+        exportSign(s, x, y, code, centred, settings()._signfont);
         return s;
     }
     // Only the glyph lines (TEXT ...), without FONT lines.

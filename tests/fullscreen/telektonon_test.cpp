@@ -34,12 +34,12 @@ protected:
     void SetUp() override {
         ViewTest::SetUp();
         _teldrawed = false;
-        _Turtles = false;
+        settings()._Turtles = false;
         boardPicture() = platform::Picture();
     }
     void TearDown() override {
         _teldrawed = false;
-        _Turtles = false;
+        settings()._Turtles = false;
         boardPicture() = platform::Picture();
         ViewTest::TearDown();
     }

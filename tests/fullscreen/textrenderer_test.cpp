@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/settings.h"
 #include "layout/fontpresets.h"
 #include "layout/lettering.h"
 #include "platform/draw.h"
@@ -37,7 +38,7 @@ TEST_F(TextExport, FontLineOnceThenTextLines) {
 
 TEST_F(TextExport, ASignBetweenTwoTextsBringsTheFontLineBack) {
     exportTxt(sink, 0, 100, "a", 2, true);
-    exportSign(sink, 0, 100, 5, true);
+    exportSign(sink, 0, 100, 5, true, settings()._signfont);
     exportTxt(sink, 0, 100, "b", 2, true);
     ASSERT_GE(sink.lines.size(), 2u);
     EXPECT_EQ(sink.lines[sink.lines.size() - 2], "FONT 10 -13 0 0 0 bld nrm Arial");

@@ -26,7 +26,7 @@ platform::Rgb pieceColour(const std::string& file) {
 void ViewTest::SetUp() {
     ProgramDirTest::SetUp();
     resetSettings();
-    _signfont = "KSIGN";
+    settings()._signfont = "KSIGN";
     _newstate = 0;
     spin = 0;
     _expstate = 0;

@@ -29,7 +29,7 @@ class YearView : public CalendarTest {
 protected:
     void SetUp() override {
         CalendarTest::SetUp();
-        _Yfigure = _Yshine = _Yline = true;
+        settings()._Yfigure = settings()._Yshine = settings()._Yline = true;
     }
 };
 
@@ -81,7 +81,7 @@ TEST_F(YearView, TheShineAndTheLineMarkTheCurrentCell) {
     EXPECT_EQ(p.pixel(54, 491), pulseColour(0));
     EXPECT_EQ(p.pixel(284, 275), pulseColour(0));
     EXPECT_EQ(p.pixel(169, 383), pulseColour(0)) << "half way";
-    _Yshine = _Yline = _Yfigure = false;
+    settings()._Yshine = settings()._Yline = settings()._Yfigure = false;
     pb2ys = 0;
     const platform::Picture plain = draw(9);
     EXPECT_NE(plain.pixel(54 - 13, 491 - 19), shineColour(4));
@@ -221,7 +221,7 @@ TEST_F(YearView, AGridThatFailsPartWayIsNeverHeld) {
     setDate(2030, 1, 1);  // another year, whose grid fails half drawn
     FailingCanvas canvas(viewPicture(), scratchPicture(), 500);
     DispatcherHooks hooks;
-    ViewContext v{canvas, 9, currentDate, currentDay, computeKinRelations(currentDay), currentViewSettings(),
+    ViewContext v{canvas, 9, currentDate, currentDay, computeKinRelations(currentDay), settings(),
                   scratchPicture(), hooks};
     views::year(v, 9);
     EXPECT_EQ(reports(), 1);
@@ -261,7 +261,7 @@ TEST_F(YearView, TheDotHasItsGlyphOnTheGlyphPage) {
     const auto dot = std::find(glyphs.begin(), glyphs.end(), std::string("TEXT 201 58 rgt '.'"));
     ASSERT_NE(dot, glyphs.end());
     ASSERT_NE(dot, glyphs.begin());
-    EXPECT_EQ(*(dot - 1), "FONT 16 -21 236 196 96 thn nrm " + _signfont);
+    EXPECT_EQ(*(dot - 1), "FONT 16 -21 236 196 96 thn nrm " + settings()._signfont);
     // 25 July has the day out of time's own dot on the grid, not this one.
     setDate(2026, 7, 25);
     EXPECT_EQ(count(script(9, true), "'.'"), 0);
@@ -277,8 +277,8 @@ TEST_F(YearView, TheDayOutOfTimeDotHasItsGlyphOnTheGrid) {
     _TEXTGRAPHIC = true;
     ScriptSink sink;
     paintall(9, 4, &sink);
-    const Lines dot{"FONT 16 -21 244 238 222 thn nrm " + _signfont, "TEXT 177 42 rgt 'o'",
-                    "FONT 16 -21 236 196 96 thn nrm " + _signfont, "TEXT 177 42 rgt ':'"};
+    const Lines dot{"FONT 16 -21 244 238 222 thn nrm " + settings()._signfont, "TEXT 177 42 rgt 'o'",
+                    "FONT 16 -21 236 196 96 thn nrm " + settings()._signfont, "TEXT 177 42 rgt ':'"};
     ASSERT_GE(sink.lines.size(), 4u);
     EXPECT_EQ(Lines(sink.lines.begin(), sink.lines.begin() + 4), dot);
     EXPECT_EQ(count(sink.yearExportList, "'o'") + count(sink.yearExportList, "':'"), 0);

@@ -148,8 +148,8 @@ TEST_F(ShippedSettings, AConfDatMadeAnewSettlesAsTheShippedOne) {
     EXPECT_EQ(made.dateFormat, shipped.dateFormat);
     const auto settled = [](const ConfValues& v) {
         applyConf(v);
-        return std::tuple{_Yshine, _Yline, _Yfigure, _Sfigure, _SFX, _spconst, _Swapbtn, _BookDate, _DayDate,
-                          _IconDate, _Turtles, _Mmodel, _signfont, _hlpcount};
+        return std::tuple{settings()._Yshine, settings()._Yline, settings()._Yfigure, settings()._Sfigure, settings()._SFX, settings()._spconst, settings()._Swapbtn, settings()._BookDate, settings()._DayDate,
+                          settings()._IconDate, settings()._Turtles, settings()._Mmodel, settings()._signfont, settings()._hlpcount};
     };
     EXPECT_EQ(settled(made), settled(shipped));  // a blank sign font is the shipped one
 }

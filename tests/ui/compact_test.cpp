@@ -218,7 +218,7 @@ TEST_F(CompactTest, KeysStepTheDate) {
                           {65, false, 0}};
     for (const Case& c : cases) {
         currentDate = date(15, 6, 2010);
-        _Swapbtn = c.swap;
+        settings()._Swapbtn = c.swap;
         form1->FormKeyDown(c.key);
         EXPECT_EQ(currentDate, stepDate(date(15, 6, 2010), c.days)) << c.key << " swap " << c.swap;
         if (c.days != 0) {
@@ -247,7 +247,7 @@ TEST_F(CompactTest, KeyPressesOnTheWindowReachItsKeyHandler) {
     createWindows();
     makeReady();
     currentDate = date(15, 6, 2010);
-    _Swapbtn = false;
+    settings()._Swapbtn = false;
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QCoreApplication::sendEvent(form1, &right);
     EXPECT_TRUE(right.isAccepted());

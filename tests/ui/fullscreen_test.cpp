@@ -345,10 +345,10 @@ TEST_F(FullScreenTest, EveryShowReadsTheConfiguration) {
     // Settings saved since the start (by hand, or by another copy of the
     // program) count from the next show on.
     writeFile("conf.dat", "Y\r\nY\r\nY\r\nY\r\nY\r\n7\r\nN\r\nN\r\nY\r\nN\r\nN\r\n0\r\n0\r\nx\r\n3\r\n");
-    _spconst = 77;
+    settings()._spconst = 77;
     openOn(0);
-    EXPECT_EQ(_spconst, 7);
-    EXPECT_EQ(_hlpcount, 3);
+    EXPECT_EQ(settings()._spconst, 7);
+    EXPECT_EQ(settings()._hlpcount, 3);
     EXPECT_TRUE(recorded().messages.empty());
 }
 
@@ -421,7 +421,7 @@ TEST_F(FullScreenTest, SavingTransitionsOffDuringTheFadeIntoTheDialog) {
     ASSERT_EQ(spin, 3);
     form4->cb1->setChecked(false);
     form4->BitBtn1Click();  // save and close while the fade runs
-    ASSERT_EQ(_spconst, 0);
+    ASSERT_EQ(settings()._spconst, 0);
     std::vector<int> levels;
     for (int i = 0; i < 5 && form3->Timer1->isActive(); ++i) {
         form3->Timer1Timer();

@@ -40,8 +40,8 @@ struct Paint {
 class TransitionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        saved = {fullmodeState, _newstate, spin, _trc, _spconst};
-        savedHelpPages = _hlpcount;
+        saved = {fullmodeState, _newstate, spin, _trc, settings()._spconst};
+        savedHelpPages = settings()._hlpcount;
         fullmodeState = -1;
         _newstate = 0;
         spin = 0;
@@ -63,8 +63,8 @@ protected:
         fade = std::make_unique<Transition>(view, std::move(target));
     }
     void TearDown() override {
-        std::tie(fullmodeState, _newstate, spin, _trc, _spconst) = saved;
-        _hlpcount = savedHelpPages;
+        std::tie(fullmodeState, _newstate, spin, _trc, settings()._spconst) = saved;
+        settings()._hlpcount = savedHelpPages;
     }
 
     // Requests a mode as a button does.
@@ -87,7 +87,7 @@ protected:
 };
 
 TEST_F(TransitionTest, FiveStepsShowFourBlendedFramesThenTheView) {
-    _spconst = 5;
+    settings()._spconst = 5;
     fullmodeState = 2;
     request(4);
 
@@ -116,7 +116,7 @@ TEST_F(TransitionTest, FiveStepsShowFourBlendedFramesThenTheView) {
 TEST_F(TransitionTest, WithoutTransitionsTheViewComesAtTheFirstTick) {
     for (int steps : {0, 1}) {
         SCOPED_TRACE(steps);
-        _spconst = steps;
+        settings()._spconst = steps;
         fullmodeState = 7;
         request(9);
         shown.clear();
@@ -132,7 +132,7 @@ TEST_F(TransitionTest, WithoutTransitionsTheViewComesAtTheFirstTick) {
 }
 
 TEST_F(TransitionTest, TwoStepsGiveOneFrameAtFullLevel) {
-    _spconst = 2;
+    settings()._spconst = 2;
     request(1);
     fade->tick();
     EXPECT_EQ(_trc, 255);
@@ -144,14 +144,14 @@ TEST_F(TransitionTest, TwoStepsGiveOneFrameAtFullLevel) {
 }
 
 TEST_F(TransitionTest, FirstShowFadesFromTheBackground) {
-    _spconst = 3;
+    settings()._spconst = 3;
     request(0);  // fullmodeState is -1: nothing but background
     fade->tick();
     EXPECT_EQ(shown.back(), blended(-1, 0, 170));
 }
 
 TEST_F(TransitionTest, ANewRequestMidFadeStartsFromTheModeAlreadyRecorded) {
-    _spconst = 5;
+    settings()._spconst = 5;
     fullmodeState = 0;
     request(1);
     fade->tick();
@@ -166,8 +166,8 @@ TEST_F(TransitionTest, ANewRequestMidFadeStartsFromTheModeAlreadyRecorded) {
 }
 
 TEST_F(TransitionTest, PastTheLastHelpPageTheFadeGoesStraightToTheFirst) {
-    _hlpcount = 3;
-    _spconst = 3;
+    settings()._hlpcount = 3;
+    settings()._spconst = 3;
     fullmodeState = 26;  // page 3
     request(27);         // page 4: past the last
     fade->tick();
@@ -179,14 +179,14 @@ TEST_F(TransitionTest, PastTheLastHelpPageTheFadeGoesStraightToTheFirst) {
     while (stops == 0) fade->tick();
     paints.clear();
     request(25);
-    _hlpcount = 1;
+    settings()._hlpcount = 1;
     fade->tick();
     EXPECT_EQ(paints, (std::vector<Paint>{{19, 255}}));
     EXPECT_EQ(stops, 2);
 }
 
 TEST_F(TransitionTest, AWindowsModeOpensItsWindowOnceAsItsFadeBegins) {
-    _spconst = 3;
+    settings()._spconst = 3;
     fullmodeState = 0;
     request(18);
     fade->tick();
@@ -201,16 +201,16 @@ TEST_F(TransitionTest, AWindowsModeOpensItsWindowOnceAsItsFadeBegins) {
 }
 
 TEST_F(TransitionTest, StepCountIsFixedWhenTheFadeBegins) {
-    _spconst = 5;
+    settings()._spconst = 5;
     request(20);
     fade->tick();
     EXPECT_EQ(fade->steps(), 5);
     // The configuration dialog, opened by the fade into mode 20, turns
     // transitions off.
-    _spconst = 0;
+    settings()._spconst = 0;
     fade->tick();
     EXPECT_EQ(_trc, 153);
-    _spconst = 3;
+    settings()._spconst = 3;
     fade->tick();
     EXPECT_EQ(_trc, 204);
     EXPECT_EQ(buttons, std::vector<bool>{false});
@@ -236,7 +236,7 @@ TEST_F(TransitionTest, LevelStaysWithinItsRange) {
 }
 
 TEST_F(TransitionTest, ATickDuringATickDoesNothing) {
-    _spconst = 4;
+    settings()._spconst = 4;
     request(3);
     int inner = 0;
     duringPaint = [&] {
@@ -253,7 +253,7 @@ TEST_F(TransitionTest, ATickDuringATickDoesNothing) {
 }
 
 TEST_F(TransitionTest, AReportedFailureStopsTheFade) {
-    _spconst = 1;
+    settings()._spconst = 1;
     fullmodeState = 0;
     request(5);
     failPaints = true;
@@ -301,7 +301,7 @@ TEST_F(TransitionTest, FramesGoStraightIntoTheScreensOwnPicture) {
     target.frame = [&screen] { return &screen; };
     target.show = [&shownFrame](const Picture& frame) { shownFrame = &frame; };
     Transition direct(view, std::move(target));
-    _spconst = 4;
+    settings()._spconst = 4;
     fullmodeState = 3;
     request(8);
     direct.tick();

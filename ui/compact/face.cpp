@@ -91,7 +91,7 @@ void TForm1::DRAWSIGNP(int x, int y, int g, bool centred) {
 
 void TForm1::paintMoon(std::int32_t moonPhase) {
     GreyCanvas grey;
-    drawMoonMask(grey, moonPercent(moonPhase), _Mlinear);
+    drawMoonMask(grey, moonPercent(moonPhase), settings()._Mlinear);
     platform::Picture canvas(kMoonMaskSize, kMoonMaskSize);
     for (int y = 0; y < kMoonMaskSize; ++y)
         for (int x = 0; x < kMoonMaskSize; ++x) canvas.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});
@@ -135,7 +135,7 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         DRAWSIGNP(227, 182, layout::code::kLargeTone + day.tone, false);
         text(0, 140, L(base::kKinCaption) + " " + colourWord, true, 2);
         // 6. The moon of the day.
-        paintMoon(shownMoonPhase(_Mmodel, currentDate, day.moonPhase));
+        paintMoon(shownMoonPhase(settings()._Mmodel, currentDate, day.moonPhase));
         // 7. Tone and seal, on two rows when too wide for one.
         const std::string seal = L(base::kSealGenitive + day.sign);
         const std::string line = toneWord + " " + seal;

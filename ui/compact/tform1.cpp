@@ -267,8 +267,8 @@ void TForm1::FormKeyDown(int key) {
     int n = 0;
     switch (key) {
         case 27: close(); return;
-        case 33: case 39: n = _Swapbtn ? -1 : 1; break;
-        case 34: case 37: n = _Swapbtn ? 1 : -1; break;
+        case 33: case 39: n = settings()._Swapbtn ? -1 : 1; break;
+        case 34: case 37: n = settings()._Swapbtn ? 1 : -1; break;
         case 188: n = -28; break;
         case 190: n = 28; break;
         default: return;

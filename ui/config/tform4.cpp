@@ -202,9 +202,9 @@ ConfValues TForm4::fromControls() const {
     v.dateFormat = position(cbx);
     v.moonModel = position(cbm);
     // The two lines without a control are carried through unchanged.
-    v.signFont = _signfont;
+    v.signFont = settings()._signfont;
     v.signFontBytes = signfontBytes_;
-    v.helpCount = _hlpcount;
+    v.helpCount = settings()._hlpcount;
     return v;
 }
 
@@ -218,8 +218,8 @@ void TForm4::readConfig(const std::string& bytes) {
     if (v.dateFormat >= 0 && v.dateFormat < cbx->count()) cbx->setCurrentIndex(v.dateFormat);
     if (v.moonModel >= 0 && v.moonModel < cbm->count()) cbm->setCurrentIndex(v.moonModel);
     signfontBytes_ = v.signFontBytes;
-    _signfont = v.signFont;
-    _hlpcount = v.helpCount;
+    settings()._signfont = v.signFont;
+    settings()._hlpcount = v.helpCount;
     if (stopped != 0) throw ConfigError(stopped, reason);
 }
 
@@ -232,7 +232,7 @@ void TForm4::load() {
         readConfig(bytes);
     } else {
         // Made anew as a new install finds it: the help pages there are.
-        _hlpcount = helpPagesFound();
+        settings()._hlpcount = helpPagesFound();
         save();
     }
     assignv();

@@ -30,20 +30,6 @@ platform::Picture& scratchPicture() {
     return picture;
 }
 
-ViewSettings currentViewSettings() {
-    ViewSettings s;
-    s.bookDate = _BookDate;
-    s.dayDate = _DayDate;
-    s.iconDate = _IconDate;
-    s.dateFormat = _DateFormat;
-    s.dayIconInWings = _Sfigure;
-    s.yearShine = _Yshine;
-    s.yearLine = _Yline;
-    s.yearFigure = _Yfigure;
-    s.heavenWalk = _Turtles;
-    return s;
-}
-
 namespace {
 
 // The year view and the print manager's mode centre their texts on half the
@@ -74,13 +60,14 @@ void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
         }
         const ModeEntry* entry = findMode(mode);
         if (!entry || !entry->render) return;
-        PictureCanvas picture(viewPicture(), scratchPicture());
+        const Settings& set = settings();
+        PictureCanvas picture(viewPicture(), scratchPicture(), set);
         std::optional<ScriptCanvas> script;
-        if (exportTo) script.emplace(*exportTo);
+        if (exportTo) script.emplace(*exportTo, set);
         ViewCanvas& canvas = script ? static_cast<ViewCanvas&>(*script) : picture;
         canvas.setCentreLine(centreLineOf(mode));
-        ViewContext view{canvas,   mode, currentDate, currentDay, computeKinRelations(currentDay),
-                         currentViewSettings(), scratchPicture(), dispatcherHooks()};
+        ViewContext view{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay),
+                         set,    scratchPicture(), dispatcherHooks()};
         entry->render(view, mode);
     } catch (...) {
         reportFailure(107, "paintall in fullmode",

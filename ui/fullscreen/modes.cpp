@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "data/settings.h"
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/views/views.h"
 
@@ -58,7 +59,7 @@ const ModeEntry* findMode(int mode) {
 
 int shownMode(int mode) {
     const bool helpMode = mode == 19 || (mode >= 25 && mode <= 48);
-    return helpMode && helpPage(mode) == 1 ? 19 : mode;
+    return helpMode && helpPage(mode, settings()._hlpcount) == 1 ? 19 : mode;
 }
 
 }  // namespace kl

@@ -4,7 +4,6 @@
 
 #include "core/moonmask.h"
 #include "data/errorlog.h"
-#include "data/settings.h"
 #include "imaging/blend.h"
 #include "layout/viewgeometry.h"
 
@@ -18,11 +17,11 @@ constexpr int kDayInfoPageWidth = 380;  // the day-info export's page
 
 }  // namespace
 
-void drawmoon3(platform::Picture& mask, int p) {
+void drawmoon3(platform::Picture& mask, int p, bool linear) {
     const int w = mask.width();
     if (w <= 0) return;
     GreyCanvas grey(w);
-    drawMoonMask(grey, p, _Mlinear, w);
+    drawMoonMask(grey, p, linear, w);
     const int h = std::min(w, mask.height());
     for (int y = 0; y < h; ++y) {
         std::uint8_t* row = mask.row(y);
@@ -30,11 +29,11 @@ void drawmoon3(platform::Picture& mask, int p) {
     }
 }
 
-void xmoonOn(platform::Picture& view, std::int32_t moonPhase, int x, int y) {
+void xmoonOn(platform::Picture& view, std::int32_t moonPhase, int x, int y, bool linear) {
     try {
         const int p = moonPercent(moonPhase);
         platform::Picture mask(kMaskSize, kMaskSize);
-        drawmoon3(mask, p);
+        drawmoon3(mask, p, linear);
         const platform::Picture texture = platform::Picture::load(kMoonTexture);
         blurrect(mask, 0, 0, kMaskSize - 1, kMaskSize - 1);
         const platform::Picture opacity = platform::Picture::fromImage(

@@ -16,7 +16,7 @@ void PictureCanvas::sign(int x, int y, int code, bool centred) {
     drawsignOn(USEPB2 ? scratch_ : view_, x, y, code, centred);
 }
 
-void PictureCanvas::xmoon(std::int32_t moonPhase, int x, int y) { xmoonOn(view_, moonPhase, x, y); }
+void PictureCanvas::xmoon(std::int32_t moonPhase, int x, int y) { xmoonOn(view_, moonPhase, x, y, settings_._Mlinear); }
 
 void PictureCanvas::drawtxt2(int x, int y, const std::string& text, int preset, int startAngle, int endAngle,
                              int radius, bool rainbow, bool centreLine, bool centreUp) {

@@ -2,13 +2,16 @@
 // the view picture or, while USEPB2 is set, into the scratch picture.
 #pragma once
 
+#include "data/settings.h"
 #include "ui/fullscreen/viewcanvas.h"
 
 namespace kl {
 
 class PictureCanvas : public ViewCanvas {
 public:
-    PictureCanvas(platform::Picture& view, platform::Picture& scratch) : view_(view), scratch_(scratch) {}
+    // Moons follow the moon model of `set` (the program's settings unless given).
+    PictureCanvas(platform::Picture& view, platform::Picture& scratch, const Settings& set = settings())
+        : view_(view), scratch_(scratch), settings_(set) {}
 
     void drawtxt(int x, int y, const std::string& text, int preset, bool centred) override;
     void xmoon(std::int32_t moonPhase, int x, int y) override;
@@ -26,6 +29,7 @@ protected:
 private:
     platform::Picture& view_;
     platform::Picture& scratch_;
+    const Settings& settings_;
 };
 
 }  // namespace kl

@@ -10,7 +10,7 @@ void ScriptCanvas::drawtxt(int x, int y, const std::string& text, int preset, bo
     exportTxt(sink_, x, y, text, preset, centred);
 }
 
-void ScriptCanvas::sign(int x, int y, int code, bool centred) { exportSign(sink_, x, y, code, centred); }
+void ScriptCanvas::sign(int x, int y, int code, bool centred) { exportSign(sink_, x, y, code, centred, settings_._signfont); }
 
 void ScriptCanvas::xmoon(std::int32_t moonPhase, int x, int y) { exportMoon(sink_, moonPhase, x, y); }
 

@@ -3,6 +3,7 @@
 // is skipped.
 #pragma once
 
+#include "data/settings.h"
 #include "print/scriptsink.h"
 #include "ui/fullscreen/viewcanvas.h"
 
@@ -10,7 +11,8 @@ namespace kl {
 
 class ScriptCanvas : public ViewCanvas {
 public:
-    explicit ScriptCanvas(ScriptSink& sink) : sink_(sink) {}
+    // Glyph lines name the sign font of `set` (the program's settings unless given).
+    explicit ScriptCanvas(ScriptSink& sink, const Settings& set = settings()) : sink_(sink), settings_(set) {}
 
     void drawtxt(int x, int y, const std::string& text, int preset, bool centred) override;
     void xmoon(std::int32_t moonPhase, int x, int y) override;
@@ -20,6 +22,7 @@ protected:
 
 private:
     ScriptSink& sink_;
+    const Settings& settings_;
 };
 
 }  // namespace kl

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "data/errorlog.h"
-#include "data/settings.h"
 #include "imaging/keyed.h"
 #include "layout/boardviews.h"
 #include "layout/calendarviews.h"
@@ -110,11 +109,10 @@ void moonDayGlyphs(GlyphWriter& w, int code, int X, int Y) {
     }
 }
 
-void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred) {
+void glyphLines(ScriptSink& sink, int x, int y, int code, bool centred, const std::string& face) {
     using layout::GlyphFamily;
     const GlyphFamily family = layout::glyphFamily(code);
     GlyphWriter w(sink, family == GlyphFamily::SmallSeal || family == GlyphFamily::YearTone);
-    const std::string& face = _signfont;
     const int s = sizef(code);
     std::string align;
     const auto standard = [&](int& X, int& Y) {
@@ -287,7 +285,7 @@ void drawsignOn(platform::Picture& target, int x, int y, int code, bool centred)
     }
 }
 
-void exportSign(ScriptSink& sink, int x, int y, int code, bool centred) {
+void exportSign(ScriptSink& sink, int x, int y, int code, bool centred, const std::string& signFont) {
     const std::string file = layout::signFileName(code);
     try {
         if (_expstate == 0) {
@@ -300,7 +298,7 @@ void exportSign(ScriptSink& sink, int x, int y, int code, bool centred) {
             sink.append("PICT " + num(x) + " " + num(y) + " " + num(key.r) + " " + num(key.g) + " " + num(key.b) +
                         " " + (centred ? "cnt" : "rgt") + " '" + file + "'");
         } else {
-            glyphLines(sink, x, y, code, centred);
+            glyphLines(sink, x, y, code, centred, signFont);
             _pfont = 255;
         }
     } catch (...) {

@@ -19,9 +19,9 @@ void drawsignOn(platform::Picture& target, int x, int y, int code, bool centred)
 
 // Appends the sign's script lines: one PICT line, or, while _TEXTGRAPHIC is
 // set, its glyph lines (the year view's small seals and tones go to the
-// year sub-script instead). Reads _expstate, _signfont and the role marks;
-// sets _pfont to 255 after glyph lines.
-void exportSign(ScriptSink& sink, int x, int y, int code, bool centred);
+// year sub-script instead), their FONT lines naming `signFont` (_signfont).
+// Reads _expstate and the role marks; sets _pfont to 255 after glyph lines.
+void exportSign(ScriptSink& sink, int x, int y, int code, bool centred, const std::string& signFont);
 
 // The glyph letter of a sign number: kind 0 'A'.. for 1.., 0 taken as 20
 // ('T'); kind 1 'a' for 0; kind 2 the number in decimal; kind 3 'A' for 0.

@@ -70,7 +70,7 @@ bool Transition::tick() {
                 std::memcpy(next_.row(y), view_.row(y), std::size_t(std::min(view_.width(), kViewWidth)) * 3);
             // The step count is taken once: a change of the setting during
             // the fade (the configuration dialog opened by it) cannot alter it.
-            steps_ = _spconst;
+            steps_ = settings()._spconst;
             spin = steps_ - 1;
             if (!paint(fullmodeState, _trc)) return true;
             fullmodeState = target;

@@ -5,26 +5,12 @@
 
 #include "core/calendar.h"
 #include "core/kin.h"
+#include "data/settings.h"
 #include "platform/picture.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/viewcanvas.h"
 
 namespace kl {
-
-struct ViewSettings {
-    bool bookDate = false;  // Gregorian date on the book-of-kins page (cb7)
-    bool dayDate = false;   // in the day view (cb8)
-    bool iconDate = true;   // under the day icons of the calendar views (cb9)
-    int dateFormat = 5;     // gregtostr format: position of cbx's text in its list
-    bool dayIconInWings = false;  // _Sfigure
-    bool yearShine = false;       // _Yshine
-    bool yearLine = false;        // _Yline
-    bool yearFigure = false;      // _Yfigure
-    bool heavenWalk = false;      // _Turtles: the telektonon's turtles walk on together
-};
-
-// The settings as they stand now.
-ViewSettings currentViewSettings();
 
 struct ViewContext {
     ViewCanvas& canvas;
@@ -32,7 +18,7 @@ struct ViewContext {
     GregorianDate date;          // currentDate
     CalendarDay day;             // currentDay
     KinRelations relations;      // of currentDay
-    ViewSettings settings;
+    const Settings& settings;    // the program's settings (data/settings.h)
     platform::Picture& scratch;  // work picture of the year view
     DispatcherHooks& hooks;
 };

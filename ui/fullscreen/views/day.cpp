@@ -65,7 +65,7 @@ void affirmation(ViewContext& v, const std::array<int, 6>& rows, const char* las
 // The Gregorian date line: the long formats in small print, the short ones
 // in the name font a little lower or higher.
 void gregorianDate(ViewContext& v, int longY, int shortY) {
-    const int format = v.settings.dateFormat;
+    const int format = v.settings._DateFormat;
     const std::string text = gregtostr(v.date, format);
     if (format == 0 || format == 1) v.canvas.drawtxt(0, longY, text, 6, true);
     else v.canvas.drawtxt(0, shortY, text, 2, true);
@@ -107,7 +107,7 @@ void dayView(ViewContext& v, int) {
     moonDate(v, kDayViewMoonDate);
     c.drawsign(226, 182, kLargeTone + d.tone, false, SignRole::Tone);
     c.drawtxt(0, 140, L(kKinCaption) + " " + colourWord(r), 3, true);
-    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), kDayMoonLeft, kDayMoonTop);
+    c.xmoon(shownMoonPhase(v.settings._Mmodel, v.date, d.moonPhase), kDayMoonLeft, kDayMoonTop);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 155);
     namespace es = layout::essence;
     const EssenceText essence = essenceText(L(kEssence), L(kSealEssence + d.sign), es::kDayViewOneRow);
@@ -123,7 +123,7 @@ void dayView(ViewContext& v, int) {
     c.drawsign(224, 220, kLargeSeal + d.sign, false, SignRole::Kin);
     c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
     affirmation(v, {302, 317, 332, 346, 360, 374}, "AaaaaAaaaaaaa");
-    if (v.settings.dayDate) gregorianDate(v, 392, 394);
+    if (v.settings._DayDate) gregorianDate(v, 392, 394);
 }
 
 void bookOfKins(ViewContext& v, int) {
@@ -148,10 +148,10 @@ void bookOfKins(ViewContext& v, int) {
     moonDate(v, kBookMoonDate);
     c.drawsign(0, 194, kLargeTone + d.tone, true, SignRole::Tone);
     c.drawtxt(0, 85, L(kKinCaption) + " " + colourWord(r), 3, true);
-    c.xmoon(shownMoonPhase(_Mmodel, v.date, d.moonPhase), 428, 229);
+    c.xmoon(shownMoonPhase(v.settings._Mmodel, v.date, d.moonPhase), 428, 229);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 100);
     c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, true);
-    if (v.settings.bookDate) gregorianDate(v, 380, 377);
+    if (v.settings._BookDate) gregorianDate(v, 380, 377);
     const std::string kinAndTone = applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aaaaa") + "   " +
                                    L(kToneWord) + ": " + std::to_string(d.tone);
     c.drawtxt(0, 392, applyCaseMask(kinAndTone, "AABAAAAA"), 3, true);

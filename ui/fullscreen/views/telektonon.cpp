@@ -270,7 +270,7 @@ void telektonon(ViewContext& v, int) {
         if (!view) return;  // the pieces have no script form
         const CalendarDay day = computeCalendarDay(v.date);
         const std::vector<PiecePlacement> pieces =
-            telektononPieces(day, computeKinRelations(day), v.settings.heavenWalk);
+            telektononPieces(day, computeKinRelations(day), v.settings._Turtles);
         // The pieces go through the view's two work pictures; a file already
         // in one is not read again within this paint.
         platform::Picture& sprite = telektononPicture1();

@@ -33,7 +33,7 @@ void bookOfKins(ViewContext& v, int mode);       // 14
 void help(ViewContext& v, int mode);             // 19, 25..48
 
 // The page a help mode shows: 1 for mode 19, n - 23 for 25..48, and 1 for
-// a page past the last one (_hlpcount) or one whose file is missing.
-int helpPage(int mode);
+// a page past the last of `pages` (_hlpcount) or one whose file is missing.
+int helpPage(int mode, int pages);
 
 }  // namespace kl::views

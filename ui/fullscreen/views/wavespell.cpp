@@ -17,11 +17,11 @@ namespace {
 
 using namespace layout;
 
-void dayDate(ViewCanvas& c, const ViewSettings& s, const PageDate& d, int g, int h) {
+void dayDate(ViewCanvas& c, const Settings& s, const PageDate& d, int g, int h) {
     using namespace wave;
-    const std::string text = pageDateText(d, s.dateFormat);
+    const std::string text = pageDateText(d, s._DateFormat);
     if (text.empty()) return;
-    if (s.dateFormat <= 1)
+    if (s._DateFormat <= 1)
         c.drawtxt(g + kDate.x, h + kDate.y + wave::kLongDateDrop, text, wave::kLongDatePreset, true);
     else
         c.drawtxt(g + kDate.x, h + kDate.y, text, wave::kShortDatePreset, true);
@@ -51,7 +51,7 @@ void wavespellDays(ViewContext& v) {
         c.drawsign(g + kTone.x, h + kTone.y, code::kTone45 + i, false);
         c.drawsign(g + kGuide.x, h + kGuide.y,
                    code::kSeal35 + guideSeal(static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(i)), false);
-        if (v.settings.iconDate) dayDate(c, v.settings, p, g, h);
+        if (v.settings._IconDate) dayDate(c, v.settings, p, g, h);
         if (i == tone) shineAt = {g + kShine.x, h + kShine.y};
         p.forward();
     }

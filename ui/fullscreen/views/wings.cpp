@@ -31,7 +31,7 @@ int cellCoordinate(int line) {
     return value;
 }
 
-void drawIcon(ViewCanvas& c, const ViewSettings& s, const GregorianDate& date, const CalendarDay& d) {
+void drawIcon(ViewCanvas& c, const Settings& s, const GregorianDate& date, const CalendarDay& d) {
     using namespace wings;
     c.drawsign(kIconFrame.x, kIconFrame.y, code::kFrame + d.cromatic, false);
     if (d.kin == 78) c.drawsign(kIconMarker.x, kIconMarker.y, code::kKin78, false);
@@ -39,10 +39,10 @@ void drawIcon(ViewCanvas& c, const ViewSettings& s, const GregorianDate& date, c
     c.drawsign(kIconSeal.x, kIconSeal.y, code::kSeal35 + d.sign, false);
     c.drawsign(kIconTone.x, kIconTone.y, code::kTone35 + d.tone, false);
     c.drawtxt(kIconDayNumber.x, kIconDayNumber.y, std::to_string(d.monthDay), 2, true);
-    if (!s.iconDate) return;
-    const std::string text = gregtostr(date, s.dateFormat);
+    if (!s._IconDate) return;
+    const std::string text = gregtostr(date, s._DateFormat);
     if (text.empty()) return;
-    if (s.dateFormat <= 1)
+    if (s._DateFormat <= 1)
         c.drawtxt(kIconDate.x, kIconDate.y + kLongDateDrop, text, kLongDatePreset, true);
     else
         c.drawtxt(kIconDate.x, kIconDate.y, text, kShortDatePreset, true);
@@ -72,7 +72,7 @@ void wings(ViewContext& v, int) {
         c.drawtxt(kWaveX, kWaveKinsY, L(kWavespellKins + 2 * wave), 3, true);
         c.drawtxt(kWaveX, kWaveAimY, L(kWavespellAim + 2 * wave), 3, true);
 
-        if (v.settings.dayIconInWings) drawIcon(c, v.settings, v.date, d);
+        if (v.settings._Sfigure) drawIcon(c, v.settings, v.date, d);
     } catch (...) {
         reportFailure(106, "wings in fullmode");
     }

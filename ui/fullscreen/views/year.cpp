@@ -115,7 +115,7 @@ void dayIcon(ViewContext& v) {
     if (C.kin == 78) c.drawsign(kIconMarker.x, kIconMarker.y, code::kKin78, false);
     if (pvsign(static_cast<std::uint8_t>(C.kin & 0xFF))) c.drawsign(kIconMarker.x, kIconMarker.y, code::kSpecialKin, false);
     c.drawsign(kIconTone.x, kIconTone.y, code::kTone35 + C.tone, false);
-    if (v.settings.iconDate) iconDate(c, PageDate::from(v.date), v.settings.dateFormat, kIconDate.x, kIconDate.y);
+    if (v.settings._IconDate) iconDate(c, PageDate::from(v.date), v.settings._DateFormat, kIconDate.x, kIconDate.y);
     c.drawsign(kIconFrame.x, kIconFrame.y, code::kFrame + C.cromatic, false);
     c.drawtxt(kIconDayNumber.x, kIconDayNumber.y, std::to_string(C.monthDay), 2, true);
 }
@@ -147,7 +147,7 @@ CalendarDay drawYear(ViewContext& v) {
             c.drawtxt(kDootOutOfTimeText.x, kDootOutOfTimeText.y, L(base::kDootOutOfTime), 2, true);
             return y.first;
         }
-        if (v.settings.yearFigure) dayIcon(v);
+        if (v.settings._Yfigure) dayIcon(v);
         c.drawsign(kDot.x, kDot.y, code::kDot, false);
         c.drawsign(kDootFrame.x, kDootFrame.y, code::kYearFrame + DOTC, false);
         c.drawsign(kDootCellSeal.x, kDootCellSeal.y, code::kYearSeal + DOTS, false);
@@ -156,8 +156,8 @@ CalendarDay drawYear(ViewContext& v) {
         c.drawtxt(kDootCaptionOutOfTime.x, kDootCaptionOutOfTime.y, L(base::kDootOutOfTime), 6, true);
         if (C.month >= 1 && C.month <= kMoons) {
             const Point end = kLineEnd[C.month];
-            if (v.settings.yearShine) shine(v, cell.x + kShine.x, cell.y + kShine.y, kShineType);
-            if (v.settings.yearLine) pulsar(c, -cell.x, -cell.y, kLinePicture, -end.y, -end.x);
+            if (v.settings._Yshine) shine(v, cell.x + kShine.x, cell.y + kShine.y, kShineType);
+            if (v.settings._Yline) pulsar(c, -cell.x, -cell.y, kLinePicture, -end.y, -end.x);
         }
     } catch (...) {
         reportFailure(106, "year in fullmode");
