@@ -97,16 +97,16 @@ GlyphArt sealPlate() {
     return [](QPainter& p, const QColor& ink, const QColor&) {
         drawSealTile(p, 1, QRectF(kSealLargeInset, kSealLargeInset, kSealLarge.w - 2 * kSealLargeInset,
                                   kSealLarge.h - 2 * kSealLargeInset),
-                     {ink, ink, kTransparent, 5, 6, 18});
+                     {ink, ink, kTransparent, 0});
     };
 }
 
 GlyphArt sealSymbol(int seal) {
-    // The symbol with a thin rim, so that a seal on a light plate keeps its shape.
+    // The emblem with a thin rim, so that a white seal on white paper keeps its shape.
     return [seal](QPainter& p, const QColor& ink, const QColor& paper) {
         drawSealTile(p, seal, QRectF(kSealLargeInset, kSealLargeInset, kSealLarge.w - 2 * kSealLargeInset,
                                      kSealLarge.h - 2 * kSealLargeInset),
-                     {paper, ink, ink, 3, 6, 18});
+                     {paper, ink, ink, 3});
     };
 }
 

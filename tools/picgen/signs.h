@@ -15,14 +15,14 @@
 
 namespace kl::picgen {
 
-// Seal symbols, drawn in a 100 x 100 design square.
+// A seal: its cartouche filled with `tile` and edged with `rim` (drawn
+// inside the 100 x 100 design square), the emblem in `symbol`, holes in
+// the emblem cut back to `tile`.
 struct SealStyle {
-    QColor tile;      // fill of the rounded tile
-    QColor rim;       // its border
-    QColor symbol;    // strokes and fills of the symbol
-    double rimWidth;  // design units
-    double stroke;    // design units
-    double corner;    // corner radius of the tile, design units
+    QColor tile;
+    QColor rim;
+    QColor symbol;
+    double rimWidth;  // design units; 0 for none
 };
 void drawSealTile(QPainter& p, int seal, const QRectF& box, const SealStyle& style);
 // Plasma emblems 1..7 in a 100 x 100 design square (a disc).
