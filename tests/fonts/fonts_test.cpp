@@ -288,6 +288,50 @@ TEST_F(RegisteredFonts, AGlyphFormLandsWhereItsPictureDoes) {
     }
 }
 
+// Runs of a profile at or above `at`: their lengths, in order.
+std::vector<int> runsOf(const std::vector<int>& profile, int at) {
+    std::vector<int> runs;
+    bool in = false;
+    for (int v : profile) {
+        if (v >= at && !in) runs.push_back(0);
+        in = v >= at;
+        if (in) ++runs.back();
+    }
+    return runs;
+}
+
+// The tone glyphs drawn 15 pixels wide, as the year view's glyph form sets
+// them: the dots can be counted (each at least 2 pixels, half covered or
+// more, with a column of less than half cover between) and so can the bars.
+TEST_F(RegisteredFonts, TonesOfTheYearGlyphFormShowCountableDotsAndBars) {
+    for (int t = 1; t <= 13; ++t) {
+        SCOPED_TRACE("tone " + std::to_string(t));
+        const QImage ink = fontgen::glyphCoverage(exportSign(178 + t, 250, 160, false), kPage);
+        const QRect box = fontgen::inkBox(ink, 128);
+        ASSERT_FALSE(box.isNull());
+        EXPECT_LE(box.width(), 16);
+        const auto alpha = [&](int x, int y) { return qAlpha(ink.pixel(x, y)); };
+        // Rows: the dots' band first (when there are dots), then one band per bar.
+        std::vector<int> rows;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            int most = 0;
+            for (int x = box.left(); x <= box.right(); ++x) most = std::max(most, alpha(x, y));
+            rows.push_back(most);
+        }
+        const std::vector<int> bands = runsOf(rows, 128);
+        if (t % 5 == 0) continue;
+        std::vector<int> columns;
+        for (int x = box.left(); x <= box.right(); ++x) {
+            int most = 0;
+            for (int y = box.top(); y < box.top() + bands.front(); ++y) most = std::max(most, alpha(x, y));
+            columns.push_back(most);
+        }
+        const std::vector<int> dots = runsOf(columns, 128);
+        EXPECT_EQ(static_cast<int>(dots.size()), t % 5);
+        for (int w : dots) EXPECT_GE(w, 2);
+    }
+}
+
 // The wavespell board in glyph form is a mark round each of its thirteen
 // day cells, where the board picture has them.
 TEST_F(RegisteredFonts, WavespellMarksFrameTheBoardsCells) {

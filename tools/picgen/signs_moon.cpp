@@ -15,6 +15,8 @@ namespace {
 const QColor kRuneColour(226, 206, 150);
 const QColor kVinalColour(84, 212, 200);
 const QColor kVayebColour(150, 150, 160);  // the five nameless days
+// The numeral under a vinal's motifs, in its 34 x 17 strip.
+constexpr BarDotMetrics kVinalNumeral{4.8, 1.1, 3.8, 0.8, 0.88};
 
 QImage rune(int r) {
     QImage img = canvas(kRune);
@@ -201,7 +203,7 @@ void drawVinal(QPainter& p, int k, const QColor& c, const QColor& edge, const QC
     p.setBrush(Qt::NoBrush);
     const double pitch = 10, x0 = 25 - pitch * (count - 1) / 2;
     for (int i = 0; i < count; ++i) motifMark(p, kind, QPointF(x0 + pitch * i, 17), 3.6);
-    drawBarDot(p, k, QRectF(8, 27, 34, 17), 4, 3, 1.6, c, edge);
+    drawBarDot(p, k, QRectF(8, 27, 34, 17), kVinalNumeral, c, edge);
 }
 
 // Vinal count n (1..19): a narrow cartouche beside the vinal, the count in

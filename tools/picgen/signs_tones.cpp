@@ -9,19 +9,20 @@ namespace {
 
 const QColor kToneEdge(122, 104, 78);
 
-struct ToneMetrics {
-    double dot, bar, gap;  // pixels
-};
-// Two bars and a row of dots stack to at most dot + 2 (bar + gap) rows.
-constexpr ToneMetrics kLargeTone{10, 8, 3};       // 32 of 34 rows
-constexpr ToneMetrics kTone45Metrics{5, 4.5, 2};  // 18 of 22 rows
-constexpr ToneMetrics kTone35Metrics{4.5, 4, 1.8};  // 16 of 18 rows
+// Dots are spaced by half their width and bars by nearly their thickness,
+// so that both stay countable when the large tone's glyph is drawn 15 pixels
+// wide in the year view's glyph form (dots of 2.5 pixels 1.3 apart, bars of
+// 1.3 pixels 1 apart), and a dot stands out clearly beside the bars. A bar
+// is as long as a row of four dots.
+constexpr BarDotMetrics kLargeTone{12, 6, 6, 5, 66.0 / 70};  // 12 + 2 (5 + 6) = 34 rows
+constexpr BarDotMetrics kTone45Metrics{6.5, 3.5, 4.5, 2, 36.5 / 45};  // 19.5 of 22 rows
+constexpr BarDotMetrics kTone35Metrics{5.5, 2.5, 4, 1.6, 29.5 / 35};  // 16.7 of 18 rows
 
-QImage toneArt(int tone, PicSize size, ToneMetrics m) {
+QImage toneArt(int tone, PicSize size, const BarDotMetrics& m) {
     QImage img = canvas(size);
     QPainter p;
     beginPainter(p, img);
-    drawBarDot(p, tone, QRectF(0, 0, size.w, size.h), m.dot, m.bar, m.gap, kBone, kToneEdge);
+    drawBarDot(p, tone, QRectF(0, 0, size.w, size.h), m, kBone, kToneEdge);
     p.end();
     return img;
 }
@@ -29,8 +30,7 @@ QImage toneArt(int tone, PicSize size, ToneMetrics m) {
 }  // namespace
 
 void drawLargeTone(QPainter& p, int tone, const QColor& fill, const QColor& edge) {
-    drawBarDot(p, tone, QRectF(0, 0, kToneLarge.w, kToneLarge.h), kLargeTone.dot, kLargeTone.bar, kLargeTone.gap,
-               fill, edge);
+    drawBarDot(p, tone, QRectF(0, 0, kToneLarge.w, kToneLarge.h), kLargeTone, fill, edge);
 }
 
 void generateTones(const Output& out) {

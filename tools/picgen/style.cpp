@@ -86,22 +86,26 @@ void writeMask(const Output& out, const QString& name, const QImage& art) {
     writeBitmap(alphaMask(art), out.graphic, name);
 }
 
-void drawBarDot(QPainter& p, int n, const QRectF& box, double dot, double bar, double gap,
-                const QColor& fill, const QColor& edge) {
+void drawBarDot(QPainter& p, int n, const QRectF& box, const BarDotMetrics& m, const QColor& fill,
+                const QColor& edge) {
     const int bars = n / 5, dots = n % 5;
-    const double barW = box.width() * 0.86;
-    const double height = (dots ? dot : 0) + bars * bar + (std::max(0, (dots ? 1 : 0) + bars - 1)) * gap;
+    const double barW = box.width() * m.barShare;
+    const double height = (dots ? m.dot : 0) + bars * m.bar + (std::max(0, (dots ? 1 : 0) + bars - 1)) * m.gap;
     double y = box.center().y() - height / 2;
-    p.setPen(QPen(edge, std::max(0.8, dot * 0.12)));
+    // The edge is stroked inside each shape's extent, so that the metrics
+    // hold for what is painted.
+    const double pen = std::max(0.8, m.dot * 0.12), in = pen / 2;
+    p.setPen(QPen(edge, pen));
     p.setBrush(fill);
     if (dots) {
-        const double pitch = dot + gap * 1.2;
-        double x = box.center().x() - (dots * pitch - gap * 1.2) / 2;
-        for (int i = 0; i < dots; ++i, x += pitch) p.drawEllipse(QRectF(x, y, dot, dot));
-        y += dot + gap;
+        const double pitch = m.dot + m.dotGap;
+        double x = box.center().x() - (dots * pitch - m.dotGap) / 2;
+        for (int i = 0; i < dots; ++i, x += pitch) p.drawEllipse(QRectF(x + in, y + in, m.dot - pen, m.dot - pen));
+        y += m.dot + m.gap;
     }
-    for (int i = 0; i < bars; ++i, y += bar + gap)
-        p.drawRoundedRect(QRectF(box.center().x() - barW / 2, y, barW, bar), bar * 0.35, bar * 0.35);
+    const double radius = std::max(0.0, m.bar * 0.35 - in);
+    for (int i = 0; i < bars; ++i, y += m.bar + m.gap)
+        p.drawRoundedRect(QRectF(box.center().x() - barW / 2 + in, y + in, barW - pen, m.bar - pen), radius, radius);
 }
 
 void drawBarDotUpright(QImage& img, int n, const QColor& fill) {

@@ -55,10 +55,19 @@ void writeSign(const Output& out, int code, const QImage& art);
 // Writes a compact-face mask (`name` without directory, e.g. "SBalfa.bmp").
 void writeMask(const Output& out, const QString& name, const QImage& art);
 
+// Proportions of a bar-and-dot numeral, in pixels of the box it is drawn
+// in; every size is the painted extent, edge included.
+struct BarDotMetrics {
+    double dot;       // dot diameter
+    double dotGap;    // between neighbouring dots
+    double bar;       // bar thickness
+    double gap;       // between the row of dots and a bar, and between bars
+    double barShare;  // bar length, as a share of the box's width
+};
 // Bar-and-dot numeral of n (1..19): dots in a row above up to three bars,
-// centred on `box`. `dot` is the dot diameter, `bar` the bar thickness.
-void drawBarDot(QPainter& p, int n, const QRectF& box, double dot, double bar, double gap,
-                const QColor& fill, const QColor& edge);
+// centred on `box`, filled in `fill` and edged in `edge`.
+void drawBarDot(QPainter& p, int n, const QRectF& box, const BarDotMetrics& m, const QColor& fill,
+                const QColor& edge);
 // The rotated form for very small cells: a row of dots, then upright
 // bars, pixel-exact (no antialiasing) so that a 7-pixel strip stays legible.
 void drawBarDotUpright(QImage& img, int n, const QColor& fill);
