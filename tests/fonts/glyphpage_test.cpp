@@ -28,9 +28,10 @@ namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
 // Edges: a pixel clearly unlike its right or lower neighbour. The two forms
-// colour a sign differently (a glyph's plate takes the day's colour, white
-// for a white seal, where the picture has its own dark ground), but the
-// outlines and the drawing inside fall in the same places.
+// colour a sign a little differently (a glyph's plate takes the export's
+// pure colour and a seal letter carries a thin black rim, which the picture,
+// made for a dark ground, has not), but the outlines and the drawing inside
+// fall in the same places.
 QImage edgeMask(const QImage& page) {
     QImage mask(page.size(), QImage::Format_Grayscale8);
     mask.fill(0);
@@ -117,8 +118,9 @@ PageDifference compare(const QImage& a, const QImage& b, QImage* where = nullptr
 // The share of unmatched edge pixels a page may have, per view. Set from
 // the pages as they are (two dates each) with room to spare, and well below
 // what a fault gives:
-//   day view:   0.2 % and 1.1 % measured; all glyphs 10 px off 12.7 %,
-//               a face without signs 11 %;
+//   day view:   0 % and 2.3 % measured (the rim of a white seal's glyph
+//               lies 2 px inside the picture's edge); all glyphs 10 px off
+//               12.2 %, a face without signs 10.6 %;
 //   moon month: 6.1 % and 6.1 % (the cells' frames: the glyph frame is a
 //               plain stroke of the week's colour, the picture's a pale
 //               double line whose inner edge is faint); 27.9 % and 28.1 %;

@@ -158,7 +158,7 @@ TEST_F(SignPictures, LineFiguresFollowTheTrigramRule) {
 }
 
 // Seal 1 red, 2 white, 3 blue, 4 yellow and so on; seal 20 (code 0) yellow.
-// The rim, halfway along the top edge, carries the colour.
+// The cartouche, halfway along its top edge, carries the colour.
 TEST_F(SignPictures, SealsCycleThroughTheFourColours) {
     for (int seal = 1; seal <= 20; ++seal) {
         for (int code : {seal % 20, 30 + seal % 20, 77 + seal}) {

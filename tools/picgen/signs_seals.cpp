@@ -394,7 +394,10 @@ constexpr EmblemFn kEmblems[20] = {dragon, wind,    night,  seed,      serpent, 
                                    starSeal, moon,  dog,    monkey,    human,   skywalker,    wizard,
                                    eagle,  warrior, earth,  mirror,    storm,   sun};
 
-// Pictures: the cartouche in the seal's colour, the emblem in dark ink.
+// Pictures: the cartouche in the seal's colour, the emblem in dark ink. The
+// glyph form adds a rim only so that a white cartouche keeps its edge on
+// white paper; on the views' dark ground the cartouche's own edge does that,
+// and a rim would take the colour from the 15-pixel tile's border.
 SealStyle pictureStyle(int seal) { return {sealColor(seal - 1), sealColor(seal - 1), kInk, 0}; }
 
 QImage sealArt(int seal, PicSize size, int inset) {
