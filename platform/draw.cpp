@@ -45,6 +45,18 @@ int textWidth(const FontSpec& font, std::string_view text) {
     return QFontMetrics(toQFont(font)).horizontalAdvance(toQString(text));
 }
 
+int lineHeight(const FontSpec& font) {
+    const QFontMetrics m(toQFont(font));
+    return m.ascent() + m.descent();
+}
+
+InkBox inkBox(const FontSpec& font, std::string_view text) {
+    const QFontMetrics m(toQFont(font));
+    const QRect r = m.tightBoundingRect(toQString(text));
+    if (r.isEmpty() || text.find_first_not_of(' ') == std::string_view::npos) return {};
+    return {r.left(), m.ascent() + r.top(), r.width(), r.height()};
+}
+
 struct Painter::Impl {
     explicit Impl(Picture& p) : painter(&p.image()) {
         painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -27,6 +27,14 @@ struct FontSpec {
 
 // Width in pixels of `text` in `font`, as the painter would draw it.
 int textWidth(const FontSpec& font, std::string_view text);
+// Height in pixels of a line box in `font`: its ascent and descent.
+int lineHeight(const FontSpec& font);
+// The box the letters of `text` ink, relative to the top-left corner of
+// its line box (empty for a text that inks nothing, such as a space).
+struct InkBox {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+InkBox inkBox(const FontSpec& font, std::string_view text);
 
 class Painter {
 public:

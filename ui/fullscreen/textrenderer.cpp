@@ -5,8 +5,10 @@
 
 #include "data/errorlog.h"
 #include "data/textdb.h"
+#include "layout/contrast.h"
 #include "layout/fontpresets.h"
 #include "layout/lettering.h"
+#include "layout/viewgeometry.h"
 #include "platform/codec.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -109,40 +111,52 @@ void exportTxt(ScriptSink& sink, int x, int y, const std::string& text, int pres
     }
 }
 
-void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
-                int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp) {
+std::vector<PlacedLetter> placeLetters(int x, int y, const std::string& text, int preset, int startAngle,
+                                       int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp) {
     const std::u32string letters = platform::toCodePoints(text);
     const int n = static_cast<int>(letters.size());
-    platform::Painter painter(view);
-    painter.setFont(applyPreset(preset));
-    painter.setTextColour(presetColour(preset));
-    if (n == 0) return;  // no letters, no step between them
-    const auto letter = [&](int i) { return platform::fromCodePoints(letters.substr(static_cast<std::size_t>(i), 1)); };
-    const auto colour = [&](int i) {
-        if (rainbow) painter.setTextColour(getrnb(roundEven(i * 120.0 / n)));
-    };
+    const platform::FontSpec font = applyPreset(preset);
+    std::vector<PlacedLetter> placed;
+    if (n == 0 || (radius <= 0 && radius != -1 && radius != -2)) return placed;  // no letters, no step between them
+    const int height = platform::lineHeight(font);
+    const int total = platform::textWidth(font, text);
     const auto widthBefore = [&](int i) {
-        return painter.textWidth(platform::fromCodePoints(letters.substr(0, static_cast<std::size_t>(i))));
+        return platform::textWidth(font, platform::fromCodePoints(letters.substr(0, static_cast<std::size_t>(i))));
     };
-    if (radius > 0) {
-        for (int i = 0; i < n; ++i) {
-            colour(i);
+    for (int i = 0; i < n; ++i) {
+        PlacedLetter l;
+        l.letter = platform::fromCodePoints(letters.substr(static_cast<std::size_t>(i), 1));
+        l.width = platform::textWidth(font, l.letter);
+        l.height = height;
+        l.colour = rainbow ? layout::liftedTo(getrnb(roundEven(i * 120.0 / n)), layout::kViewBackground,
+                                              kRainbowContrast)
+                           : presetColour(preset);
+        if (radius > 0) {
             const layout::ArcLetter a = layout::arcLetter(x, y, startAngle, endAngle, radius, i, n);
-            painter.textTurned(a.x, a.y, letter(i), a.escapement);
+            l.x = a.x, l.y = a.y, l.escapement = a.escapement;
+        } else if (radius == -1) {
+            l.x = x + widthBefore(i) - (centreLine ? total / 2 : 0);
+            l.y = y;
+        } else {
+            l.x = x;
+            l.y = y + total - widthBefore(i) - (centreUp ? total / 2 : 0);
+            l.escapement = 900;
         }
-    } else if (radius == -1) {
-        const int shift = centreLine ? painter.textWidth(text) / 2 : 0;
-        for (int i = 0; i < n; ++i) {
-            colour(i);
-            painter.text(x + widthBefore(i) - shift, y, letter(i));
-        }
-    } else if (radius == -2) {
-        const int total = painter.textWidth(text);
-        const int shift = centreUp ? total / 2 : 0;
-        for (int i = 0; i < n; ++i) {
-            colour(i);
-            painter.textTurned(x, y + total - widthBefore(i) - shift, letter(i), 900);
-        }
+        placed.push_back(std::move(l));
+    }
+    return placed;
+}
+
+void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
+                int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp) {
+    const std::vector<PlacedLetter> letters =
+        placeLetters(x, y, text, preset, startAngle, endAngle, radius, rainbow, centreLine, centreUp);
+    platform::Painter painter(view);
+    painter.setFont(presetFont(preset));
+    for (const PlacedLetter& l : letters) {
+        painter.setTextColour(l.colour);
+        if (l.escapement == 0) painter.text(l.x, l.y, l.letter);
+        else painter.textTurned(l.x, l.y, l.letter, l.escapement);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "layout/colour.h"
 #include "layout/essence.h"
@@ -51,6 +52,22 @@ std::string presetFontLine(int preset);
 // other radius, or an empty text, draws nothing.
 void drawtxt2On(platform::Picture& view, int x, int y, const std::string& text, int preset, int startAngle,
                 int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp);
+
+// Where drawtxt2On puts each letter: the top-left corner of the letter's
+// line box (width x height before turning), turned `escapement` tenths of a
+// degree counter-clockwise about that corner, in the preset's colour or the
+// rainbow's. Rainbow letters are lightened where their hue alone would not
+// reach kRainbowContrast on the view's background, so every word stays
+// legible on the dark board.
+struct PlacedLetter {
+    std::string letter;
+    int x = 0, y = 0, escapement = 0;
+    int width = 0, height = 0;
+    Rgb colour;
+};
+inline constexpr double kRainbowContrast = 5.0;
+std::vector<PlacedLetter> placeLetters(int x, int y, const std::string& text, int preset, int startAngle,
+                                       int endAngle, int radius, bool rainbow, bool centreLine, bool centreUp);
 
 // The rainbow colour of position 0..120 (layout::rainbow): red, yellow,
 // green, cyan, blue, magenta and back towards red; white above 120, black
