@@ -42,30 +42,28 @@ int returnsIn(const std::vector<GregorianDate>& dates) {
 
 }  // namespace
 
-int runFind(const std::vector<std::string>& args, std::string& out, std::string& err) {
+std::optional<FindRequest> parseFindArgs(const std::vector<std::string>& args, std::string& err) {
+    FindRequest request;
     std::optional<int> kin, seal, tone;
-    std::optional<GregorianDate> from;
-    int count = 10;
-    bool json = false;
     const auto usage = [&](const std::string& why) {
         err = "kestralune-cli: " + why + "\n";
-        return 2;
+        return std::nullopt;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--json") {
-            json = true;
+            request.json = true;
         } else if (a == "--from" || a == "--count" || a == "--seal" || a == "--tone") {
             if (!hasValue) return usage(a + " needs a value");
             const std::string& v = args[++i];
             if (a == "--from") {
-                from = parseDate(v);
-                if (!from) return usage("not a date (want YYYY-MM-DD, year 1 or later): " + v);
+                request.from = parseDate(v);
+                if (!request.from) return usage("not a date (want YYYY-MM-DD, year 1 or later): " + v);
             } else if (a == "--count") {
                 const auto n = smallNumber(v, 1, kMaxFindCount);
                 if (!n) return usage("--count wants 1 to " + std::to_string(kMaxFindCount) + ": " + v);
-                count = *n;
+                request.count = *n;
             } else if (a == "--seal") {
                 seal = smallNumber(v, 1, 20);
                 if (!seal) return usage("--seal wants 1 to 20: " + v);
@@ -85,12 +83,20 @@ int runFind(const std::vector<std::string>& args, std::string& out, std::string&
         if (!seal || !tone) return usage("find wants KIN, or --seal S and --tone T (see --help)");
         kin = kinOfSealAndTone(*seal, *tone);
     }
+    request.kin = *kin;
+    return request;
+}
+
+int runFind(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    const std::optional<FindRequest> request = parseFindArgs(args, err);
+    if (!request) return 2;
+    const auto [kin, from, count, json] = *request;
     const GregorianDate start = from ? *from : platform::systemToday();
-    const std::vector<GregorianDate> dates = findKinDates(*kin, start, count);
+    const std::vector<GregorianDate> dates = findKinDates(kin, start, count);
 
     std::ostringstream s;
     if (json) {
-        s << "{\"kin\":" << *kin << ",\"sign\":" << (*kin - 1) % 20 + 1 << ",\"tone\":" << (*kin - 1) % 13 + 1
+        s << "{\"kin\":" << kin << ",\"sign\":" << (kin - 1) % 20 + 1 << ",\"tone\":" << (kin - 1) % 13 + 1
           << ",\"dates\":[";
         for (std::size_t i = 0; i < dates.size(); ++i) s << (i ? "," : "") << '"' << dateText(dates[i]) << '"';
         s << "]}\n";
@@ -103,7 +109,7 @@ int runFind(const std::vector<std::string>& args, std::string& out, std::string&
     const int found = returnsIn(dates);
     if (found < count) {
         err = "kestralune-cli: only " + std::to_string(found) + " of " + std::to_string(count) + " returns of kin " +
-              std::to_string(*kin) + " fall before the end of year " + std::to_string(kLastYear) + "\n";
+              std::to_string(kin) + " fall before the end of year " + std::to_string(kLastYear) + "\n";
         return 1;
     }
     return 0;

@@ -2,13 +2,28 @@
 // `find --seal S --tone T`.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/calendar.h"
 
 namespace kl::cli {
 
 // The largest --count accepted: about 2700 years of returns.
 inline constexpr int kMaxFindCount = 10000;
+
+// What `find`'s arguments ask for.
+struct FindRequest {
+    int kin = 0;                        // 1..260
+    std::optional<GregorianDate> from;  // today when not given
+    int count = 10;                     // 1..kMaxFindCount
+    bool json = false;
+};
+
+// The request of `find`'s arguments (after the word "find"), or nothing,
+// with the one line that says what is wrong in `err`.
+std::optional<FindRequest> parseFindArgs(const std::vector<std::string>& args, std::string& err);
 
 // Runs `find` with its arguments (after the word "find"); returns the exit
 // status: 0 done, 1 the years ended before the returns asked for (those

@@ -311,29 +311,37 @@ std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const s
     return file;
 }
 
-int runIcs(const std::vector<std::string>& args, const std::function<bool(std::string_view piece)>& standardOutput,
-           std::string& err) {
+std::optional<IcsRequest> parseIcsArgs(const std::vector<std::string>& args, std::string& err) {
     if (args.size() < 2 || args.size() > 3) {
         err = kIcsUsage;
-        return 2;
+        return std::nullopt;
     }
     const auto from = icsDate(args[0]), to = icsDate(args[1]);
     for (int i = 0; i < 2; ++i) {
         if (!(i == 0 ? from : to)) {
             err = "kestralune-cli: not a real date from 0001-01-01 to 9999-12-31: " + args[i] + "\n";
-            return 2;
+            return std::nullopt;
         }
     }
     if (before(*to, *from)) {
         err = "kestralune-cli: TO comes before FROM\n";
-        return 2;
+        return std::nullopt;
     }
     int days = 0;
     for (GregorianDate d = *from; !before(*to, d) && days <= kMaxIcsDays; d = nextRealDay(d)) ++days;
     if (days > kMaxIcsDays) {
         err = "kestralune-cli: at most " + std::to_string(kMaxIcsDays) + " days at once\n";
-        return 2;
+        return std::nullopt;
     }
+    IcsRequest request{*from, *to, std::nullopt};
+    if (args.size() == 3 && args[2] != "-") request.output = args[2];
+    return request;
+}
+
+int runIcs(const std::vector<std::string>& args, const std::function<bool(std::string_view piece)>& standardOutput,
+           std::string& err) {
+    const std::optional<IcsRequest> request = parseIcsArgs(args, err);
+    if (!request) return 2;
     const bool withTexts = textFileNameInUse(kTextBase);
     if (withTexts) {
         if (!readTextFile(kTextBase)) {
@@ -343,9 +351,9 @@ int runIcs(const std::vector<std::string>& args, const std::function<bool(std::s
     }
     const std::string stamp = utcStamp();
     const auto produce = [&](const platform::PieceWriter& write) {
-        return writeIcs(*from, *to, stamp, withTexts, write);
+        return writeIcs(request->from, request->to, stamp, withTexts, write);
     };
-    if (args.size() == 3 && args[2] != "-") return writeOutput(args[2], produce, err) ? 0 : 1;
+    if (request->output) return writeOutput(*request->output, produce, err) ? 0 : 1;
     return produce(standardOutput) ? 0 : 1;
 }
 

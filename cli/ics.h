@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,16 @@ std::string buildIcs(const GregorianDate& from, const GregorianDate& to, const s
 // refuses a piece (nothing more is made then).
 bool writeIcs(const GregorianDate& from, const GregorianDate& to, const std::string& stamp, bool withTexts,
               const std::function<bool(std::string_view piece)>& write);
+
+// What `ics`'s arguments ask for.
+struct IcsRequest {
+    GregorianDate from, to;  // real days, from not after to, at most kMaxIcsDays of them
+    std::optional<std::string> output;  // the file named, exactly; none (or "-"): standard output
+};
+
+// The request of `ics`'s arguments (after the word "ics"), or nothing, with
+// the one line that says what is wrong in `err`.
+std::optional<IcsRequest> parseIcsArgs(const std::vector<std::string>& args, std::string& err);
 
 // Runs `ics` with its arguments (after the word "ics"); returns the exit
 // status: 0 done, 1 BASE.DRS or the output cannot be read or written, 2 a

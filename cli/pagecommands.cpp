@@ -30,14 +30,8 @@ namespace {
 const char* const kPageUsage =
     "usage: kestralune-cli page SCRIPT|- OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
     "[--background RRGGBB] [--mono]\n";
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kRescaleUsage = "usage: kestralune-cli rescale SCRIPT|- FACTOR\n";
-
-// A script as read: its lines in UTF-8 and how to write it back.
-struct ScriptText {
-    std::vector<std::string> lines;
-    bool cp1251 = false;  // the bytes were not UTF-8: Windows-1251, as the print manager saves
-    bool crlf = false;
-};
 
 bool validUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
@@ -63,22 +57,8 @@ bool readScript(const std::string& name, std::istream& in, ScriptText& script, s
             return false;
         }
     }
-    if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
-    script.cp1251 = !validUtf8(bytes);
-    const std::string text = script.cp1251 ? platform::fromCp1251(bytes) : bytes;
-    script.crlf = text.find("\r\n") != std::string::npos;
-    std::string_view rest = text;
-    while (!rest.empty()) script.lines.emplace_back(platform::nextLine(rest));
+    script = decodeScript(bytes);
     return true;
-}
-
-std::string writeScript(const ScriptText& script) {
-    std::string out;
-    for (const std::string& line : script.lines) {
-        out += script.cp1251 ? platform::toCp1251(line) : line;
-        out += script.crlf ? "\r\n" : "\n";
-    }
-    return out;
 }
 
 bool parseSize(const std::string& text, int& w, int& h) {
@@ -122,72 +102,30 @@ void reportFailures(const print::RunResult& r, std::string& err) {
 }
 
 int page(const std::vector<std::string>& args, std::istream& in, std::string& err) {
-    std::vector<std::string> positional;
+    const std::optional<PageRequest> request =
+        parsePageArgs(std::vector<std::string>(args.begin() + 1, args.end()), err);
+    if (!request) return 2;
     print::PrintState state;
-    GregorianDate date = platform::systemToday();
-    int width = 768, height = 1024;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--mono") {
-            state.monoMode = true;
-        } else if (a == "--date" && hasValue) {
-            const auto d = parseDate(args[++i]);
-            if (!d) {
-                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
-                return 2;
-            }
-            date = *d;
-        } else if (a == "--size" && hasValue) {
-            if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
-                err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
-                       args[i] + "\n";
-                return 2;
-            }
-        } else if (a == "--background" && hasValue) {
-            if (!parseColour(args[++i], state.background)) {
-                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
-                return 2;
-            }
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            err += kPageUsage;
-            return 2;
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (positional.size() != 2) {
-        err += kPageUsage;
-        return 2;
-    }
-    const std::string& output = positional[1];
-    const bool pdf = endsWith(lower(output), ".pdf");
-    if (!pdf && !endsWith(lower(output), ".png")) {
-        err += "kestralune-cli: the page is written as .png or .pdf: " + output + "\n";
-        return 2;
-    }
+    state.monoMode = request->mono;
+    if (request->background) state.background = *request->background;
     ScriptText script;
-    if (!readScript(positional[0], in, script, err)) return 2;
+    if (!readScript(request->script, in, script, err)) return 2;
 
     state.script.lines = std::move(script.lines);
-    state.script.canvasWidth = width;
-    state.script.canvasHeight = height;
-    print::setPrintDay(state, computeCalendarDay(date));
+    state.script.canvasWidth = request->width;
+    state.script.canvasHeight = request->height;
+    print::setPrintDay(state, computeCalendarDay(request->date ? *request->date : platform::systemToday()));
     platform::Picture picture;
     const print::RunResult r = print::showPage(state, picture, {});
     reportFailures(r, err);
 
-    std::string bytes;
-    if (pdf) {
-        bytes = print::pagePdf(picture, state.margin);
-    } else {
-        bytes = platform::encodedImage(picture.image(), "PNG");
-    }
+    const std::string bytes = request->pdf ? print::pagePdf(picture, state.margin)
+                                           : platform::encodedImage(picture.image(), "PNG");
     if (bytes.empty()) {
-        err += "kestralune-cli: cannot make the page: " + output + "\n";
+        err += "kestralune-cli: cannot make the page: " + request->output + "\n";
         return 1;
     }
-    if (!writeOutput(output, bytes, err)) return 1;
+    if (!writeOutput(request->output, bytes, err)) return 1;
     return r.clean() ? 0 : 1;
 }
 
@@ -214,11 +152,83 @@ int rescale(const std::vector<std::string>& args, std::istream& in, std::string&
     for (const print::RewriteIssue& u : r.unreadable)
         err += "kestralune-cli: line " + std::to_string(u.index) + ": cannot be read; kept unchanged: " + u.line + "\n";
     script.lines = std::move(r.lines);
-    out = writeScript(script);
+    out = encodeScript(script);
     return r.unreadable.empty() ? 0 : 1;
 }
 
 }  // namespace
+
+std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, std::string& err) {
+    PageRequest request;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--mono") {
+            request.mono = true;
+        } else if (a == "--date" && hasValue) {
+            request.date = parseDate(args[++i]);
+            if (!request.date) {
+                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
+                return std::nullopt;
+            }
+        } else if (a == "--size" && hasValue) {
+            if (!parseSize(args[++i], request.width, request.height) ||
+                !print::validPageSize(request.width, request.height)) {
+                err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
+                       args[i] + "\n";
+                return std::nullopt;
+            }
+        } else if (a == "--background" && hasValue) {
+            Rgb colour;
+            if (!parseColour(args[++i], colour)) {
+                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
+                return std::nullopt;
+            }
+            request.background = colour;
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            err += kPageUsage;
+            return std::nullopt;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) {
+        err += kPageUsage;
+        return std::nullopt;
+    }
+    request.script = positional[0];
+    request.output = positional[1];
+    request.pdf = endsWith(lower(request.output), ".pdf");
+    if (!request.pdf && !endsWith(lower(request.output), ".png")) {
+        err += "kestralune-cli: the page is written as .png or .pdf: " + request.output + "\n";
+        return std::nullopt;
+    }
+    return request;
+}
+
+ScriptText decodeScript(std::string_view bytes) {
+    ScriptText script;
+    script.byteOrderMark = bytes.starts_with(kByteOrderMark);
+    if (script.byteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
+    script.cp1251 = !validUtf8(bytes);
+    const std::string text = script.cp1251 ? platform::fromCp1251(bytes) : std::string(bytes);
+    script.crlf = text.find("\r\n") != std::string::npos;
+    std::string_view rest = text;
+    while (!rest.empty()) script.lines.emplace_back(platform::nextLine(rest));
+    return script;
+}
+
+std::string encodeScript(const ScriptText& script) {
+    // Written back even before Windows-1251 text: the first line may begin
+    // with the same three bytes, which a mark in front keeps.
+    std::string out(script.byteOrderMark ? kByteOrderMark : std::string_view());
+    for (const std::string& line : script.lines) {
+        out += script.cp1251 ? platform::toCp1251(line) : line;
+        out += script.crlf ? "\r\n" : "\n";
+    }
+    return out;
+}
 
 bool isPrintCommand(const std::string& word) { return word == "page" || word == "rescale"; }
 

@@ -3,10 +3,45 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/calendar.h"
+#include "layout/colour.h"
+
 namespace kl::cli {
+
+// What `page`'s arguments ask for.
+struct PageRequest {
+    std::string script;  // "-": standard input
+    std::string output;  // ends in .png or .pdf (in any case)
+    bool pdf = false;
+    std::optional<GregorianDate> date;  // today when not given
+    int width = 768, height = 1024;     // a valid page size
+    std::optional<Rgb> background;
+    bool mono = false;
+};
+
+// The request of `page`'s arguments (after the word "page"), or nothing,
+// with the one line that says what is wrong in `err`.
+std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, std::string& err);
+
+// A script as read: its lines in UTF-8 and how to write it back.
+struct ScriptText {
+    std::vector<std::string> lines;
+    bool cp1251 = false;  // the bytes were not UTF-8: Windows-1251, as the print manager saves
+    bool crlf = false;
+    bool byteOrderMark = false;  // the bytes began with the UTF-8 byte order mark
+};
+
+// The lines of a script file's bytes: a leading UTF-8 byte order mark is
+// not part of them, bytes that are not UTF-8 are read as Windows-1251.
+ScriptText decodeScript(std::string_view bytes);
+// The bytes of the lines, in the encoding and with the line ends and byte
+// order mark they came in.
+std::string encodeScript(const ScriptText& script);
 
 // True for the words this file handles ("page", "rescale").
 bool isPrintCommand(const std::string& word);

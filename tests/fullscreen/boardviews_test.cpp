@@ -210,6 +210,19 @@ TEST_F(BoardViews, ABrokenCellFileFailsTheWingsAndNothingElse) {
     EXPECT_GT(reports(), before);
 }
 
+TEST_F(BoardViews, ACellAtTheEndOfTheIntRangeIsOffTheViewNotWrappedAround) {
+    Lines tech(520, "12");
+    tech[2 * 104 - 1] = "-2147483648";  // kin 104's y: the shine's offset must not wrap it to the bottom
+    writeLines("tech.dat", tech);
+    setDay({8, 12, 0, 2026});
+    std::string caption;
+    dispatcherHooks().setCaption = [&](const std::string& c) { caption = c; };
+    paintall(12, 255);
+    dispatcherHooks().setCaption = nullptr;
+    EXPECT_EQ(caption, "<Y");
+    EXPECT_EQ(reports(), 0);
+}
+
 // --- Wavespell ----------------------------------------------------------------
 
 // Where day i of a wavespell sits: g = 102 column, h = 91 row.

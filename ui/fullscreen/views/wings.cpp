@@ -1,7 +1,10 @@
 // The wings (mode 12): the board of the five castles with the day's kin
 // lit on it, the castle's texts on the left, the wavespell's on the right,
 // and, when the settings ask for it, the day's icon beside them.
+#include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cstdint>
 #include <stdexcept>
 
 #include "data/errorlog.h"
@@ -29,6 +32,12 @@ int cellCoordinate(int line) {
     if (text.empty() || ec != std::errc() || at != end)
         throw std::runtime_error("tech.dat line " + std::to_string(line) + " is not a number: '" + text + "'");
     return value;
+}
+
+// A cell coordinate moved by a fixed offset. The file may hold any int; one
+// at the end of the range is far off the view, and stays so.
+int offset(int coordinate, int by) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{coordinate} + by, INT_MIN, INT_MAX));
 }
 
 void drawIcon(ViewCanvas& c, const Settings& s, const GregorianDate& date, const CalendarDay& d) {
@@ -59,7 +68,7 @@ void wings(ViewContext& v, int) {
 
         c.drawsign(kBoard.x, kBoard.y, code::kWingsBoard, true);
         const int x = cellCoordinate(2 * d.kin - 2), y = cellCoordinate(2 * d.kin - 1);
-        shine(v, x + kShine.x, y + kShine.y, kShineType);
+        shine(v, offset(x, kShine.x), offset(y, kShine.y), kShineType);
 
         c.drawtxt(kCastleX, kTitleY, L(kFiveCastles), 8, true);
         c.drawtxt(kCastleX, kColourY, L(kCastleColour + castle), 3, true);

@@ -1,8 +1,13 @@
-// Writes the picture fuzzer's seeds: one small bitmap of each kind a reader
+// Writes the fuzzers' binary seeds, so that no binary file is kept in the
+// repository: into DIRECTORY/bitmaps one small bitmap of each kind a reader
 // meets (1, 4, 8, 16, 24 and 32 bits, run-length coded, bit fields, rows top
-// down) with corner markers and key colours in them.
+// down) with corner markers and key colours in them, and damaged ones (cut
+// short, a header claiming far more pixels than the file holds); into
+// DIRECTORY/fieldrects hot-rectangle files of every length that matters.
+#include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -78,14 +83,52 @@ bool write(const std::string& dir, const char* name, const Bytes& bytes) {
     return std::fclose(f) == 0 && ok;
 }
 
+// Hot rectangles: 16-byte records of left, top, right, bottom.
+Bytes rects(const std::vector<std::vector<std::int32_t>>& records) {
+    Bytes b;
+    for (const auto& r : records)
+        for (std::int32_t v : r) put32(b, static_cast<std::uint32_t>(v));
+    return b;
+}
+
+bool writeFieldSeeds(const std::string& dir) {
+    constexpr int kRecords = 70;
+    std::vector<std::vector<std::int32_t>> grid;  // a board of 10 x 7 fields
+    for (int k = 0; k < kRecords; ++k) {
+        const int x = 20 + 60 * (k % 10), y = 30 + 70 * (k / 10);
+        grid.push_back({x, y, x + 50, y + 60});
+    }
+    std::vector<std::vector<std::int32_t>> odd = grid;  // overlapping, empty, inverted, extreme
+    odd[0] = {0, 0, 670, 550};
+    odd[1] = {100, 100, 100, 200};
+    odd[2] = {300, 300, 200, 200};
+    odd[3] = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    odd[4] = {-5, -5, 1, 1};
+    bool ok = write(dir, "grid.dat", rects(grid));
+    ok &= write(dir, "odd.dat", rects(odd));
+    Bytes cut = rects(grid);
+    cut.resize(5 * 16 + 7);  // five records and part of the sixth
+    ok &= write(dir, "short.dat", cut);
+    cut = rects(grid);
+    cut.pop_back();  // one byte short of the last record
+    ok &= write(dir, "onebyteshort.dat", cut);
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: bmpseeds DIRECTORY\n");
+        std::fprintf(stderr, "usage: seedgen DIRECTORY\n");
         return 2;
     }
-    const std::string dir = argv[1];
+    std::error_code ec;
+    for (const char* sub : {"/fieldrects", "/bitmaps"}) std::filesystem::create_directories(argv[1] + std::string(sub), ec);
+    if (!writeFieldSeeds(std::string(argv[1]) + "/fieldrects")) {
+        std::fprintf(stderr, "seedgen: cannot write the hot-rectangle seeds into %s\n", argv[1]);
+        return 1;
+    }
+    const std::string dir = std::string(argv[1]) + "/bitmaps";
     constexpr std::uint32_t R = 0xFF0000, M = 0xFF1E00, K = 0x000000, W = 0xFFFFFF, B = 0x2040C0;
     bool ok = true;
 
@@ -164,8 +207,17 @@ int main(int argc, char** argv) {
         m.pixels = {0, 0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 0, 192, 64, 32, 0};
         ok &= write(dir, "plain32.bmp", encode(m));
     }
+    {  // damaged: cut inside the pixels, and a header claiming 5000 x 6000 in a few bytes
+        Bytes cut = encode(rgb24(6, {{K, R, W, W, K, K}, {K, W, B, M, W, K}, {K, W, W, W, R, K}}, false));
+        cut.resize(cut.size() - 20);
+        ok &= write(dir, "truncated24.bmp", cut);
+        Bitmap m = rgb24(1, {{B}}, false);
+        m.width = 5000;
+        m.height = 6000;
+        ok &= write(dir, "claims-large.bmp", encode(m));
+    }
     if (!ok) {
-        std::fprintf(stderr, "bmpseeds: cannot write the seeds into %s\n", dir.c_str());
+        std::fprintf(stderr, "seedgen: cannot write the seeds into %s\n", dir.c_str());
         return 1;
     }
     return 0;
