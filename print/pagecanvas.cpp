@@ -68,7 +68,9 @@ public:
     void setPen(std::uint8_t grey) override { pen_ = grey; }
     void setBrush(std::uint8_t grey) override { brush_ = grey; }
     void fillRect(int left, int top, int right, int bottom) override {
-        if (right > left && bottom > top) p_.fillRect(QRectF(left, top, right - left, bottom - top), ink(brush_));
+        if (right > left && bottom > top)
+            p_.fillRect(QRectF(left, top, right - left, bottom - top).adjusted(-kOverlap, -kOverlap, kOverlap, kOverlap),
+                        ink(brush_));
     }
     void pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
         part(x1, y1, x2, y2, x3, y3, x4, y4, true);
@@ -82,6 +84,11 @@ public:
     }
 
 private:
+    // Shapes that meet edge to edge would let a thin seam of what lies
+    // under them show where a viewer smooths each edge on its own: every
+    // fill reaches this far (in mask pixels) over its edge.
+    static constexpr double kOverlap = 0.3;
+
     // The colour the mask's grey level shows: the moon's colour through
     // the mask over the white square (the blend rule of the bitmap).
     QColor ink(std::uint8_t grey) const {
@@ -110,20 +117,18 @@ private:
             wedge.arcTo(box, start, span);
             wedge.closeSubpath();
             p_.fillPath(wedge, ink(brush_));
+            p_.strokePath(wedge, QPen(ink(brush_), 2 * kOverlap));
         }
         if (filled && pen_ == brush_) return;
-        // The rim: one mask pixel wide, inside the ellipse.
+        // The rim: one mask pixel wide, inside the ellipse. (The grey mask
+        // also inks a pie's two radii, one pixel wide, which its blur all
+        // but wipes out; as shapes they would stay sharp hairlines, so they
+        // are left out.)
         QPainterPath rim;
         const QRectF inner = box.adjusted(0.5, 0.5, -0.5, -0.5);
         rim.arcMoveTo(inner, start);
         rim.arcTo(inner, start, span);
         p_.strokePath(rim, QPen(ink(pen_), 1.0, Qt::SolidLine, Qt::FlatCap));
-        if (filled) {
-            const double r = start / kDegrees, e = (start + span) / kDegrees;
-            for (const double a : {r, e}) line(static_cast<int>(cx), static_cast<int>(cy),
-                                                static_cast<int>(std::lround(cx + rx * std::cos(a))),
-                                                static_cast<int>(std::lround(cy - ry * std::sin(a))));
-        }
     }
 
     QPainter& p_;
