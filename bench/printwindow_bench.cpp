@@ -9,7 +9,7 @@
 #include "benchmain.h"
 #include "core/calendar.h"
 #include "core/state.h"
-#include "print/tform5.h"
+#include "ui/print/tform5.h"
 
 namespace {
 
