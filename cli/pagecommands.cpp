@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include <QGuiApplication>
@@ -17,8 +18,12 @@
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "platform/system.h"
+#include "layout/scriptpage.h"
+#include "print/filters.h"
 #include "print/interpreter.h"
-#include "print/pdfpage.h"
+#include "print/optimize.h"
+#include "print/paper.h"
+#include "print/sheets.h"
 #include "print/report.h"
 #include "print/rewrite.h"
 
@@ -29,8 +34,15 @@ namespace {
 // One line each, as every other failure (SCRIPT "-" is standard input).
 const char* const kPageUsage =
     "usage: kestralune-cli page SCRIPT|- OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
+<<<<<<< HEAD
     "[--background RRGGBB] [--mono]\n";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+=======
+    "[--background RRGGBB] [--mono] [--smooth] [--paper A4|A5|A3|Letter|Legal] "
+    "[--orientation auto|portrait|landscape] [--margin PERCENT]\n";
+// The print manager's page before anything sets it.
+constexpr int kDefaultPageWidth = 768, kDefaultPageHeight = 1024;
+>>>>>>> print
 const char* const kRescaleUsage = "usage: kestralune-cli rescale SCRIPT|- FACTOR\n";
 
 bool validUtf8(std::string_view s) {
@@ -101,17 +113,143 @@ void reportFailures(const print::RunResult& r, std::string& err) {
     if (r.aborted) err += "kestralune-cli: the run ended early: " + std::string(print::kRunFailedMessage) + "\n";
 }
 
+// The page options of the command line besides the script and the output.
+struct PageOptions {
+    GregorianDate date = platform::systemToday();
+    std::optional<layout::ScriptPageSize> size;
+    print::Paper paper = print::localePaper();
+    print::Orientation orientation = print::Orientation::Auto;
+    bool smooth = false;
+};
+
+bool parseMargin(const std::string& text, int& margin) {
+    if (text.empty() || text.size() > 2) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    margin = std::stoi(text);
+    return margin <= print::kMaxMargin;
+}
+
+// The page fitted to its sheet: drawn sharp from its script, or, smoothed,
+// as the page bitmap grown by doublings towards the sheet at
+// kSmoothResolution dots per inch, as fitting to paper grows it.
+constexpr int kSmoothResolution = 300;
+
+std::string pdfOf(print::PrintState& state, const PageOptions& o, print::RunResult& result) {
+    print::PdfFile file("Kestralune");
+    print::SheetRun run(file.device(), o.paper);
+    platform::Picture bitmap;
+    if (o.smooth) {
+        const QPageLayout::Orientation turn = print::orientationFor(o.orientation, state.canvasWidth(), state.canvasHeight());
+        const QSize sheet = print::sheetLayout(o.paper, turn).fullRectPixels(kSmoothResolution).size();
+        const int r = print::fitDoublings(state.canvasWidth(), state.canvasHeight(), {sheet.width(), sheet.height()});
+        if (r > 0) {
+            const std::int64_t f = print::power(2, r);
+            result.append(print::rescalePage(state, bitmap, static_cast<int>(state.canvasWidth() * f),
+                                             static_cast<int>(state.canvasHeight() * f), static_cast<double>(f)));
+        }
+        result.append(print::showPage(state, bitmap));
+        print::smoothPage(state, bitmap, {});
+    }
+    result.append(print::printPage(run, state, o.orientation, o.smooth ? &bitmap : nullptr));
+    if (!run.finish()) return {};
+    return file.bytes();
+}
+
 int page(const std::vector<std::string>& args, std::istream& in, std::string& err) {
     const std::optional<PageRequest> request =
         parsePageArgs(std::vector<std::string>(args.begin() + 1, args.end()), err);
     if (!request) return 2;
     print::PrintState state;
+<<<<<<< HEAD
     state.monoMode = request->mono;
     if (request->background) state.background = *request->background;
+=======
+    PageOptions o;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--mono") {
+            state.monoMode = true;
+        } else if (a == "--smooth") {
+            o.smooth = true;
+        } else if (a == "--date" && hasValue) {
+            const auto d = parseDate(args[++i]);
+            if (!d) {
+                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
+                return 2;
+            }
+            o.date = *d;
+        } else if (a == "--size" && hasValue) {
+            int width = 0, height = 0;
+            if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
+                err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
+                       args[i] + "\n";
+                return 2;
+            }
+            o.size = layout::ScriptPageSize{width, height};
+        } else if (a == "--background" && hasValue) {
+            if (!parseColour(args[++i], state.background)) {
+                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
+                return 2;
+            }
+        } else if (a == "--paper" && hasValue) {
+            const auto paper = print::paperNamed(args[++i]);
+            if (!paper) {
+                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + args[i] + "\n";
+                return 2;
+            }
+            o.paper = *paper;
+        } else if (a == "--orientation" && hasValue) {
+            const auto turn = print::orientationNamed(args[++i]);
+            if (!turn) {
+                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + args[i] + "\n";
+                return 2;
+            }
+            o.orientation = *turn;
+        } else if (a == "--margin" && hasValue) {
+            if (!parseMargin(args[++i], state.margin)) {
+                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + args[i] + "\n";
+                return 2;
+            }
+        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
+            err += kPageUsage;
+            return 2;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) {
+        err += kPageUsage;
+        return 2;
+    }
+    const std::string& output = positional[1];
+    const bool pdf = endsWith(lower(output), ".pdf");
+    if (!pdf && !endsWith(lower(output), ".png")) {
+        err += "kestralune-cli: the page is written as .png or .pdf: " + output + "\n";
+        return 2;
+    }
+>>>>>>> print
     ScriptText script;
     if (!readScript(request->script, in, script, err)) return 2;
 
+    // The size given, else the one the script carries, else the editor's.
+    bool sizeFault = false;
+    layout::ScriptPageSize size = o.size.value_or(layout::ScriptPageSize{kDefaultPageWidth, kDefaultPageHeight});
+    if (!o.size) {
+        if (const auto own = layout::scriptPageSize(script.lines)) {
+            if (print::validPageSize(own->width, own->height)) {
+                size = *own;
+            } else {
+                err += "kestralune-cli: the script's page size is out of range (sides 1..16384, at most 134217728 "
+                       "pixels): " + std::to_string(own->width) + " x " + std::to_string(own->height) + "; " +
+                       std::to_string(size.width) + " x " + std::to_string(size.height) + " is used\n";
+                sizeFault = true;
+            }
+        }
+    }
     state.script.lines = std::move(script.lines);
+<<<<<<< HEAD
     state.script.canvasWidth = request->width;
     state.script.canvasHeight = request->height;
     print::setPrintDay(state, computeCalendarDay(request->date ? *request->date : platform::systemToday()));
@@ -121,12 +259,34 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
 
     const std::string bytes = request->pdf ? print::pagePdf(picture, state.margin)
                                            : platform::encodedImage(picture.image(), "PNG");
+=======
+    state.script.canvasWidth = size.width;
+    state.script.canvasHeight = size.height;
+    print::setPrintDay(state, computeCalendarDay(o.date));
+
+    print::RunResult r;
+    std::string bytes;
+    if (pdf) {
+        bytes = pdfOf(state, o, r);
+    } else {
+        platform::Picture picture;
+        r = print::showPage(state, picture, {});
+        if (o.smooth && !picture.isNull()) print::smoothPage(state, picture, {});
+        bytes = platform::encodedImage(picture.image(), "PNG");
+    }
+    reportFailures(r, err);
+>>>>>>> print
     if (bytes.empty()) {
         err += "kestralune-cli: cannot make the page: " + request->output + "\n";
         return 1;
     }
+<<<<<<< HEAD
     if (!writeOutput(request->output, bytes, err)) return 1;
     return r.clean() ? 0 : 1;
+=======
+    if (!writeOutput(output, bytes, err)) return 1;
+    return r.clean() && !sizeFault ? 0 : 1;
+>>>>>>> print
 }
 
 int rescale(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err) {

@@ -3,18 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
-#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QPainter>
 
-#include "core/moonmask.h"
 #include "data/settings.h"
-#include "imaging/blend.h"
+#include "layout/scriptpage.h"
 #include "print/bitmapfile.h"
 #include "print/filters.h"
 #include "print/fitting.h"
@@ -49,32 +47,10 @@ LineFailure failure(LineFailure::Kind kind, int code, std::string sender, std::s
     return f;
 }
 
-QColor qcolour(platform::Rgb c) { return QColor(c.r, c.g, c.b); }
-
-// Copies `source` onto `page` with its top-left corner at (x, y), clipped
-// to the page; pixels of the key colour are left out when `key` is given.
-void drawClipped(const platform::Picture& source, platform::Picture& page, std::int64_t x, std::int64_t y,
-                 const std::optional<platform::Rgb>& key) {
-    const std::int64_t x0 = std::max<std::int64_t>(x, 0), y0 = std::max<std::int64_t>(y, 0);
-    const std::int64_t x1 = std::min<std::int64_t>(x + source.width(), page.width());
-    const std::int64_t y1 = std::min<std::int64_t>(y + source.height(), page.height());
-    if (x0 >= x1 || y0 >= y1) return;
-    for (std::int64_t py = y0; py < y1; ++py) {
-        const std::uint8_t* s = source.row(static_cast<int>(py - y)) + 3 * (x0 - x);
-        std::uint8_t* d = page.row(static_cast<int>(py)) + 3 * x0;
-        if (!key) {
-            std::copy(s, s + 3 * (x1 - x0), d);
-            continue;
-        }
-        for (std::int64_t px = x0; px < x1; ++px, s += 3, d += 3)
-            if (s[0] != key->r || s[1] != key->g || s[2] != key->b) std::copy(s, s + 3, d);
-    }
-}
-
 class Runner {
 public:
-    Runner(PrintState& state, platform::Picture& page, const RunHooks& hooks)
-        : st_(state), page_(page), hooks_(hooks) {}
+    Runner(PrintState& state, PageCanvas& canvas, const RunHooks& hooks)
+        : st_(state), canvas_(canvas), hooks_(hooks) {}
 
     void runList(std::vector<std::string>& list);
     RunResult result;
@@ -90,8 +66,12 @@ private:
 
     const QFont& currentFont();
 
+    // A bitmap named again in the same run is the same bitmap.
+    const platform::Picture* bitmapFile(const std::string& file, std::string& why);
+
     PrintState& st_;
-    platform::Picture& page_;
+    PageCanvas& canvas_;
+    std::map<std::string, std::pair<std::optional<platform::Picture>, std::string>> bitmaps_;
     const RunHooks& hooks_;
     std::optional<FontSpec> fontFor_;  // the font `font_` was made for
     QFont font_;
@@ -213,12 +193,19 @@ void Runner::puttext(std::int64_t x, std::int64_t y, const std::string& text, bo
     const QFontMetrics m(font);
     const std::int64_t width = m.horizontalAdvance(s);
     const std::int64_t left = centred ? x + st_.canvasWidth() / 2 - width / 2 : x;
-    if (left > page_.width() || left + width < 0 || y > page_.height() || y + m.height() < 0) return;
-    QPainter p(&page_.image());
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(font);
-    p.setPen(qcolour(st_.pageFont.colour));
-    p.drawText(QPointF(static_cast<double>(left), static_cast<double>(y + m.ascent())), s);
+    if (left > canvas_.width() || left + width < 0 || y > canvas_.height() || y + m.height() < 0) return;
+    canvas_.text(font, st_.pageFont.colour, static_cast<double>(left), static_cast<double>(y + m.ascent()), s);
+}
+
+const platform::Picture* Runner::bitmapFile(const std::string& file, std::string& why) {
+    auto it = bitmaps_.find(file);
+    if (it == bitmaps_.end()) {
+        std::string reason;
+        auto bitmap = loadBitmapFile(file, reason);
+        it = bitmaps_.emplace(file, std::make_pair(std::move(bitmap), std::move(reason))).first;
+    }
+    why = it->second.second;
+    return it->second.first ? &*it->second.first : nullptr;
 }
 
 void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
@@ -226,7 +213,7 @@ void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
     if (!pl) throw Unreadable{"a number field is not a number"};
     const std::string file = pictFileName(pl->file);
     std::string why;
-    const auto bitmap = loadBitmapFile(file, why);
+    const platform::Picture* bitmap = bitmapFile(file, why);
     if (!bitmap) {
         result.add(failure(LineFailure::Kind::MissingPicture, 101, commandSender(Command::Pict, "drawimage in printpage"), line, index, inYear,
                     file + ": " + why));
@@ -235,7 +222,7 @@ void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
     const Colour key = colourOf(pl->r, pl->g, pl->b);
     std::int64_t x = pl->x;
     if (equalsWord(pl->align, "CNT")) x += st_.canvasWidth() / 2 - bitmap->width() / 2;
-    drawClipped(*bitmap, page_, x, pl->y, platform::Rgb{key.r, key.g, key.b});
+    canvas_.picture(file, *bitmap, x, pl->y, platform::Rgb{key.r, key.g, key.b});
     st_.lastKeyColour = bitmap->pixel(0, 0);
 }
 
@@ -245,13 +232,11 @@ void Runner::moon(const std::string& line) {
     if (m->size < 1 || m->size > kMaxMoonSize) throw Unreadable{"moon size out of range"};
     const bool image = equalsWord(m->look, "IMAGE");
     const Colour c = image ? Colour{} : stocolor(m->look);
-    platform::Picture square;
     try {
-        square = moonSquare(m->size, m->phase, image, {c.r, c.g, c.b});
+        canvas_.moon(m->x, m->y, m->size, m->phase, image, {c.r, c.g, c.b});
     } catch (const std::exception& e) {
         throw DrawError("paintmoon in printpage", e.what());
     }
-    drawClipped(square, page_, m->x, m->y, std::nullopt);
 }
 
 void Runner::pyear(const std::string& line, bool inYear) {
@@ -309,61 +294,6 @@ QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight) {
     return font;
 }
 
-platform::Picture moonSquare(int size, int phase, bool image, platform::Rgb colour) {
-    // The phase is cyclic; the shape is defined for 0..100.
-    int p = phase >= 0 && phase <= 100 ? phase : ((phase % 100) + 100) % 100;
-    // A coloured moon inks the shadow: its shape is half a cycle on.
-    if (!image) {
-        p += 50;
-        if (p > 100) p -= 100;
-    }
-    GreyCanvas grey;
-    drawMoonMask(grey, p, settings()._Mlinear);
-    platform::Picture full(kMoonMaskSize, kMoonMaskSize);
-    for (int y = 0; y < kMoonMaskSize; ++y)
-        for (int x = 0; x < kMoonMaskSize; ++x) full.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});
-    platform::Picture mask =
-        size == kMoonMaskSize
-            ? std::move(full)
-            : platform::Picture::fromImage(full.image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    blurrect(mask, 1, 1, size - 1, size - 1);
-
-    platform::Picture source;
-    if (image) {
-        // The moon picture is black around its disc: keep the mask inside
-        // the disc (with a soft rim) so no dark corner shows through.
-        const double c = size / 2.0, radius = size >= 4 ? c - 1.0 : c;
-        for (int y = 0; y < size; ++y) {
-            std::uint8_t* row = mask.row(y);
-            for (int x = 0; x < size; ++x, row += 3) {
-                const double d = std::hypot(x + 0.5 - c, y + 0.5 - c);
-                const double cover = std::clamp(radius + 0.5 - d, 0.0, 1.0);
-                if (cover < 1.0)
-                    row[0] = row[1] = row[2] = static_cast<std::uint8_t>(roundHalfEven(row[0] * cover));
-            }
-        }
-        std::string why;
-        const auto moon = loadBitmapFile(kMoonPicture, why);
-        if (!moon) throw platform::PictureError(std::string(kMoonPicture) + ": " + why);
-        source = platform::Picture::fromImage(
-            moon->image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    } else {
-        source = platform::Picture(size, size, colour);
-    }
-    platform::Picture result(size, size, {255, 255, 255});
-    if (mask.width() != size || source.width() != size || source.height() != size)
-        throw platform::PictureError("cannot make the moon pictures");
-    blendbmp(source, result, &mask, 0, 0, 200, kBlendMask);
-    if (!image) {
-        QPainter painter(&result.image());
-        painter.setRenderHint(QPainter::Antialiasing, true);
-        painter.setPen(QPen(qcolour(colour), 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
-    }
-    return result;
-}
-
 namespace {
 
 // Runs the rewrite pass over copies; on success the results are moved into
@@ -392,11 +322,16 @@ RunResult rewriteLists(std::vector<std::string>& lines, std::vector<std::string>
 
 RunResult drawimage(PrintState& state, std::vector<std::string>& list, platform::Picture& page,
                     const RunHooks& hooks) {
+    BitmapCanvas canvas(page);
+    return drawimageOn(state, list, canvas, hooks);
+}
+
+RunResult drawimageOn(PrintState& state, std::vector<std::string>& list, PageCanvas& canvas, const RunHooks& hooks) {
     if (state.rewriteMode) {
         const bool isYear = &list == &state.script.yearExportList;
         return rewriteLists(list, isYear ? nullptr : &state.script.yearExportList, isYear, state.scaleFactor);
     }
-    Runner runner(state, page, hooks);
+    Runner runner(state, canvas, hooks);
     try {
         runner.runList(list);
     } catch (...) {
@@ -449,6 +384,8 @@ RunResult rescalePage(PrintState& state, platform::Picture& page, int newWidth, 
     std::vector<std::string> year = state.script.yearExportList;
     r = rewriteLists(lines, &year, false, factor);
     if (r.refused) return r;
+    // The page-size line says the size the page now has, exactly.
+    if (layout::scriptPageSize(lines)) layout::setScriptPageSize(lines, newWidth, newHeight);
     // Nothing below can fail: the new page, script and size arrive together.
     state.script.lines.swap(lines);
     state.script.yearExportList.swap(year);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/picture.h"
+#include "print/pagecanvas.h"
 #include "print/printstate.h"
 
 class QFont;
@@ -73,6 +74,11 @@ struct RunHooks {
 RunResult drawimage(PrintState& state, std::vector<std::string>& list, platform::Picture& page,
                     const RunHooks& hooks = {});
 
+// drawimage onto any page canvas (draw and preview modes; rewrite mode
+// rewrites as drawimage does and draws nothing).
+RunResult drawimageOn(PrintState& state, std::vector<std::string>& list, PageCanvas& canvas,
+                      const RunHooks& hooks = {});
+
 // "show": the page takes the canvas size and the background colour, the
 // editor script is drawn on it, and in mono mode the page turns grey from
 // its second row and column on. A page size out of range is refused.
@@ -94,15 +100,8 @@ RunResult halvePage(PrintState& state, platform::Picture& page);
 // height).
 QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight);
 
-// One moon square as the MOON command draws it: size x size, the moon
-// picture through the phase mask (image) or the phase's shadow in `colour`
-// with an outline. Throws platform::PictureError when the moon picture
-// cannot be read.
-platform::Picture moonSquare(int size, int phase, bool image, platform::Rgb colour);
-
 inline constexpr const char* kTooLargeMessage = "ERROR! ERROR CODE 115. Bitmap is too large!";
 inline constexpr const char* kMissingFileMessage = "ERROR! ERROR CODE 101. FILE NOT EXISTS!";
 inline constexpr const char* kRunFailedMessage = "ERROR! TRY PLEASE, TRY AGAIN!";
-inline constexpr const char* kMoonPicture = "graphic\\moon2.bmp";
 
 }  // namespace kl::print

@@ -32,6 +32,18 @@ std::int64_t power(std::int64_t a, int n) {
     return r;
 }
 
+int fitDoublings(std::int64_t w, std::int64_t h, PaperSize sheet) {
+    // A page side below 1 never grows.
+    int r = 0;
+    while (w >= 1 && h >= 1 && w < sheet.width && h < sheet.height && w < kMaxFitSide && h < kMaxFitSide &&
+           r < kMaxSteps) {
+        ++r;
+        w *= 2;
+        h *= 2;
+    }
+    return r - 1;
+}
+
 OptimizeResult optimize(PrintState& state, platform::Picture& page, const PaperQuery& paper, int viewWidth,
                         int viewHeight, const RunHooks& hooks) {
     OptimizeResult out;
@@ -40,16 +52,7 @@ OptimizeResult optimize(PrintState& state, platform::Picture& page, const PaperQ
     if (p && (p->width < 1 || p->height < 1)) p.reset();
     const PaperSize sheet = p.value_or(kNoPrinterPaper);
 
-    // Doublings while the page is smaller than the paper and the limit; the
-    // one that reached either is taken back. A page side below 1 never grows.
-    int r = 0;
-    while (w >= 1 && h >= 1 && w < sheet.width && h < sheet.height && w < kMaxFitSide && h < kMaxFitSide &&
-           r < kMaxSteps) {
-        ++r;
-        w *= 2;
-        h *= 2;
-    }
-    out.doublings = r - 1;
+    out.doublings = fitDoublings(w, h, sheet);
     setBar(state, hooks, 11);
 
     if (out.doublings > 0) {
@@ -81,7 +84,7 @@ OptimizeResult optimize(PrintState& state, platform::Picture& page, const PaperQ
     w = state.canvasWidth();
     h = state.canvasHeight();
     double zoom = 1.0;
-    r = 0;
+    int r = 0;
     setBar(state, hooks, 13);
     while ((vw < w || vh < h) && r < kMaxSteps) {
         ++r;

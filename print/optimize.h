@@ -25,6 +25,11 @@ inline constexpr PaperSize kNoPrinterPaper{2048, 1536};
 // Pages grow no further than this on either side.
 inline constexpr int kMaxFitSide = 6000;
 
+// How many times a width x height page doubles towards `sheet`: doublings
+// while it is smaller than the sheet and kMaxFitSide on both sides, the one
+// that reached either taken back (0 or less: it does not grow).
+int fitDoublings(std::int64_t width, std::int64_t height, PaperSize sheet);
+
 struct OptimizeResult {
     RunResult run;           // the rewrite and the drawing
     int doublings = 0;       // the page grew by 2^doublings (0 or less: not at all)

@@ -1,8 +1,10 @@
 #include "print/rewrite.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "layout/scriptpage.h"
 #include "print/script.h"
 
 namespace kl::print {
@@ -60,6 +62,16 @@ bool rewriteList(const std::vector<std::string>& in, bool yearList, double facto
             headers.emplace_back(line);
             break;
         case LineKind::Comment:
+            // The page size goes on with the page, scaled as it is.
+            if (const auto size = layout::readPageSizeLine(line)) {
+                const auto w = scaled(size->width, factor), h = scaled(size->height, factor);
+                if (!w || !h) {
+                    failure = {i, yearList, std::string(line), ""};
+                    return false;
+                }
+                headers.push_back(layout::pageSizeLine(std::max(*w, 1), std::max(*h, 1)));
+            }
+            break;
         case LineKind::Marker:
             break;
         case LineKind::Other:

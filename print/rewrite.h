@@ -31,7 +31,9 @@ struct RewriteResult {
 //   height; TEXT and PICT x and y; MOON x, y and size; YEAR all three;
 // - a command line that cannot be read, and a plain text line, is kept
 //   unchanged in its place among them;
-// - comments, blank lines and syntax markers are dropped.
+// - the page-size line (layout/scriptpage.h) stays among the headers with
+//   its size scaled the same way (at least 1);
+// - other comments, blank lines and syntax markers are dropped.
 // The year sub-script is rewritten the same way, once, whatever the number
 // of YEAR lines. All or nothing: when a scaled number would leave the 32-bit
 // range, or the factor is not a positive finite number, `ok` is false and

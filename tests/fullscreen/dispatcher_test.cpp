@@ -109,9 +109,10 @@ TEST_F(Dispatcher, HelpPagesPastTheLastOrMissingShowTheFirst) {
 TEST_F(Dispatcher, EveryExportStartsWithItsFontLine) {
     _pfont = 3;  // as left by a previous export of the same preset
     const Lines lines = exportLines(4, false);
-    ASSERT_GE(lines.size(), 3u);
+    ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "[Oracle script]");
-    EXPECT_EQ(lines[1], "FONT 12 -16 0 0 0 bld nrm Arial");
+    EXPECT_EQ(lines[1], "/[PAGE 670 550]");  // the page size rides along as a comment
+    EXPECT_EQ(lines[2], "FONT 12 -16 0 0 0 bld nrm Arial");
     const Lines again = exportLines(4, false);
     EXPECT_EQ(again, lines);
     EXPECT_FALSE(_Export);

@@ -84,6 +84,10 @@ TEST_F(CliPage, BadUsageIsStatusTwo) {
              {"page", s, o, "--background", "GG0000"},
              {"page", s, o, "--date", "2004-02-30"},
              {"page", s, o, "--dpi", "300"},
+             {"page", s, o, "--paper", "B5"},
+             {"page", s, o, "--orientation", "sideways"},
+             {"page", s, o, "--margin", "46"},
+             {"page", s, o, "--margin", "-1"},
              {"page", path("missing.spt"), o},
              {"page", dir, o},
              {"rescale", s},
@@ -116,7 +120,11 @@ TEST_F(CliPage, RescaleKeepsTheScriptsEncodingAndLineEnds) {
 TEST_F(CliPage, PdfHoldsThePageFittedWithTheMargin) {
     // A black 400 x 200 page on A4 portrait at 300 dpi (2480 x 3508) with a
     // margin of 5 %: 2232 x 1116 at (124, 1196).
-    ASSERT_EQ(run({"page", "-", path("page.pdf"), "--size", "400x200", "--background", "000000"}, ""), 0) << err;
+    ASSERT_EQ(run({"page", "-", path("page.pdf"), "--size", "400x200", "--background", "000000", "--paper", "a4",
+                   "--orientation", "portrait"},
+                  ""),
+              0)
+        << err;
     const std::string pdf = readFile("page.pdf");
     ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
     const std::string command = "pdftoppm -r 30 -png '" + path("page.pdf") + "' '" + path("shot") + "'";

@@ -396,6 +396,15 @@ TEST_F(Rescale, DoubleScalesPageScriptAndYearListTogether) {
     EXPECT_EQ(state.script.lines[2], "TEXT 10 15 cnt 'A'");
 }
 
+TEST_F(Rescale, ThePageSizeLineSaysTheNewSizeExactly) {
+    state.script.canvasWidth = 375;
+    state.script.canvasHeight = 379;
+    state.script.lines = {"[Day info script]", "/[PAGE 375 379]", "TEXT 10 15 cnt 'A'"};
+    ASSERT_TRUE(halvePage(state, page).clean());
+    // The page halves truncating; the line follows the page, not the rounding.
+    EXPECT_EQ(state.script.lines[1], "/[PAGE 187 189]");
+}
+
 TEST_F(Rescale, AllOrNothing) {
     state.script.canvasWidth = 300;
     state.script.canvasHeight = 200;

@@ -1,6 +1,7 @@
 // The scaling pass over whole scripts, and the year sub-script helpers.
 #include <gtest/gtest.h>
 
+#include "layout/scriptpage.h"
 #include "print/rewrite.h"
 
 namespace kl::print {
@@ -25,6 +26,28 @@ TEST(RewritePass, HeadersFirstThenCommandsInOrder) {
     EXPECT_EQ(r.lines, (Lines{"[Main script]", "[T(E)=ART]", "FONT 6 -8 0 0 0 thn nrm Arial", "TEXT 2 4 cnt 'A'",
                               "a note of mine", "MOON 2 4 30 42 IMAGE", "PICT 2 2 1 2 3 rgt 'g\\a.bmp'"}));
     EXPECT_TRUE(r.unreadable.empty());
+}
+
+TEST(RewritePass, ThePageSizeLineIsScaledWithThePage) {
+    const RewriteResult r = rewriteScript({"[Day info script]", "/[PAGE 375 380]", "TEXT 1 1 cnt 'a'"}, {}, 2);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.lines, (Lines{"[Day info script]", "/[PAGE 750 760]", "TEXT 2 2 cnt 'a'"}));
+    // Halves to even, never below one pixel; look-alikes are plain comments.
+    const RewriteResult half = rewriteScript({"/[PAGE 375 1]", "/[PAGE 5 5] ", "/[page 3 4]"}, {}, 0.5);
+    EXPECT_EQ(half.lines, (Lines{"/[PAGE 188 1]", "/[PAGE 2 2]"}));
+}
+
+TEST(ScriptPageSize, ReadAndSet) {
+    using layout::ScriptPageSize;
+    EXPECT_EQ(layout::readPageSizeLine("/[PAGE 740 550]\r"), (ScriptPageSize{740, 550}));
+    for (const char* other : {"/[PAGE 740x550]", "/[PAGE 740 550", "/[PAGE -1 5]", "/[PAGE 1234567890 5]", "[PAGE 1 1]"})
+        EXPECT_EQ(layout::readPageSizeLine(other), std::nullopt) << other;
+    Lines lines = {"[Year script]", "[T(E)=ART]", "TEXT 1 1 cnt 'a'"};
+    layout::setScriptPageSize(lines, 740, 550);
+    EXPECT_EQ(lines, (Lines{"[Year script]", "[T(E)=ART]", "/[PAGE 740 550]", "TEXT 1 1 cnt 'a'"}));
+    layout::setScriptPageSize(lines, 10, 20);
+    EXPECT_EQ(lines[2], "/[PAGE 10 20]");
+    EXPECT_EQ(lines.size(), 4u);
 }
 
 TEST(RewritePass, UnreadableLinesStayInTheirPlace) {

@@ -1,5 +1,7 @@
 #include "ui/fullscreen/viewexport.h"
 
+#include "layout/scriptpage.h"
+
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/modes.h"
@@ -30,6 +32,8 @@ bool exportView(int mode, ScriptSink& sink) {
     sink.append(entry->exportHeader);
     sink.canvasWidth = entry->pageWidth;
     sink.canvasHeight = entry->pageHeight;
+    // The script carries its page size wherever it goes.
+    sink.append(layout::pageSizeLine(entry->pageWidth, entry->pageHeight));
     paintall(mode, kExportLevel, &sink);
     if (mode == kYearMode) {
         if (_TEXTGRAPHIC) sink.append(kYearLine);

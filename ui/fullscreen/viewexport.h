@@ -14,7 +14,7 @@ inline constexpr const char* kYearLine = "YEAR 53 12 1";
 
 // Exports `mode` into `sink` as the print manager's export button does:
 // clears the script (and, for the year, the year sub-script), writes the
-// header, sets the page size, and draws the mode through the script canvas.
+// header and the page-size line (layout/scriptpage.h), sets the page size, and draws the mode through the script canvas.
 // Signs become glyph lines while _TEXTGRAPHIC is set; for the year the YEAR
 // line and the sub-script's last six lines then follow. False, with the
 // sink untouched, for a mode without an export.

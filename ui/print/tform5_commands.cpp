@@ -24,7 +24,7 @@
 #include "platform/files.h"
 #include "platform/system.h"
 #include "print/filters.h"
-#include "print/pdfpage.h"
+#include "print/sheets.h"
 #include "print/report.h"
 #include "print/rewrite.h"
 #include "print/script.h"

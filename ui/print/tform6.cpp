@@ -9,7 +9,7 @@
 
 #include "data/errorlog.h"
 #include "print/fitting.h"
-#include "print/pdfpage.h"
+#include "print/sheets.h"
 #include "ui/print/tform5.h"
 
 namespace kl {
