@@ -355,7 +355,8 @@ int runIcs(const std::vector<std::string>& args, std::string& out, std::string& 
     const bool withTexts = platform::nameInUse(kTextBase);
     if (withTexts) {
         if (!readTextFile(kTextBase)) {
-            err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) + "\n";
+            err = "kestralune-cli: cannot read " + platform::resolvePath(kTextBase) +
+                  (platform::inUseButNoFile(kTextBase) ? ": it is not a regular file\n" : "\n");
             return 1;
         }
     }
