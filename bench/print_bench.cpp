@@ -109,6 +109,27 @@ void BM_Smooth3040(benchmark::State& bench) {
 }
 BENCHMARK(BM_Smooth3040)->Unit(benchmark::kMillisecond);
 
+// A script of 200,000 lines that cannot be read: the first run marks every
+// one of them, the second removes those marks and marks them again.
+void BM_MarkUnreadableLines(benchmark::State& bench) {
+    const auto count = static_cast<std::size_t>(bench.range(0));
+    std::vector<std::string> script(count, "TEXT x 1 cnt 'a'");
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        PrintState s;
+        s.script.canvasWidth = s.script.canvasHeight = 10;
+        s.script.lines = script;
+        Picture page;
+        bench.ResumeTiming();
+        const RunResult first = showPage(s, page);
+        const RunResult again = showPage(s, page);
+        if (first.failedLines != static_cast<int>(count) || again.failedLines != static_cast<int>(count) ||
+            s.script.lines.size() != 3 * count)
+            bench.SkipWithError("not every line was marked");
+    }
+}
+BENCHMARK(BM_MarkUnreadableLines)->Arg(200000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -211,7 +211,8 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
             platform::setMessageHandler(std::move(previous));
         }
         if (!readable) {
-            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) + "\n";
+            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) +
+                  (platform::inUseButNoFile(textFilePath(kTextBase)) ? ": it is not a regular file\n" : "\n");
             return 1;
         }
     }

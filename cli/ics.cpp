@@ -345,7 +345,8 @@ int runIcs(const std::vector<std::string>& args, const std::function<bool(std::s
     const bool withTexts = textFileNameInUse(kTextBase);
     if (withTexts) {
         if (!readTextFile(kTextBase)) {
-            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) + "\n";
+            err = "kestralune-cli: cannot read " + platform::resolvePath(textFilePath(kTextBase)) +
+                  (platform::inUseButNoFile(textFilePath(kTextBase)) ? ": it is not a regular file\n" : "\n");
             return 1;
         }
     }

@@ -176,7 +176,10 @@ int loadConfWithoutDialog(std::string* reason) {
     values.helpCount = helpPagesFound();
     int stopped = 0;
     std::string bytes;
-    if (platform::fileExists("conf.dat")) {
+    if (platform::inUseButNoFile("conf.dat")) {
+        stopped = 1;  // a FIFO or a directory in its place is not a missing file: say so
+        if (reason) *reason = "it is not a regular file";
+    } else if (platform::fileExists("conf.dat")) {
         if (platform::readFileBytes("conf.dat", bytes)) {
             stopped = parseConf(bytes, values, reason);
         } else {

@@ -106,7 +106,10 @@ bool fileExists(std::string_view name) {
 namespace {
 
 bool readBytesAt(const std::string& path, std::string& out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (path.find('\0') != std::string::npos) return false;  // names no file: the part before the NUL is another one
+    // Opened without blocking and checked on the open descriptor: a FIFO or
+    // a device put in a file's place is refused at once, never waited on.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);  // a directory reads as nothing
@@ -134,6 +137,12 @@ bool readFileBytes(const UserPath& path, std::string& out) { return readBytesAt(
 bool nameInUse(std::string_view name) {
     std::error_code ec;
     return fs::exists(fs::symlink_status(resolvePath(name), ec));
+}
+
+bool inUseButNoFile(std::string_view name) {
+    std::error_code ec;
+    const std::string path = resolvePath(name);
+    return fs::exists(fs::symlink_status(path, ec)) && !fs::is_regular_file(path, ec);
 }
 
 namespace {
@@ -200,10 +209,18 @@ void removeStaleTemporaries(const fs::path& target) {
 }
 
 // Writes to a device or a pipe as it is. A pipe whose reader has gone is a
-// failed write, not the end of the process.
-bool writeThrough(const std::string& path, const Producer& produce) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+// failed write, not the end of the process. Without `waitForReader` a FIFO
+// that nobody reads is a failure at once instead of a wait.
+bool writeThrough(const std::string& path, const Producer& produce, bool waitForReader) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | (waitForReader ? 0 : O_NONBLOCK));
     if (fd < 0) return false;
+    if (!waitForReader) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+            ::close(fd);
+            return false;
+        }
+    }
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode));
     sigset_t pipe, previous;
@@ -260,7 +277,7 @@ bool replaceAtomically(const fs::path& target, const Producer& produce) {
     return true;
 }
 
-Saved saveAt(const std::string& given, const Producer& produce) {
+Saved saveAt(const std::string& given, const Producer& produce, bool waitForReader) {
     const std::string path = followLinks(given);
     if (path.empty()) return Saved::Failed;
     struct stat st {};
@@ -269,7 +286,7 @@ Saved saveAt(const std::string& given, const Producer& produce) {
         return replaceAtomically(path, produce) ? Saved::Done : Saved::Failed;
     }
     if (S_ISREG(st.st_mode)) return replaceAtomically(path, produce) ? Saved::Done : Saved::Failed;
-    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return writeThrough(path, produce) ? Saved::Done : Saved::Failed;
+    if (S_ISCHR(st.st_mode) || S_ISFIFO(st.st_mode)) return writeThrough(path, produce, waitForReader) ? Saved::Done : Saved::Failed;
     return Saved::NotAFile;
 }
 
@@ -281,12 +298,13 @@ Producer whole(std::string_view bytes) {
 
 Saved saveFile(const UserPath& path, std::string_view bytes) {
     errno = 0;
-    return saveAt(path.path(), whole(bytes));
+    // The user named the pipe: its reader may come later, as with any writer.
+    return saveAt(path.path(), whole(bytes), true);
 }
 
 Saved saveFile(const UserPath& path, const Producer& produce) {
     errno = 0;
-    return saveAt(path.path(), produce);
+    return saveAt(path.path(), produce, true);
 }
 
 std::string saveFailureText(Saved result) {
@@ -295,7 +313,8 @@ std::string saveFailureText(Saved result) {
 }
 
 bool writeFileAtomic(std::string_view name, std::string_view bytes) {
-    return saveAt(resolvePath(name), whole(bytes)) == Saved::Done;
+    // A settings file in a FIFO's place must not stop the program.
+    return saveAt(resolvePath(name), whole(bytes), false) == Saved::Done;
 }
 
 NewFile createNewFile(std::string_view name, std::string_view bytes) {
@@ -326,11 +345,30 @@ int clearReadOnly(std::string_view name) {
 }
 
 std::string_view nextLine(std::string_view& rest) {
-    const std::size_t lf = rest.find('\n');
-    std::string_view line = rest.substr(0, lf);
-    rest = lf == std::string_view::npos ? std::string_view() : rest.substr(lf + 1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos) {
+        rest = {};
+    } else {
+        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+        rest.remove_prefix(end + (crlf ? 2 : 1));
+    }
     return line;
+}
+
+LineEnd firstLineEnd(std::string_view text) {
+    const std::size_t end = text.find_first_of("\r\n");
+    if (end == std::string_view::npos || text[end] == '\n') return LineEnd::Lf;
+    return end + 1 < text.size() && text[end + 1] == '\n' ? LineEnd::CrLf : LineEnd::Cr;
+}
+
+const char* lineEndBytes(LineEnd end) {
+    switch (end) {
+    case LineEnd::CrLf: return "\r\n";
+    case LineEnd::Cr: return "\r";
+    case LineEnd::Lf: break;
+    }
+    return "\n";
 }
 
 }  // namespace kl::platform

@@ -50,9 +50,14 @@ bool fileExists(std::string_view name);
 // True when anything at all has the name: a file, a directory, a link,
 // even one that leads nowhere.
 bool nameInUse(std::string_view name);
+// True when something that is not a regular file has the name (a FIFO, a
+// device, a directory, a link that leads nowhere): a data file that is
+// there, yet cannot be read as one.
+bool inUseButNoFile(std::string_view name);
 
 // Whole-file reads and writes of raw bytes. False on any failure; reading
-// anything but a regular file fails.
+// anything but a regular file fails at once (a FIFO or a device is never
+// waited on), and so does a name holding a NUL character.
 bool readFileBytes(std::string_view name, std::string& out);
 bool readFileBytes(const UserPath& path, std::string& out);
 
@@ -79,7 +84,8 @@ Saved saveFile(const UserPath& path, const Producer& produce);
 // Why a save failed, for a message: "it is not a file, a device or a pipe",
 // or errno's text. Call it straight after the save.
 std::string saveFailureText(Saved result);
-// The same for one of the program's own files; true when it was saved.
+// The same for one of the program's own files; true when it was saved. A
+// FIFO in its place that nobody reads fails at once rather than waits.
 bool writeFileAtomic(std::string_view name, std::string_view bytes);
 // Creates a new file and never replaces anything: NameTaken when the name is
 // in use, Failed when it cannot be created or written (nothing is left
@@ -93,7 +99,15 @@ bool isReadOnly(std::string_view name);
 // Gives the owner write permission, keeping the other bits. 0 on success.
 int clearReadOnly(std::string_view name);
 
-// Splits text into lines at LF, dropping a CR before it.
+// Splits off the next line of a text: CR LF, LF and a lone CR each end a
+// line (and are not part of it); a last line without an ending counts, an
+// ending after the last line does not start another one.
 std::string_view nextLine(std::string_view& rest);
+
+// How the first line of a text ends (LF when no line of it ends), so a
+// text rewritten line by line can end its lines as it found them.
+enum class LineEnd { Lf, CrLf, Cr };
+LineEnd firstLineEnd(std::string_view text);
+const char* lineEndBytes(LineEnd end);
 
 }  // namespace kl::platform

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <QBuffer>
@@ -40,12 +41,87 @@ Picture Picture::load(const std::string& name) {
 void Picture::forgetLoaded() { pictureCache().clear(); }
 
 Picture Picture::decodeFile(const std::string& name) {
-    const std::string path = resolvePath(name);
-    QImageReader reader(QString::fromStdString(path));
+    // Read through the file layer, which refuses a FIFO or a device in a
+    // picture's place instead of waiting on it.
+    std::string bytes;
+    if (!readFileBytes(name, bytes)) throw PictureError("not a readable picture: " + name);
+    if (!bitmapHoldsItsPixels(bytes)) throw PictureError("the picture is shorter than its pixel data: " + name);
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     QImage img = reader.read();
     if (img.isNull()) throw PictureError("not a readable picture: " + name);
     return fromImage(img);
+}
+
+namespace {
+
+std::uint32_t le16(std::string_view b, std::size_t at) {
+    return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
+}
+std::uint32_t le32(std::string_view b, std::size_t at) { return le16(b, at) | le16(b, at + 2) << 16; }
+
+// True when a run-length stream starting at `at` reaches its end-of-bitmap
+// code inside the bytes. RLE8 absolute runs carry one byte a pixel, RLE4
+// runs half a byte; both are padded to an even length.
+bool rleStreamEnds(std::string_view b, std::size_t at, bool fourBits) {
+    while (at + 2 <= b.size()) {
+        const unsigned count = static_cast<unsigned char>(b[at]), code = static_cast<unsigned char>(b[at + 1]);
+        at += 2;
+        if (count > 0 || code == 0) continue;  // an encoded run, or the end of a row
+        if (code == 1) return true;            // the end of the bitmap
+        if (code == 2) {                       // a move: two more bytes
+            at += 2;
+            continue;
+        }
+        std::size_t bytes = fourBits ? (code + 1) / 2 : code;  // an absolute run
+        at += bytes + (bytes & 1);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool bitmapHoldsItsPixels(std::string_view b) {
+    if (b.size() < 26 || b[0] != 'B' || b[1] != 'M') return true;
+    const std::uint64_t header = le32(b, 14);
+    std::int64_t width = 0, height = 0;
+    std::uint32_t bits = 0, compression = 0, coloursUsed = 0;
+    if (header == 12) {
+        width = le16(b, 18);
+        height = le16(b, 20);
+        bits = le16(b, 24);
+    } else if (header >= 16) {
+        if (b.size() < 14 + std::min<std::uint64_t>(header, 40)) return false;  // the header itself is cut off
+        width = static_cast<std::int32_t>(le32(b, 18));
+        height = static_cast<std::int32_t>(le32(b, 22));
+        bits = le16(b, 28);
+        if (header >= 20) compression = le32(b, 30);
+        if (header >= 36) coloursUsed = le32(b, 46);
+    } else {
+        return true;
+    }
+    width = width < 0 ? -width : width;
+    height = height < 0 ? -height : height;
+    if (bits == 0 || bits > 32 || width > (std::int64_t{1} << 30) || height > (std::int64_t{1} << 30)) return true;
+    // The pixels start where the header says, and never before the header,
+    // its colour masks and its palette end.
+    const std::uint64_t masks = header == 40 && compression == 3 ? 12 : header == 40 && compression == 6 ? 16 : 0;
+    const std::uint64_t entries = bits <= 8 ? (coloursUsed != 0 && coloursUsed < (1u << bits) ? coloursUsed : 1u << bits) : 0;
+    const std::uint64_t palette = entries * (header == 12 ? 3 : 4);
+    const std::uint64_t start = std::max<std::uint64_t>(le32(b, 10), 14 + header + masks + palette);
+    if (start > b.size()) return false;
+    switch (compression) {
+    case 0: case 3: case 6: {
+        const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bits + 31) / 32 * 4;
+        return stride * static_cast<std::uint64_t>(height) <= b.size() - start;
+    }
+    case 1: return rleStreamEnds(b, start, false);
+    case 2: return rleStreamEnds(b, start, true);
+    default: return true;
+    }
 }
 
 Picture Picture::fromImage(const QImage& image) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include <QImage>
 
@@ -58,6 +59,13 @@ private:
 
     QImage image_;
 };
+
+// False for a Windows bitmap (signature "BM") whose pixel data the file does
+// not hold to the end: rows of an uncompressed bitmap that its size cannot
+// hold, or a run-length stream broken off before its end-of-bitmap code.
+// A decoder would draw the missing part black. True for any other bytes
+// (they are the decoder's to judge).
+bool bitmapHoldsItsPixels(std::string_view bytes);
 
 // The bytes of an image file of `format` ("PNG", "JPEG", "BMP"; quality
 // 0..100 or -1 for the format's default), or empty when it cannot be made.

@@ -25,6 +25,10 @@ std::uint32_t le32(const std::string& b, std::size_t at) {
 }  // namespace
 
 std::optional<platform::Picture> loadBitmapFile(const std::string& name, std::string& why) {
+    if (name.find('\0') != std::string::npos) {
+        why = "the name holds a NUL character";
+        return std::nullopt;
+    }
     const std::string path = platform::resolvePath(name);
     // Opened without blocking and checked on the open descriptor, so a pipe
     // or a device put in the file's place is refused, never waited on.
@@ -77,6 +81,10 @@ std::optional<platform::Picture> loadBitmapFile(const std::string& name, std::st
     if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide ||
         width * height > kMaxBitmapPixels) {
         why = "bitmap too large";
+        return std::nullopt;
+    }
+    if (!platform::bitmapHoldsItsPixels(bytes)) {
+        why = "the file is shorter than its pixel data";
         return std::nullopt;
     }
     const QImage image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),

@@ -93,19 +93,22 @@ void Runner::runList(std::vector<std::string>& list) {
     const bool inYear = &list == &st_.script.yearExportList;
     st_.yearDrawn = false;
     const int base = st_.progressValue;
-    // Failures name a line by its index in the list as it was given.
-    std::size_t inserted = 0, erased = 0;
-    // The length is read afresh each time: markers come and go as it runs.
-    for (std::size_t p = 0; p < list.size();) {
-        progressStep(p, list.size(), base);
-        const std::string line(withoutCR(list[p]));
-        if (!st_.previewMode && lineKind(line) == LineKind::Marker) {
-            list.erase(list.begin() + static_cast<std::ptrdiff_t>(p));
-            ++erased;
-            continue;
-        }
+    // The list as the run leaves it is built in one pass beside the one it
+    // was given: markers met are dropped, a line that cannot be read is put
+    // between new ones. At every step `kept` holds the lines before the
+    // current one, as the list stands then, and `given` indexes the list
+    // as it was given, so failures name lines by that index.
+    std::vector<std::string> kept;
+    if (!st_.previewMode) kept.reserve(list.size());
+    std::int64_t keptChars = 0;  // characters of `kept`, for the caret
+    const bool marking = !st_.previewMode;
+    for (std::size_t given = 0; given < list.size(); ++given) {
+        const std::string line(withoutCR(list[given]));
+        if (marking && lineKind(line) == LineKind::Marker) continue;
+        const std::size_t at = marking ? kept.size() : given;  // the line's place in the list as it stands
+        progressStep(at, at + (list.size() - given), base);
         const Command c = commandOf(line);
-        const std::size_t given = p + erased - inserted;
+        bool unreadable = false;
         try {
             if (c == Command::Font) {
                 font(line);
@@ -120,18 +123,7 @@ void Runner::runList(std::vector<std::string>& list) {
             }
         } catch (const Unreadable& u) {
             result.add(failure(LineFailure::Kind::Unreadable, 106, commandSender(c, "drawimage in printpage"), line, given, inYear, u.detail));
-            if (!st_.previewMode) {
-                if (!inYear && result.caretOffset < 0) {
-                    std::int64_t chars = 0;
-                    for (std::size_t i = 0; i <= p; ++i) chars += static_cast<std::int64_t>(characterCount(withoutCR(list[i])));
-                    result.caretOffset = chars;
-                }
-                list.insert(list.begin() + static_cast<std::ptrdiff_t>(p), std::string(kMarkerBefore));
-                list.insert(list.begin() + static_cast<std::ptrdiff_t>(p + 2), std::string(kMarkerAfter));
-                p += 3;
-                inserted += 2;
-                continue;
-            }
+            unreadable = marking;
         } catch (const DrawError& e) {
             result.add(failure(LineFailure::Kind::DrawFailed, 106, e.sender, line, given, inYear, e.what()));
         } catch (const std::bad_alloc&) {
@@ -139,8 +131,20 @@ void Runner::runList(std::vector<std::string>& list) {
         } catch (const std::exception& e) {
             result.add(failure(LineFailure::Kind::DrawFailed, 106, commandSender(c, "drawimage in printpage"), line, given, inYear, e.what()));
         }
-        ++p;
+        const std::int64_t chars = marking ? static_cast<std::int64_t>(characterCount(line)) : 0;
+        if (unreadable) {
+            if (!inYear && result.caretOffset < 0) result.caretOffset = keptChars + chars;
+            kept.emplace_back(kMarkerBefore);
+            keptChars += static_cast<std::int64_t>(kMarkerBefore.size());
+        }
+        if (marking) kept.push_back(list[given]);  // the list stays whole while the run lets events through
+        keptChars += chars;
+        if (unreadable) {
+            kept.emplace_back(kMarkerAfter);
+            keptChars += static_cast<std::int64_t>(kMarkerAfter.size());
+        }
     }
+    if (marking) list = std::move(kept);
 }
 
 void Runner::font(const std::string& line) {

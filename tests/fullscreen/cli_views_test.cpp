@@ -1,6 +1,8 @@
 // kestralune-cli render and export: what they write, and their exit codes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QImage>
 
 #include <algorithm>
@@ -108,6 +110,11 @@ TEST_F(CliViews, ReadsTheSettingsFromConfDat) {
     writeLines("conf.dat", {"Y", "Y", "Y", "Y", "Y", "5", "N", "N", "Y", "Y", "N", "5", "0", "", "1"});
     EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0) << err;
     EXPECT_NE(out.find("TEXT 0 344 cnt '08/12'\n"), std::string::npos) << out;
+    // Lines ended by a lone CR are the same lines.
+    writeFile("conf.dat", "Y\rY\rY\rY\rY\r5\rN\rN\rY\rY\rN\r5\r0\r\r1\r");
+    out.clear();
+    EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0) << err;
+    EXPECT_NE(out.find("TEXT 0 344 cnt '08/12'\n"), std::string::npos) << out;
     // Without the file the date is off.
     std::filesystem::remove(path("conf.dat"));
     out.clear();
@@ -121,6 +128,16 @@ TEST_F(CliViews, APartlyReadConfDatIsSaidInOneLineAndTheCommandGoesOn) {
     EXPECT_EQ(err.rfind("kestralune-cli: conf.dat was read in part: reading stopped at line 6 (", 0), 0u) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_EQ(out.substr(0, out.find('\n')), "[Day info script]");
+
+    // A FIFO in its place is said too, never waited on.
+    std::filesystem::remove(path("conf.dat"));
+    ASSERT_EQ(::mkfifo(path("conf.dat").c_str(), 0600), 0);
+    err.clear();
+    EXPECT_EQ(exportScript({"export", "0", "2026-12-08"}), 0);
+    EXPECT_NE(err.find("conf.dat was read in part: reading stopped at line 1 (it is not a regular file)"),
+              std::string::npos)
+        << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
 }
 
 TEST_F(CliViews, YearGlyphExportIsOneScript) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <thread>
 #include <atomic>
+#include <future>
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -233,6 +234,27 @@ TEST_F(FilesTest, OnlyRegularFilesCanBeRead) {
     EXPECT_FALSE(nameInUse("missing.dat"));
 }
 
+// A FIFO in the place of one of the program's files is refused at once:
+// neither reading it nor saving the settings over it waits for the other end.
+TEST_F(FilesTest, AFifoInADataFilesPlaceIsNeverWaitedOn) {
+    using namespace std::chrono_literals;
+    ASSERT_EQ(::mkfifo(path("conf.dat").c_str(), 0600), 0);
+    EXPECT_TRUE(inUseButNoFile("CONF.dat"));
+    EXPECT_FALSE(inUseButNoFile("missing.dat"));
+    const auto promptly = [&](auto task, int unblockMode) {
+        auto done = std::async(std::launch::async, task);
+        if (done.wait_for(5s) == std::future_status::ready) return done.get();
+        const int other = ::open(path("conf.dat").c_str(), unblockMode | O_NONBLOCK);  // lets the waiter go
+        done.wait();
+        if (other >= 0) ::close(other);
+        ADD_FAILURE() << "waited on the FIFO";
+        return true;
+    };
+    EXPECT_FALSE(promptly([&] { std::string got; return readFileBytes("conf.dat", got); }, O_WRONLY));
+    EXPECT_FALSE(promptly([&] { return writeFileAtomic("conf.dat", "Y\r\n"); }, O_RDONLY));
+    EXPECT_TRUE(std::filesystem::is_fifo(path("conf.dat")));
+}
+
 TEST_F(FilesTest, ReadOnlyMarkIsTheOwnerWriteBit) {
     writeFile("tech.dat", "1");
     namespace fs = std::filesystem;
@@ -265,13 +287,13 @@ TEST_F(FilesTest, StartingDirectoryIsTheNamedOneOnlyWhenItIsADirectory) {
     if (before) setenv("KESTRALUNE_DIR", saved.c_str(), 1);
 }
 
-TEST(NextLine, SplitsAtLfAndDropsCr) {
-    std::string_view rest = "a\r\nb\n\nc";
-    EXPECT_EQ(nextLine(rest), "a");
-    EXPECT_EQ(nextLine(rest), "b");
-    EXPECT_EQ(nextLine(rest), "");
-    EXPECT_EQ(nextLine(rest), "c");
+TEST(NextLine, CrLfLfAndALoneCrEachEndALine) {
+    std::string_view rest = "a\r\nb\n\nc\rd\r";
+    for (const char* line : {"a", "b", "", "c", "d"}) EXPECT_EQ(nextLine(rest), line);
     EXPECT_TRUE(rest.empty());
+    EXPECT_EQ(firstLineEnd("x\ry\r\n"), LineEnd::Cr);
+    EXPECT_EQ(firstLineEnd("x\r\ny\n"), LineEnd::CrLf);
+    EXPECT_EQ(firstLineEnd("x"), LineEnd::Lf);
 }
 
 }  // namespace

@@ -219,6 +219,30 @@ TEST_F(Interpreter, PictReadsOnlyBoundedRegularBitmaps) {
     EXPECT_NE(r.failures[3].detail.find("not a bitmap"), std::string::npos);
 }
 
+// A decoder draws what a short file lacks as black: such a file is refused
+// as a missing picture, whole or not at all.
+TEST_F(Interpreter, PictRefusesBitmapsShorterThanTheirPixels) {
+    writeBitmap("graphic/whole.bmp", Picture(40, 30, {200, 10, 10}));
+    const std::string whole = readFile("graphic/whole.bmp");
+    writeFile("graphic/cut.bmp", whole.substr(0, whole.size() - 3));
+    // A header claiming 5000 x 6000 at 24 bits, in a file of 70 bytes.
+    std::string claim = whole.substr(0, 54);
+    claim.replace(18, 8, std::string("\x88\x13\0\0\x70\x17\0\0", 8));
+    writeFile("graphic/claim.bmp", claim + std::string(16, '\0'));
+    ASSERT_EQ(readFile("graphic/claim.bmp").size(), 70u);
+    const RunResult r = show({"PICT 0 0 1 1 1 rgt 'graphic\\cut.bmp'", "PICT 0 0 1 1 1 rgt 'graphic\\claim.bmp'",
+                              std::string("PICT 0 0 1 1 1 rgt 'graphic\\whole.bmp") + '\0' + "x'"});
+    EXPECT_EQ(r.missingPictures, 3);
+    EXPECT_EQ(r.failedLines, 0);
+    EXPECT_TRUE(inkBox(page).empty());  // nothing drawn, not even a black block
+    ASSERT_EQ(r.failures.size(), 3u);
+    EXPECT_NE(r.failures[0].detail.find("shorter than its pixel data"), std::string::npos);
+    EXPECT_NE(r.failures[1].detail.find("shorter than its pixel data"), std::string::npos);
+    EXPECT_NE(r.failures[2].detail.find("NUL"), std::string::npos);
+    EXPECT_NE(runSummary(r).find(kMissingFileMessage), std::string::npos);
+    EXPECT_TRUE(show({"PICT 0 0 1 1 1 rgt 'graphic\\whole.bmp'"}).clean());
+}
+
 class Moon : public PrintTest {
 protected:
     void SetUp() override {

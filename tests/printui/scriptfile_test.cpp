@@ -24,7 +24,7 @@ TEST_F(ScriptFileTest, LoadAndSaveAreExactInverses) {
         {""},
         {"", ""},
         {"[Main script]", "FONT 12 -16 0 0 0 bld itl Times New Roman", "", "TEXT 10 20 cnt 'Привет, мир'"},
-        {"trailing blank ", "carriage return kept\r", "\tTab"},
+        {"trailing blank ", "\tTab"},
         {"Ёлка ё № « » — €"},
     };
     for (const Lines& lines : scripts) {
@@ -51,6 +51,9 @@ TEST_F(ScriptFileTest, LinesOfForeignFiles) {
     EXPECT_EQ(scriptLines("a\nb"), (Lines{"a", "b"}));
     EXPECT_EQ(scriptLines("a\r\nb\r\n"), (Lines{"a", "b"}));
     EXPECT_EQ(scriptLines("a\r\n\r\n"), (Lines{"a", ""}));
+    // A lone CR ends a line as well, as the memo shows it.
+    EXPECT_EQ(scriptLines("a\rb\r\rc\r"), (Lines{"a", "b", "", "c"}));
+    EXPECT_EQ(scriptLines("a\r\r\nb"), (Lines{"a", "", "b"}));
     EXPECT_EQ(scriptLines(""), Lines{});
 }
 

@@ -225,6 +225,8 @@ void TForm4::readConfig(const std::string& bytes) {
 
 void TForm4::load() {
     fillLists();
+    // Something else in the file's place is neither read nor saved over.
+    if (platform::inUseButNoFile(kConfigFile)) throw ConfigError(1, "it is not a regular file");
     if (platform::fileExists(kConfigFile)) {
         std::string bytes;
         if (!platform::readFileBytes(kConfigFile, bytes))

@@ -100,8 +100,12 @@ void TForm5::memoToScript() {
     if (!memoEdited_) return;
     // The raw text keeps every character as typed (no-break spaces too).
     QString text = Memo1->document()->toRawText();
+    // Every line end the memo may hold ends one line, as the file readers
+    // count them, so the memo holds exactly the lines that run.
     text.replace(QChar(0x2029), QChar('\n'));
     text.replace(QChar(0x2028), QChar('\n'));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QChar('\r'), QChar('\n'));
     std::vector<std::string> lines;
     if (!text.isEmpty())
         for (const QString& line : text.split(QChar('\n'))) lines.push_back(line.toStdString());
