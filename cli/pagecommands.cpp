@@ -34,15 +34,11 @@ namespace {
 // One line each, as every other failure (SCRIPT "-" is standard input).
 const char* const kPageUsage =
     "usage: kestralune-cli page SCRIPT|- OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] "
-<<<<<<< HEAD
-    "[--background RRGGBB] [--mono]\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-=======
     "[--background RRGGBB] [--mono] [--smooth] [--paper A4|A5|A3|Letter|Legal] "
     "[--orientation auto|portrait|landscape] [--margin PERCENT]\n";
 // The print manager's page before anything sets it.
 constexpr int kDefaultPageWidth = 768, kDefaultPageHeight = 1024;
->>>>>>> print
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kRescaleUsage = "usage: kestralune-cli rescale SCRIPT|- FACTOR\n";
 
 bool validUtf8(std::string_view s) {
@@ -161,75 +157,16 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
         parsePageArgs(std::vector<std::string>(args.begin() + 1, args.end()), err);
     if (!request) return 2;
     print::PrintState state;
-<<<<<<< HEAD
     state.monoMode = request->mono;
     if (request->background) state.background = *request->background;
-=======
+    if (request->margin) state.margin = *request->margin;
     PageOptions o;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--mono") {
-            state.monoMode = true;
-        } else if (a == "--smooth") {
-            o.smooth = true;
-        } else if (a == "--date" && hasValue) {
-            const auto d = parseDate(args[++i]);
-            if (!d) {
-                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
-                return 2;
-            }
-            o.date = *d;
-        } else if (a == "--size" && hasValue) {
-            int width = 0, height = 0;
-            if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
-                err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
-                       args[i] + "\n";
-                return 2;
-            }
-            o.size = layout::ScriptPageSize{width, height};
-        } else if (a == "--background" && hasValue) {
-            if (!parseColour(args[++i], state.background)) {
-                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
-                return 2;
-            }
-        } else if (a == "--paper" && hasValue) {
-            const auto paper = print::paperNamed(args[++i]);
-            if (!paper) {
-                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + args[i] + "\n";
-                return 2;
-            }
-            o.paper = *paper;
-        } else if (a == "--orientation" && hasValue) {
-            const auto turn = print::orientationNamed(args[++i]);
-            if (!turn) {
-                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + args[i] + "\n";
-                return 2;
-            }
-            o.orientation = *turn;
-        } else if (a == "--margin" && hasValue) {
-            if (!parseMargin(args[++i], state.margin)) {
-                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + args[i] + "\n";
-                return 2;
-            }
-        } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            err += kPageUsage;
-            return 2;
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (positional.size() != 2) {
-        err += kPageUsage;
-        return 2;
-    }
-    const std::string& output = positional[1];
-    const bool pdf = endsWith(lower(output), ".pdf");
-    if (!pdf && !endsWith(lower(output), ".png")) {
-        err += "kestralune-cli: the page is written as .png or .pdf: " + output + "\n";
-        return 2;
-    }
->>>>>>> print
+    if (request->date) o.date = *request->date;
+    o.size = request->size;
+    if (request->paper) o.paper = *request->paper;
+    o.orientation = request->orientation;
+    o.smooth = request->smooth;
+    const bool pdf = request->pdf;
     ScriptText script;
     if (!readScript(request->script, in, script, err)) return 2;
 
@@ -249,17 +186,6 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
         }
     }
     state.script.lines = std::move(script.lines);
-<<<<<<< HEAD
-    state.script.canvasWidth = request->width;
-    state.script.canvasHeight = request->height;
-    print::setPrintDay(state, computeCalendarDay(request->date ? *request->date : platform::systemToday()));
-    platform::Picture picture;
-    const print::RunResult r = print::showPage(state, picture, {});
-    reportFailures(r, err);
-
-    const std::string bytes = request->pdf ? print::pagePdf(picture, state.margin)
-                                           : platform::encodedImage(picture.image(), "PNG");
-=======
     state.script.canvasWidth = size.width;
     state.script.canvasHeight = size.height;
     print::setPrintDay(state, computeCalendarDay(o.date));
@@ -275,18 +201,12 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
         bytes = platform::encodedImage(picture.image(), "PNG");
     }
     reportFailures(r, err);
->>>>>>> print
     if (bytes.empty()) {
         err += "kestralune-cli: cannot make the page: " + request->output + "\n";
         return 1;
     }
-<<<<<<< HEAD
     if (!writeOutput(request->output, bytes, err)) return 1;
-    return r.clean() ? 0 : 1;
-=======
-    if (!writeOutput(output, bytes, err)) return 1;
     return r.clean() && !sizeFault ? 0 : 1;
->>>>>>> print
 }
 
 int rescale(const std::vector<std::string>& args, std::istream& in, std::string& out, std::string& err) {
@@ -326,6 +246,8 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
         const bool hasValue = i + 1 < args.size();
         if (a == "--mono") {
             request.mono = true;
+        } else if (a == "--smooth") {
+            request.smooth = true;
         } else if (a == "--date" && hasValue) {
             request.date = parseDate(args[++i]);
             if (!request.date) {
@@ -333,12 +255,13 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
                 return std::nullopt;
             }
         } else if (a == "--size" && hasValue) {
-            if (!parseSize(args[++i], request.width, request.height) ||
-                !print::validPageSize(request.width, request.height)) {
+            int width = 0, height = 0;
+            if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
                 err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
                        args[i] + "\n";
                 return std::nullopt;
             }
+            request.size = layout::ScriptPageSize{width, height};
         } else if (a == "--background" && hasValue) {
             Rgb colour;
             if (!parseColour(args[++i], colour)) {
@@ -346,6 +269,26 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
                 return std::nullopt;
             }
             request.background = colour;
+        } else if (a == "--paper" && hasValue) {
+            request.paper = print::paperNamed(args[++i]);
+            if (!request.paper) {
+                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + args[i] + "\n";
+                return std::nullopt;
+            }
+        } else if (a == "--orientation" && hasValue) {
+            const auto turn = print::orientationNamed(args[++i]);
+            if (!turn) {
+                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + args[i] + "\n";
+                return std::nullopt;
+            }
+            request.orientation = *turn;
+        } else if (a == "--margin" && hasValue) {
+            int margin = 0;
+            if (!parseMargin(args[++i], margin)) {
+                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + args[i] + "\n";
+                return std::nullopt;
+            }
+            request.margin = margin;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             err += kPageUsage;
             return std::nullopt;

@@ -10,6 +10,8 @@
 
 #include "core/calendar.h"
 #include "layout/colour.h"
+#include "layout/scriptpage.h"
+#include "print/paper.h"
 
 namespace kl::cli {
 
@@ -19,9 +21,13 @@ struct PageRequest {
     std::string output;  // ends in .png or .pdf (in any case)
     bool pdf = false;
     std::optional<GregorianDate> date;  // today when not given
-    int width = 768, height = 1024;     // a valid page size
+    std::optional<layout::ScriptPageSize> size;  // a valid page size; else the script's own
     std::optional<Rgb> background;
     bool mono = false;
+    bool smooth = false;  // a PDF prints the grown, smoothed bitmap
+    std::optional<print::Paper> paper;  // the locale's paper when not given
+    print::Orientation orientation = print::Orientation::Auto;
+    std::optional<int> margin;  // percent 0..45
 };
 
 // The request of `page`'s arguments (after the word "page"), or nothing,

@@ -114,7 +114,7 @@ void checkPage(const std::vector<std::string>& args) {
         return;
     }
     KL_FUZZ_CHECK(err.empty());
-    KL_FUZZ_CHECK(print::validPageSize(request->width, request->height));
+    KL_FUZZ_CHECK(!request->size || print::validPageSize(request->size->width, request->size->height));
     KL_FUZZ_CHECK(request->pdf == endsWithInAnyCase(request->output, ".pdf"));
     KL_FUZZ_CHECK(request->pdf || endsWithInAnyCase(request->output, ".png"));
     if (request->date) KL_FUZZ_CHECK(validDay(*request->date));
