@@ -9,12 +9,17 @@ namespace {
 
 // Read by the start-up loader's thread too (through the text files it names).
 std::atomic<Language> currentLanguage{Language::Russian};
+std::optional<Language> overridden;
 
 }  // namespace
 
 Language textLanguage() { return currentLanguage.load(std::memory_order_relaxed); }
 
 void setTextLanguage(Language language) { currentLanguage.store(language, std::memory_order_relaxed); }
+
+void setLanguageOverride(std::optional<Language> language) { overridden = language; }
+
+std::optional<Language> languageOverride() { return overridden; }
 
 Language languageOfLocale(std::string_view locale) {
     // The language part ends at the territory, the code set or the modifier.

@@ -21,6 +21,11 @@ Language languageOfLocale(std::string_view locale);
 // LC_MESSAGES and LANG that is set and not empty, as languageOfLocale reads it.
 Language systemLanguage();
 
+// A language that stands above the settings' choice while it is set: the one
+// named on kestralune-cli's command line. None by default.
+void setLanguageOverride(std::optional<Language> language);
+std::optional<Language> languageOverride();
+
 // The short codes the settings file and the command line use: "ru", "en".
 std::string_view languageCode(Language language);
 // The language of a code ("ru", "en"); nullopt for any other text.
