@@ -167,7 +167,8 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         // 13. The affirmation.
         static constexpr std::array<int, 6> kRows{296, 311, 326, 340, 354, 368};
         const auto affirmation = loadaffirmation(day);
-        for (int i = 0; i < 6; ++i) text(0, kRows[i], applyCaseMask(affirmation[i], mask::kFaceAffirmation[static_cast<std::size_t>(i)]), true, 1);
+        for (std::size_t i = 0; i < 6; ++i)
+            text(0, kRows[i], applyCaseMask(affirmation[i], mask::kFaceAffirmation[i]), true, 1);
         Image1->update();
     } catch (const Reported&) {
         // DRAWSIGNP has reported already.
