@@ -81,7 +81,8 @@ const char* const kUsage =
     "       kestralune-cli rescale SCRIPT FACTOR\n"
     "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
     "       kestralune-cli ics FROM TO [OUT.ics]\n"
-    "       kestralune-cli --help";
+    "       kestralune-cli --help\n"
+    "       (every command takes --lang ru|en)";
 // A wrong command line is answered in one line, like every other failure.
 const char* const kWrongUsage =
     "usage: kestralune-cli day [YYYY-MM-DD] [--json] | render | export | page | rescale | find | ics (see --help)\n";
@@ -96,6 +97,12 @@ const std::string kHelp = std::string(kUsage) + "\n"
     "find: the dates of the next N (default 10) returns of a kin, from today or\n"
     "--from on; a kin on 28 February of a leap year is listed with 29 February.\n"
     "ics: an iCalendar file with one all-day event per day from FROM to TO.\n"
+    "\n"
+    "--lang ru|en, with any command: the language of the names, the affirmation\n"
+    "and the views' texts (the English ones stand in en/ beside the program);\n"
+    "without it the language chosen in the settings, else the system's (LC_ALL,\n"
+    "LC_MESSAGES, LANG: Russian for ru, English otherwise). JSON keys and numbers\n"
+    "are the same in both.\n"
     "\n"
     "Exit status: 0 done, 1 a file cannot be read, drawing failed or find ran past\n"
     "the last year before N returns (those found are listed), 2 a wrong command line.\n";
@@ -132,8 +139,7 @@ void loadTexts(DayReport& r) {
     r.toneName = L(base::kToneName + d.tone);
     r.plasmaName = L(base::kPlasmaName + d.plasma);
     // The 13-moon month is named by its tone; the day out of time has its own name.
-    r.moonName = d.month >= 1 && d.month <= 13 ? L(base::kMoonName + d.month) + L(base::kMoonWord)
-                                               : L(base::kDayOutOfTime);
+    r.moonName = d.month >= 1 && d.month <= 13 ? moonName(d.month) : L(base::kDayOutOfTime);
     r.affirmation = loadaffirmation(d);
 }
 

@@ -147,7 +147,7 @@ private:
     const std::string& moon(bool n, int month) {
         std::string& m = moons_[n][static_cast<std::size_t>(month) % moons_[n].size()];
         if (m.empty())
-            m = n ? L(base::kMoonName + month) + L(base::kMoonWord) + ", "
+            m = n ? moonName(month) + ", "
                   : "Moon " + std::to_string(month) + ", day ";
         return m;
     }

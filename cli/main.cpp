@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,9 @@
 #include "cli/output.h"
 #include "cli/views.h"
 #include "cli/pagecommands.h"
+#include "data/conffile.h"
 #include "data/errorlog.h"
+#include "data/language.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/system.h"
@@ -40,6 +43,38 @@ std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv) {
     return app;
 }
 
+// Takes "--lang ru|en" (or "--lang=ru|en") out of the arguments, wherever
+// it stands. False, with the message, for a language the program has no
+// texts in or a missing one.
+bool takeLanguage(std::vector<char*>& args, std::optional<kl::Language>& language, std::string& err) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string a = args[i];
+        std::string code;
+        std::size_t taken = 1;
+        if (a == "--lang") {
+            if (i + 1 >= args.size()) {
+                err = "kestralune-cli: --lang wants ru or en\n";
+                return false;
+            }
+            code = args[i + 1];
+            taken = 2;
+        } else if (a.rfind("--lang=", 0) == 0) {
+            code = a.substr(7);
+        } else {
+            continue;
+        }
+        language = kl::languageFromCode(code);
+        if (!language) {
+            err = "kestralune-cli: no texts in the language '" + code + "' (ru or en)\n";
+            return false;
+        }
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                   args.begin() + static_cast<std::ptrdiff_t>(i + taken));
+        --i;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -56,6 +91,21 @@ int main(int argc, char** argv) {
     });
     std::string out, err;
     int status = 0;
+    // The texts' language: the one named here, else the one chosen in the
+    // settings, else the system's.
+    std::vector<char*> kept(argv, argv + argc);
+    std::optional<kl::Language> language;
+    if (!takeLanguage(kept, language, err)) {
+        std::fputs(err.c_str(), stderr);
+        return 2;
+    }
+    kl::setLanguageOverride(language);
+    kl::ConfValues chosen;
+    chosen.language = kl::configuredLanguage();
+    kl::setTextLanguage(kl::languageOf(chosen));
+    kept.push_back(nullptr);
+    argc = static_cast<int>(kept.size()) - 1;
+    argv = kept.data();
     const std::string command = argc > 1 ? argv[1] : "";
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (command == "render" || command == "export" || kl::cli::isPrintCommand(command)) {

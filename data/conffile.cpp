@@ -23,6 +23,7 @@ enum class ConfKind {
     Number,        // a decimal integer, brought into low..high when high > low
     ListPosition,  // a decimal position in a list of `high` entries; any other is refused
     Text,          // the line as it stands, in the file's code page
+    Code,          // a short ASCII code, blanks around it dropped; the line may be missing
 };
 
 // One line of conf.dat: the setting it holds (by the name of its control or,
@@ -37,6 +38,9 @@ struct ConfLine {
     std::string ConfValues::*text = nullptr;   // Text: the value, UTF-8
     std::string ConfValues::*bytes = nullptr;  // Text: the line as read, kept to write it back unchanged
     const char* blankMeans = nullptr;          // Text: the value a blank line stands for
+    // Code: the value; a file may end before the line (or it be blank), and
+    // it is written only while it holds a code. Such lines come last.
+    std::string ConfValues::*code = nullptr;
 };
 
 constexpr ConfLine flagLine(const char* setting, bool ConfValues::*member) {
@@ -67,7 +71,14 @@ constexpr ConfLine kConfLines[] = {
     {.kind = ConfKind::Text, .setting = "_signfont", .text = &ConfValues::signFont,  // 14
      .bytes = &ConfValues::signFontBytes, .blankMeans = platform::kSignFontFamily},
     numberLine("_hlpcount", &ConfValues::helpCount),  // 15 help pages
+    {.kind = ConfKind::Code, .setting = "cbl", .code = &ConfValues::language},  // 16 language, when chosen
 };
+
+std::string trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return std::string(text);
+}
 
 bool toInt(std::string_view text, int& value) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
@@ -88,6 +99,7 @@ bool readLine(const ConfLine& row, int line, std::string_view text, ConfValues& 
             v.*row.bytes = std::string(text);
             v.*row.text = platform::fromCp1251(text);
             return true;
+        case ConfKind::Code: v.*row.code = trimmed(text); return true;
         case ConfKind::Number:
         case ConfKind::ListPosition: break;
     }
@@ -117,6 +129,7 @@ std::string writeLine(const ConfLine& row, const ConfValues& v) {
             const bool defaulted = row.blankMeans && value == row.blankMeans && isBlank(readText);
             return unchanged || defaulted ? read : platform::toCp1251(value);
         }
+        case ConfKind::Code: return v.*row.code;
     }
     return {};
 }
@@ -129,6 +142,7 @@ int parseConf(const std::string& bytes, ConfValues& v, std::string* reason) {
     int line = 0;
     for (const ConfLine& row : kConfLines) {
         ++line;
+        if (rest.empty() && row.kind == ConfKind::Code) return 0;  // an older file: no choice made
         if (rest.empty()) why = "the file ends before line " + std::to_string(line);
         else if (readLine(row, line, platform::nextLine(rest), v, why)) continue;
         if (reason) *reason = why;
@@ -139,7 +153,11 @@ int parseConf(const std::string& bytes, ConfValues& v, std::string* reason) {
 
 std::string formatConf(const ConfValues& v) {
     std::string out;
-    for (const ConfLine& row : kConfLines) out += writeLine(row, v) + "\r\n";
+    for (const ConfLine& row : kConfLines) {
+        const std::string line = writeLine(row, v);
+        if (row.kind == ConfKind::Code && line.empty()) break;  // the file of a program without the choice
+        out += line + "\r\n";
+    }
     return out;
 }
 
@@ -162,6 +180,20 @@ void applyConf(const ConfValues& v) {
     // No sign font named: exports use the program's own.
     s._signfont = isBlank(v.signFont) ? platform::kSignFontFamily : v.signFont;
     s._hlpcount = v.helpCount;
+    setTextLanguage(languageOf(v));
+}
+
+Language languageOf(const ConfValues& v) {
+    if (const std::optional<Language> named = languageOverride()) return *named;
+    return languageFromCode(v.language).value_or(systemLanguage());
+}
+
+std::string configuredLanguage() {
+    std::string bytes;
+    if (!platform::fileExists("conf.dat") || !platform::readFileBytes("conf.dat", bytes)) return {};
+    ConfValues values;
+    parseConf(bytes, values);
+    return values.language;
 }
 
 int helpPagesFound() {

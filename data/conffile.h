@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "data/language.h"
+
 namespace kl {
 
 // The values of conf.dat's lines, as the configuration dialog's controls
@@ -28,7 +30,16 @@ struct ConfValues {
     std::string signFont;       // _signfont, UTF-8
     std::string signFontBytes;  // _signfont's line as read, in the file's code page; empty until read
     int helpCount = 1;          // _hlpcount; a conf.dat made anew counts the pages (helpPagesFound)
+    // cbl: the language the user chose, as its code ("ru", "en"); empty while
+    // none is chosen, and the texts follow the system's language. An older
+    // file ends before this line; a code this program does not know is kept
+    // and followed as no choice.
+    std::string language;
 };
+
+// The language the values ask for: the one named on the command line when
+// there is one (setLanguageOverride), else the chosen one, else the system's.
+Language languageOf(const ConfValues& values);
 
 // The help pages beside the program: hlp1.dat, hlp2.dat … without a gap,
 // at most 23 (the last page a click reaches), and at least 1. A conf.dat made where there was none says
@@ -47,7 +58,8 @@ int parseConf(const std::string& bytes, ConfValues& values, std::string* reason 
 // is the one read, or the blank that stands for the program's own.
 std::string formatConf(const ConfValues& values);
 
-// Copies the values into the settings globals, as the dialog does.
+// Copies the values into the settings globals, as the dialog does, and reads
+// the texts in the language they ask for (languageOf).
 void applyConf(const ConfValues& values);
 
 // Reads conf.dat from the program directory and applies it; without a
@@ -55,5 +67,9 @@ void applyConf(const ConfValues& values);
 // over the defaults (the help pages found for the count). Returns parseConf's answer (0 also when there is no file);
 // `reason`, when given, says why reading stopped.
 int loadConfWithoutDialog(std::string* reason = nullptr);
+
+// The language code conf.dat beside the program holds, read without a word
+// about a file that is missing or cannot be read (empty then).
+std::string configuredLanguage();
 
 }  // namespace kl

@@ -9,12 +9,26 @@ namespace {
 
 // Read by the start-up loader's thread too (through the text files it names).
 std::atomic<Language> currentLanguage{Language::Russian};
+std::optional<Language> overridden;
+std::function<void()>& changeHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
 
 }  // namespace
 
 Language textLanguage() { return currentLanguage.load(std::memory_order_relaxed); }
 
-void setTextLanguage(Language language) { currentLanguage.store(language, std::memory_order_relaxed); }
+void setTextLanguage(Language language) {
+    const Language before = currentLanguage.exchange(language, std::memory_order_relaxed);
+    if (before != language && changeHandler()) changeHandler()();
+}
+
+void setLanguageChangeHandler(std::function<void()> handler) { changeHandler() = std::move(handler); }
+
+void setLanguageOverride(std::optional<Language> language) { overridden = language; }
+
+std::optional<Language> languageOverride() { return overridden; }
 
 Language languageOfLocale(std::string_view locale) {
     // The language part ends at the territory, the code set or the modifier.

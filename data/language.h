@@ -2,6 +2,7 @@
 // now, and the one the system asks for.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -12,7 +13,11 @@ enum class Language { Russian, English };
 
 // The language the texts are read in now; Russian until it is set.
 Language textLanguage();
+// Sets it; when that is a change, the change handler runs (on the caller's thread).
 void setTextLanguage(Language language);
+// What is to be done when the language changes: the windows show their texts
+// anew. Replaces the one before; an empty one does nothing.
+void setLanguageChangeHandler(std::function<void()> handler);
 
 // The language a locale name asks for: Russian for "ru" ("ru", "ru_RU.UTF-8",
 // "ru@..."), English for any other name, the empty one and "C" included.
@@ -20,6 +25,11 @@ Language languageOfLocale(std::string_view locale);
 // The system's language: the locale named by the first of LC_ALL,
 // LC_MESSAGES and LANG that is set and not empty, as languageOfLocale reads it.
 Language systemLanguage();
+
+// A language that stands above the settings' choice while it is set: the one
+// named on kestralune-cli's command line. None by default.
+void setLanguageOverride(std::optional<Language> language);
+std::optional<Language> languageOverride();
 
 // The short codes the settings file and the command line use: "ru", "en".
 std::string_view languageCode(Language language);

@@ -58,6 +58,11 @@ std::string L(int n) {
     return s;
 }
 
+std::string moonName(int month) {
+    namespace base = layout::base;
+    return L(base::kMoonName + month) + L(base::kMoonTotemInName + month) + L(base::kMoonWord);
+}
+
 std::array<std::string, 6> loadaffirmation(const CalendarDay& day) {
     std::array<std::string, 6> lines;
     try {
@@ -76,6 +81,11 @@ std::array<std::string, 6> loadaffirmation(const CalendarDay& day) {
         reportFailure(101, "loadaffirmation in kestral");
     }
     return lines;
+}
+
+std::string applyCaseMask(const std::string& text, const layout::CaseMask& mask) {
+    const char* pattern = textLanguage() == Language::Russian ? mask.russian : mask.english;
+    return pattern ? applyCaseMask(text, std::string(pattern)) : text;
 }
 
 char32_t upperCp1251(char32_t c) {

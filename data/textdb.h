@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/calendar.h"
+#include "layout/casemasks.h"
 
 namespace kl {
 
@@ -47,12 +48,19 @@ void readtext(int n, const std::string& fileName, std::string& out);
 // Convenience: line n of BASE.DRS.
 std::string L(int n);
 
+// The name of 13-moon month 1..13: its tone's name, the totem where the
+// language names it ("Magnetic Bat Moon"), and the word "Moon".
+std::string moonName(int month);
+
 // The six affirmation lines of a day.
 std::array<std::string, 6> loadaffirmation(const CalendarDay& day);
 
 // Applies a per-word case pattern: "A" capitalised, "B" all capitals,
 // "a" all lower case; a word without a letter (or with another one) is left out.
 std::string applyCaseMask(const std::string& text, const std::string& pattern);
+// The text through the text language's pattern of the mask; the text as it
+// stands when that language has none.
+std::string applyCaseMask(const std::string& text, const layout::CaseMask& mask);
 
 // Upper and lower case of one Windows-1251 letter (Cyrillic or Latin); any
 // other character is returned unchanged.

@@ -58,7 +58,11 @@ inline constexpr int kWavespellAim = 524;      // + 2 x wavespell
 inline constexpr int kWeekWord = 566;
 inline constexpr int kPlanet = 566;            // + 1..10, the Tzolkin rows
 inline constexpr int kToneName = 66;           // + tone 1..13, nominative (the moons carry these names)
-inline constexpr int kPortalDay = 670;         // "Galactic activation portal", the calendar export's portal days
+inline constexpr int kPortalDay = 670;
+// The moon's full name is kMoonName + month, this + month and kMoonWord:
+// " Bat" in English ("Magnetic Bat Moon"), empty in Russian ("Магнитная Луна").
+inline constexpr int kMoonTotemInName = 703;   // + month 1..13
+inline constexpr int kLanguageCaption = 717;   // the configuration dialog's language list         // "Galactic activation portal", the calendar export's portal days
 
 // The daily affirmation: six rows joined from these pieces (loadaffirmation).
 namespace affirmation {

@@ -165,7 +165,7 @@ enum class Form {
 struct Caption {
     Form form;
     int line;              // of BASE.DRS
-    const char* pattern;   // case pattern, or nullptr
+    const char* pattern;   // case pattern of the Russian caption (English ones are drawn as written), or nullptr
     int x, y;
     int preset;
     bool centred = false;

@@ -24,6 +24,7 @@ namespace kl {
 namespace {
 
 namespace base = layout::base;
+namespace mask = layout::casemask;
 
 constexpr int kCentreLine = layout::kViewCentre;  // the face is centred like the views
 constexpr int kSealLineWidth = layout::kSealLineSplit - 1;  // widest tone-and-seal line kept on one row
@@ -122,12 +123,12 @@ void TForm1::FILLPYR(const CalendarDay& day) {
         };
         // 3. The 13-moon date, or the day out of time.
         if (day.month != 0) {
-            text(0, 97, L(base::kMoonName + day.month) + L(base::kMoonWord), true, 2);
+            text(0, 97, moonName(day.month), true, 2);
             text(0, 113, L(base::kToneCaption) + " " + L(base::kToneAction + day.month), true, 2);
             text(0, 128, L(base::kDayWord) + " " + std::to_string(day.monthDay), true, 3);
             DRAWSIGNP(kPlasmaSignLeft, 216, layout::code::kLargePlasma + day.plasma, false);
-            text(kPlasmaCentre, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), "AB"), true, 3);
-            text(kPlasmaCentre, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", "AB"), true, 3);
+            text(kPlasmaCentre, 198, applyCaseMask(L(base::kPlasmaName + day.plasma), mask::kPlasmaName), true, 3);
+            text(kPlasmaCentre, 186, applyCaseMask(L(base::kPlasmaCaption) + ":", mask::kPlasmaCaption), true, 3);
         } else {
             text(0, 117, L(base::kDayOutOfTime), true, 5);
         }
@@ -154,21 +155,20 @@ void TForm1::FILLPYR(const CalendarDay& day) {
             drawing = essence.word;
             drawFaceText(es::kLeft, essence.rows.word, essence.word, false, presetQFont(essence.wordPreset));
         }
-        text(es::kLeft, essence.rows.kin, applyCaseMask(L(base::kKinWord) + ": " + std::to_string(day.kin), "Aa"),
+        text(es::kLeft, essence.rows.kin, applyCaseMask(L(base::kKinWord) + ": " + std::to_string(day.kin), mask::kNumberLabel),
              false, 3);
         text(es::kLeft, essence.rows.tone,
-             applyCaseMask(L(base::kToneWord) + ": " + std::to_string(day.tone), "Aa"), false, 3);
-        text(kMoonCentre, 186, applyCaseMask(L(base::kMoonPhaseCaption), "Aaa"), true, 3);
-        text(kMoonCentre, 198, applyCaseMask(L(base::kToday), "aaa"), true, 3);
+             applyCaseMask(L(base::kToneWord) + ": " + std::to_string(day.tone), mask::kNumberLabel), false, 3);
+        text(kMoonCentre, 186, applyCaseMask(L(base::kMoonPhaseCaption), mask::kMoonPhaseCaption), true, 3);
+        text(kMoonCentre, 198, applyCaseMask(L(base::kToday), mask::kToday), true, 3);
         // 12. Seal and guide glyphs.
         DRAWSIGNP(224, 220, layout::code::kLargeSeal + day.sign, false);
         DRAWSIGNP(308, 229, layout::code::kSmallSeal + r.guide, false);
         // 13. The affirmation.
-        static constexpr std::array<const char*, 6> kMasks{"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
-                                                           "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
         static constexpr std::array<int, 6> kRows{296, 311, 326, 340, 354, 368};
         const auto affirmation = loadaffirmation(day);
-        for (int i = 0; i < 6; ++i) text(0, kRows[i], applyCaseMask(affirmation[i], kMasks[i]), true, 1);
+        for (std::size_t i = 0; i < 6; ++i)
+            text(0, kRows[i], applyCaseMask(affirmation[i], mask::kFaceAffirmation[i]), true, 1);
         Image1->update();
     } catch (const Reported&) {
         // DRAWSIGNP has reported already.

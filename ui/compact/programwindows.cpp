@@ -1,14 +1,18 @@
 #include "ui/compact/programwindows.h"
 
 #include <QApplication>
+#include <QMetaObject>
 
 #include <filesystem>
 
+#include "data/conffile.h"
+#include "data/language.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/identity.h"
 #include "platform/system.h"
 #include "platform/widgets/messagebox.h"
+#include "platform/translations.h"
 #include "ui/fullscreen/compactlink.h"
 #include "ui/fullscreen/dispatcher.h"
 
@@ -54,6 +58,24 @@ ProgramWindows::ProgramWindows() {
     link.repaintFace = [compact] { compact->PAINTALL(0); };
     link.clearHint = [compact] { compact->xl->clear(); };
     link.openDateDialog = [dateDialog](const GregorianDate& date) { dateDialog->openFor(date); };
+
+    // A language chosen in the dialog (or found in a conf.dat read again)
+    // shows everywhere at once; the call goes with the compact window.
+    setLanguageChangeHandler([this] {
+        if (retranslatePending_) return;
+        retranslatePending_ = true;
+        QMetaObject::invokeMethod(form1.get(), [this] { retranslate(); }, Qt::QueuedConnection);
+    });
+}
+
+void ProgramWindows::retranslate() {
+    retranslatePending_ = false;
+    platform::useQtTranslations(languageCode(textLanguage()));
+    form1->retranslate();
+    form2->setCaptions();
+    form3->retranslate();
+    form4->retranslate();
+    form5->retranslate();
 }
 
 int ProgramWindows::run() {
@@ -64,6 +86,7 @@ int ProgramWindows::run() {
 }
 
 ProgramWindows::~ProgramWindows() {
+    setLanguageChangeHandler({});
     form1->waitForRegload();
     compactWindow() = CompactLink{};
     dispatcherHooks().openPrintManager = {};
@@ -93,6 +116,12 @@ int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>
     platform::setUpApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
     platform::registerProgramFonts();  // the symbol faces of exported print scripts
+    // The texts' language before any window reads a text: the one chosen in
+    // conf.dat, else the system's; Qt's own texts with them.
+    ConfValues chosen;
+    chosen.language = configuredLanguage();
+    setTextLanguage(languageOf(chosen));
+    platform::useQtTranslations(languageCode(textLanguage()));
 
     ProgramWindows program;
     if (made) made(program);

@@ -29,12 +29,20 @@ public:
     // loop is never entered and the status is 1.
     int run();
 
+    // Every window in the language in force: its texts read anew, the face
+    // and the view drawn again, Qt's own dialogs and buttons translated. A
+    // change of the language asks for it once the event that made it is done.
+    void retranslate();
+
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
     std::unique_ptr<TForm4> form4;
     std::unique_ptr<TForm5> form5;
     std::unique_ptr<TForm6> form6;
+
+private:
+    bool retranslatePending_ = false;
 };
 
 // The whole program: the application on the program's directory, its

@@ -322,6 +322,15 @@ void TForm1::showHint(std::uint8_t area, int line) {
     Timer1->start();
 }
 
+void TForm1::retranslate() {
+    // Before its first paint the face is drawn in the new language anyway.
+    if (STATE >= 0 && !closed) FILLPYR(currentDay);
+    if (xl->isVisible() && hintLine_ >= 0) {
+        xl->setText(QString::fromStdString(L(hintLine_)));
+        xl->adjustSize();
+    }
+}
+
 void TForm1::endHint() {
     Timer1->stop();
     sym = 0;

@@ -87,6 +87,8 @@ public:
     void drawFaceText(int x, int y, const std::string& text, bool centred, const QFont& font);
     void PAINTALL(int state);
     void paintMoon(std::int32_t moonPhase);
+    // Shows the face and a hint that is up in the language in force.
+    void retranslate();
 
     // The background picture loader, normally started by FormShow.
     void startRegload();

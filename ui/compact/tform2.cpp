@@ -124,7 +124,10 @@ void TForm2::showEvent(QShowEvent* e) {
 void TForm2::FormShow() {
     spChange();
     setComplaint({});
-    // Captions come from the database; without one the built-in texts stay.
+    setCaptions();
+}
+
+void TForm2::setCaptions() {
     if (!textFileExists(kTextBase)) return;
     yes->setText(QString::fromStdString(L(datedialog::kOk)));
     no->setText(QString::fromStdString(L(datedialog::kCancel)));

@@ -22,6 +22,9 @@ public:
 
     // Handlers.
     void FormShow();
+    // The buttons' and fields' captions from the text database, in the
+    // language in force; without a database the built-in ones stay.
+    void setCaptions();
     void spChange();
     void yesClick();
     void noClick();

@@ -2,6 +2,7 @@
 
 #include "core/moonage.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -36,6 +37,11 @@ constexpr const char* kTextBase = "BASE.DRS";
 const char* const kBuiltinDateFormats[] = {
     "дд.мм.гггг", "дд.мм.гг", "дд.мм", "мм.дд", "мм/дд", "григорианская дата дд/мм", "без даты"};
 const char* const kBuiltinMoonModels[] = {"Линейная (упрощённая)", "Нелинейная (плавная)", "Астрономическая"};
+// The language list, in the order of kLanguages: each name in its own language.
+const char* const kLanguageNames[] = {"Русский", "English"};
+constexpr Language kLanguages[] = {Language::Russian, Language::English};
+// The dialog's height: its two columns, and the language row below them.
+constexpr int kDialogHeight = 211;
 
 namespace line = layout::base::config;
 
@@ -67,7 +73,7 @@ void refill(QComboBox* box, const QStringList& entries) {
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setWindowTitle(qs("Calendar configuration"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFixedSize(481, 206);
+    setFixedSize(481, kDialogHeight);
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(11);
     setFont(f);
@@ -83,6 +89,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     Bevel3 = bevel(244, 51, 225, 35);
     Bevel4 = bevel(244, 89, 225, 42);
     Bevel5 = bevel(244, 134, 225, 42);
+    Bevel6 = bevel(4, 179, 465, 28);
 
     auto check = [this](int x, int y, int w, const char* text, bool on) {
         auto* c = new QCheckBox(qs(text), this);
@@ -130,8 +137,12 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     cbx = list(248, 106, kBuiltinDateFormats, 7, initial.dateFormat);
     l3 = label(248, 136, "l3");
     cbm = list(248, 151, kBuiltinMoonModels, kMoonModels, initial.moonModel);
+    l5 = label(10, 185, "Язык / Language");
+    cbl = list(248, 182, kLanguageNames, 2, 0);
+    showLanguage();
 
     connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+    connect(cbl, &QComboBox::activated, this, &TForm4::cblChange);
 }
 
 TForm4::~TForm4() {
@@ -178,8 +189,9 @@ void TForm4::setCaptions() {
     l2->setText(text(line::kTurtlesNote));
     l3->setText(text(line::kMoonModelCaption));
     l4->setText(text(line::kDateFormatCaption));
+    l5->setText(text(layout::base::kLanguageCaption));
     cb10->setText(text(line::kTurtles));
-    for (QLabel* l : {l2, l3, l4}) l->adjustSize();
+    for (QLabel* l : {l2, l3, l4, l5}) l->adjustSize();
 }
 
 std::array<std::pair<bool ConfValues::*, QCheckBox*>, 10> TForm4::flagControls() const {
@@ -205,6 +217,7 @@ ConfValues TForm4::fromControls() const {
     v.signFont = settings()._signfont;
     v.signFontBytes = signfontBytes_;
     v.helpCount = settings()._hlpcount;
+    v.language = languageChosen_ ? std::string(languageCode(kLanguages[std::max(0, position(cbl))])) : languageRead_;
     return v;
 }
 
@@ -217,6 +230,8 @@ void TForm4::readConfig(const std::string& bytes) {
     sp->setValue(v.speed);
     if (v.dateFormat >= 0 && v.dateFormat < cbx->count()) cbx->setCurrentIndex(v.dateFormat);
     if (v.moonModel >= 0 && v.moonModel < cbm->count()) cbm->setCurrentIndex(v.moonModel);
+    languageRead_ = v.language;
+    languageChosen_ = languageFromCode(v.language).has_value();
     signfontBytes_ = v.signFontBytes;
     settings()._signfont = v.signFont;
     settings()._hlpcount = v.helpCount;
@@ -238,6 +253,7 @@ void TForm4::load() {
         save();
     }
     assignv();
+    showLanguage();
 }
 
 void TForm4::save() {
@@ -274,6 +290,24 @@ void TForm4::FormShow() {
     } catch (...) {
         reportFailure(101, "show window  in config");
     }
+}
+
+void TForm4::showLanguage() {
+    const Language shown = languageChosen_ ? *languageFromCode(languageRead_) : textLanguage();
+    for (int i = 0; i < cbl->count(); ++i)
+        if (kLanguages[i] == shown) cbl->setCurrentIndex(i);
+}
+
+void TForm4::cblChange() {
+    languageChosen_ = true;
+    languageRead_ = languageCode(kLanguages[std::max(0, position(cbl))]);
+    setTextLanguage(languageOf(fromControls()));
+}
+
+void TForm4::retranslate() {
+    fillLists();
+    setCaptions();
+    showLanguage();
 }
 
 void TForm4::FormHide() {

@@ -51,6 +51,11 @@ public:
     void BitBtn1Click();
     void FormShow();
     void FormHide();
+    // A language picked in the list: chosen from now on (saved with the
+    // others), and in force at once in every window.
+    void cblChange();
+    // The lists and captions anew, in the language in force.
+    void retranslate();
 
     // load for the compact window's first show: a conf.dat that cannot be
     // read to the end is reported by one message, the values read so far
@@ -76,16 +81,19 @@ public:
     QSpinBox* sp;     // transition speed, 1..99
     QComboBox* cbx;   // Gregorian date format
     QComboBox* cbm;   // moon phase model
+    QComboBox* cbl;   // language: Russian, English, each named in its own words
     QPushButton* BitBtn1;
     QLabel* Label1;
     QLabel* l2;
     QLabel* l3;
     QLabel* l4;
+    QLabel* l5;  // the language list's caption
     QFrame* Bevel1;  // left column
     QFrame* Bevel2;  // transition
     QFrame* Bevel3;  // turtles
     QFrame* Bevel4;  // date format
     QFrame* Bevel5;  // moon model
+    QFrame* Bevel6;  // language, the width of the dialog
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +111,12 @@ private:
     // The sign font's line as last read, so that a text the code page round
     // trip would alter is written back byte for byte while it is unchanged.
     std::string signfontBytes_;
+    // The language line as read ("" when the file has none), and whether a
+    // language is chosen: read from the file or picked in the list. While
+    // none is, the list shows the language in force and the line stays as read.
+    std::string languageRead_;
+    bool languageChosen_ = false;
+    void showLanguage();
 };
 
 }  // namespace kl

@@ -56,13 +56,14 @@ Rgb presetColour(int preset) {
 
 EssenceText essenceText(const std::string& caption, const std::string& essence,
                         const layout::essence::Rows& oneRow) {
-    const std::string both = applyCaseMask(caption + ": " + essence, "AB");
-    const std::string word = applyCaseMask(essence, "B");
+    namespace mask = layout::casemask;
+    const std::string both = applyCaseMask(caption + ": " + essence, mask::kEssenceRow);
+    const std::string word = applyCaseMask(essence, mask::kEssenceWord);
     const layout::essence::Setting s = layout::essence::choose(
         platform::textWidth(presetFont(layout::essence::kOneRowPreset), both), oneRow,
         [&](int preset) { return platform::textWidth(presetFont(preset), word); });
     if (!s.twoRows) return {s.rows, both, {}, s.wordPreset};
-    return {s.rows, applyCaseMask(caption + ":", "A"), word, s.wordPreset};
+    return {s.rows, applyCaseMask(caption + ":", mask::kEssenceLabel), word, s.wordPreset};
 }
 
 void drawtxtOn(platform::Picture& view, int x, int y, const std::string& text, int preset, bool centred,

@@ -503,6 +503,11 @@ void TForm5::FormShow() {
     setShownSize();
 }
 
+void TForm5::retranslate() {
+    printCaptions.load();
+    setCaptions();
+}
+
 void TForm5::FormHide() {
     pb2ys = 0;
     pb2yt = 0;

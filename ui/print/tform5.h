@@ -91,6 +91,9 @@ public:
     // Handlers (public so the other windows and the tests drive them).
     void FormShow();
     void FormHide();
+    // Reads the captions again, in the language in force, and shows them
+    // here and in the printing set-up.
+    void retranslate();
     void resizef();
     // The exports: creative buttons export, easy buttons export and fit.
     void exportClick(int index, bool easy);  // index 0..8 in button order

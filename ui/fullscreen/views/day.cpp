@@ -17,6 +17,7 @@ namespace {
 
 using namespace layout::base;
 using namespace layout::code;
+namespace mask = layout::casemask;
 
 // Where the 13-moon date block goes: the moon name, its action, the day of
 // the moon, and the plasma's caption, name and sign; on the day out of time
@@ -46,20 +47,19 @@ void moonDate(ViewContext& v, const MoonDateLayout& at) {
         c.drawtxt(0, at.dootY, L(kDayOutOfTime), 5, true);
         return;
     }
-    c.drawtxt(0, at.nameY, L(kMoonName + d.month) + L(kMoonWord), 8, true);
+    c.drawtxt(0, at.nameY, moonName(d.month), 8, true);
     c.drawtxt(0, at.actionY, L(kToneCaption) + " " + L(kToneAction + d.month), 8, true);
     c.drawtxt(0, at.dayY, L(kDayWord) + " " + std::to_string(d.monthDay), 3, true);
-    c.drawtxt(at.plasmaCaptionX, at.plasmaCaptionY, applyCaseMask(L(kPlasmaCaption) + ":", "AB"), 3,
+    c.drawtxt(at.plasmaCaptionX, at.plasmaCaptionY, applyCaseMask(L(kPlasmaCaption) + ":", mask::kPlasmaCaption), 3,
               at.plasmaCentred);
-    c.drawtxt(at.plasmaNameX, at.plasmaNameY, applyCaseMask(L(kPlasmaName + d.plasma), "AB"), 3, at.plasmaCentred);
+    c.drawtxt(at.plasmaNameX, at.plasmaNameY, applyCaseMask(L(kPlasmaName + d.plasma), mask::kPlasmaName), 3,
+              at.plasmaCentred);
     c.drawsign(at.plasmaSignX, at.plasmaSignY, kLargePlasma + d.plasma, at.plasmaSignCentred, SignRole::Plasm);
 }
 
-void affirmation(ViewContext& v, const std::array<int, 6>& rows, const char* lastPattern) {
-    const std::array<const char*, 6> patterns{"Aaaaaaaaaaaa", "aaaaaaaaaaaa", "Aaaaaaaaaaaa",
-                                              "aaaaaaaaaaaa", "Aaaaaaaaaaaa", lastPattern};
+void affirmation(ViewContext& v, const std::array<int, 6>& rows, const std::array<layout::CaseMask, 6>& masks) {
     const auto lines = loadaffirmation(v.day);
-    for (std::size_t i = 0; i < 6; ++i) v.canvas.drawtxt(0, rows[i], applyCaseMask(lines[i], patterns[i]), 2, true);
+    for (std::size_t i = 0; i < 6; ++i) v.canvas.drawtxt(0, rows[i], applyCaseMask(lines[i], masks[i]), 2, true);
 }
 
 // The Gregorian date line: the long formats in small print, the short ones
@@ -113,16 +113,17 @@ void dayView(ViewContext& v, int) {
     const EssenceText essence = essenceText(L(kEssence), L(kSealEssence + d.sign), es::kDayViewOneRow);
     c.drawtxt(es::kLeft, essence.rows.label, essence.label, 3, false);
     if (!essence.word.empty()) c.drawtxt(es::kLeft, essence.rows.word, essence.word, essence.wordPreset, false);
-    c.drawtxt(es::kLeft, essence.rows.kin, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aa"), 3, false);
-    c.drawtxt(es::kLeft, essence.rows.tone, applyCaseMask(L(kToneWord) + ": " + std::to_string(d.tone), "Aa"), 3,
+    c.drawtxt(es::kLeft, essence.rows.kin, applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), mask::kNumberLabel),
+              3, false);
+    c.drawtxt(es::kLeft, essence.rows.tone, applyCaseMask(L(kToneWord) + ": " + std::to_string(d.tone), mask::kNumberLabel), 3,
               false);
     // The moon's two captions, centred on the moon.
     const int moonCentre = kDayMoonLeft + layout::kViewMoonSize / 2 - layout::kViewCentre;
-    c.drawtxt(moonCentre, 186, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, true);
-    c.drawtxt(moonCentre, 198, applyCaseMask(L(kToday), "aaa"), 3, true);
+    c.drawtxt(moonCentre, 186, applyCaseMask(L(kMoonPhaseCaption), mask::kMoonPhaseCaption), 3, true);
+    c.drawtxt(moonCentre, 198, applyCaseMask(L(kToday), mask::kToday), 3, true);
     c.drawsign(224, 220, kLargeSeal + d.sign, false, SignRole::Kin);
     c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
-    affirmation(v, {302, 317, 332, 346, 360, 374}, "AaaaaAaaaaaaa");
+    affirmation(v, {302, 317, 332, 346, 360, 374}, mask::kViewAffirmation);
     if (v.settings._DayDate) gregorianDate(v, 392, 394);
 }
 
@@ -150,14 +151,15 @@ void bookOfKins(ViewContext& v, int) {
     c.drawtxt(0, 85, L(kKinCaption) + " " + colourWord(r), 3, true);
     c.xmoon(shownMoonPhase(v.settings._Mmodel, v.date, d.moonPhase), 428, 229);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 100);
-    c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), "AB"), 3, true);
+    c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), mask::kEssenceRow), 3, true);
     if (v.settings._BookDate) gregorianDate(v, 380, 377);
-    const std::string kinAndTone = applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), "Aaaaa") + "   " +
-                                   L(kToneWord) + ": " + std::to_string(d.tone);
-    c.drawtxt(0, 392, applyCaseMask(kinAndTone, "AABAAAAA"), 3, true);
-    c.drawtxt(160, 198, applyCaseMask(L(kMoonPhaseCaption), "Aaa"), 3, true);
-    c.drawtxt(160, 210, applyCaseMask(L(kToday), "aaa"), 3, true);
-    affirmation(v, {422, 437, 452, 466, 480, 494}, "AaaaaAaaaaaa");
+    const std::string kinAndTone =
+        applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), mask::kBookKin) + "   " + L(kToneWord) + ": " +
+        std::to_string(d.tone);
+    c.drawtxt(0, 392, applyCaseMask(kinAndTone, mask::kBookKinAndTone), 3, true);
+    c.drawtxt(160, 198, applyCaseMask(L(kMoonPhaseCaption), mask::kMoonPhaseCaption), 3, true);
+    c.drawtxt(160, 210, applyCaseMask(L(kToday), mask::kToday), 3, true);
+    affirmation(v, {422, 437, 452, 466, 480, 494}, mask::kBookAffirmation);
 }
 
 }  // namespace kl::views

@@ -33,7 +33,7 @@ void header(ViewContext& v) {
     ViewCanvas& c = v.canvas;
     const int month = v.day.month;
     c.drawsign(kTone.x, kTone.y, code::kLargeTone + month, false);
-    c.drawtxt(kName.x, kName.y, L(base::kMoonName + month) + L(base::kMoonWord), 8, true);
+    c.drawtxt(kName.x, kName.y, moonName(month), 8, true);
     c.drawtxt(kAction.x, kAction.y, L(base::kToneCaption) + " " + L(base::kToneAction + month), 8, true);
     c.drawtxt(kTotemCaption.x, kTotemCaption.y, L(base::kMoonTotemCaption), 6, true);
     c.drawtxt(kTotem.x, kTotem.y, L(base::kMoonTotem + month), 8, true);

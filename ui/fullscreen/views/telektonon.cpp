@@ -76,7 +76,7 @@ void dayOutOfTime(ViewContext& v) {
 
 void caption(ViewCanvas& c, const tk::Caption& item) {
     std::string text = L(item.line);
-    if (item.pattern) text = applyCaseMask(text, item.pattern);
+    if (item.pattern) text = applyCaseMask(text, layout::russianCase(item.pattern));
     switch (item.form) {
         case tk::Form::Text:
             if (item.rightAligned) {

@@ -311,6 +311,12 @@ void TForm3::repaintView() {
     pbx->showPicture(viewPicture());
 }
 
+void TForm3::retranslate() {
+    loadbaserects();
+    lastHint.clear();
+    if (isVisible() && spin == 0) repaintView();
+}
+
 void TForm3::pbxMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
     phx = x;
     phy = y;

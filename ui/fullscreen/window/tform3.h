@@ -101,6 +101,9 @@ public:
 
     // Draws the current mode again and shows it (keys, the date dialog).
     void repaintView();
+    // Reads the field hints again and, while the window is up, draws the
+    // current mode anew: both in the language in force.
+    void retranslate();
     // Places the picture box in the middle of the screen, 20 pixels low.
     void placePictureBox();
 
