@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input = fuzz::asText(data, size);
     fuzz::putFile(wings::kCellFile, input);
     resetSettings();
-    _Sfigure = false;
+    settings()._Sfigure = false;
     // The kin of the last pair of lines the input holds: lines 2k - 2 and 2k - 1.
     std::size_t breaks = 0;
     for (char c : input) breaks += c == '\n';
