@@ -117,4 +117,17 @@ inline constexpr int kAstronomicalMoon = 669;  // the third moon model
 inline constexpr int kDateFormatCaption = 668;
 }  // namespace config
 
+// The compact window's context menu, in its order.
+namespace menu {
+inline constexpr int kToday = 718, kChooseDate = 719, kFullScreen = 720, kPrintManager = 721;
+inline constexpr int kSettings = 722, kAutostart = 723, kQuit = 724;
+inline constexpr int kAutostartFailed = 725;  // followed by the reason
+}  // namespace menu
+
+// Button tooltips.
+namespace tooltip {
+inline constexpr int kFullScreenButtons = 726;  // + 0..16, the full-screen strip from the left
+inline constexpr int kFaceFullScreen = 743, kFaceDayView = 744, kFaceExit = 745;
+}  // namespace tooltip
+
 }  // namespace kl::layout::base

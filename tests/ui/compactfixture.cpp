@@ -14,9 +14,9 @@ void CompactTest::writePicture(const std::string& name, int w, int h, QColor fil
     ASSERT_TRUE(img.save(QString::fromStdString(path("graphic/" + name)), "BMP"));
 }
 
-void CompactTest::writeDatabase(std::vector<std::string> overrides) {
+void CompactTest::writeDatabase(std::vector<std::string> overrides, int count) {
     std::vector<std::string> lines;
-    for (int i = 0; i < 703; ++i) lines.push_back("L" + std::to_string(i));
+    for (int i = 0; i < count; ++i) lines.push_back("L" + std::to_string(i));
     for (std::size_t i = 0; i < overrides.size() && i < lines.size(); ++i)
         if (!overrides[i].empty()) lines[i] = overrides[i];
     writeLines("BASE.DRS", lines);

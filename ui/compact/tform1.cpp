@@ -15,15 +15,20 @@
 #include "data/textdb.h"
 #include "imaging/blend.h"
 #include "layout/baselines.h"
+#include "platform/autostart.h"
 #include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
+#include "platform/widgets/tooltip.h"
 #include "ui/compact/tform2.h"
+#include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 
 namespace kl {
 
 namespace hint = layout::base::hint;
+namespace menu = layout::base::menu;
+namespace tooltip = layout::base::tooltip;
 
 Windows& windows() {
     static Windows w;
@@ -42,7 +47,7 @@ void FaceImage::paintEvent(QPaintEvent*) {
 }
 
 void FaceImage::mousePressEvent(QMouseEvent* e) {
-    emit mouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+    emit mouseDown(e->button(), e->position().toPoint().x(), e->position().toPoint().y(), e->modifiers());
 }
 
 void FaceImage::mouseMoveEvent(QMouseEvent* e) {
@@ -144,6 +149,12 @@ TForm1::TForm1() {
         currentDay = computeCalendarDay(currentDate);
         Image1->picture = platform::Picture::load("graphic\\frameclr.bmp");
         applyRegion(bmptorgn(frame_, 0, false));
+        // Tooltips of the two buttons and the eye between them (hot rectangle 7).
+        const auto tip = [](int line) { return [line] { return QString::fromStdString(L(line)); }; };
+        platform::setLiveTooltip(myButton1, tip(tooltip::kFaceFullScreen));
+        platform::setLiveTooltip(myButton2, tip(tooltip::kFaceExit));
+        platform::setLiveTooltip(Image1, tip(tooltip::kFaceDayView),
+                                 QRect(QPoint(hot[6].left, hot[6].top), QPoint(hot[6].right, hot[6].bottom)));
     } catch (...) {
         if (writeerror(104, "kestral window")) platform::requestTerminate();
     }
@@ -199,7 +210,15 @@ void TForm1::FormClose() {
     moon_ = platform::Picture();
 }
 
-void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers) {
+    menuPress_ = false;
+    constexpr Qt::KeyboardModifiers kMenuModifiers =
+        Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (button == Qt::RightButton && (modifiers & kMenuModifiers)) {
+        menuPress_ = true;
+        openContextMenu(Image1->mapToGlobal(QPoint(x, y)));
+        return;
+    }
     if (button != Qt::LeftButton || STATE < 0) return;
     moved = false;
     static constexpr std::array<int, 4> kStates{12, 22, 1, 32};
@@ -253,6 +272,10 @@ void TForm1::leaveEvent(QEvent* e) {
 
 void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
     move = false;
+    if (menuPress_) {
+        menuPress_ = false;
+        return;
+    }
     if (!moved) {
         if (TForm2* dialog = windows().form2) dialog->openFor(currentDate);
     }
@@ -260,6 +283,14 @@ void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* e) {
+    // The menu key, or Shift+F10 as on most desktops, opens the context
+    // menu under the pointer when it is over the face, else at its middle.
+    if (e->key() == Qt::Key_Menu || (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier)) {
+        const QPoint pointer = Image1->mapFromGlobal(QCursor::pos());
+        openContextMenu(Image1->mapToGlobal(Image1->rect().contains(pointer) ? pointer : QPoint(300, 225)));
+        e->accept();
+        return;
+    }
     if (!platform::forwardKey(*e, [this](int key) { FormKeyDown(key); })) QWidget::keyPressEvent(e);
 }
 
@@ -320,6 +351,44 @@ void TForm1::showHint(std::uint8_t area, int line) {
     showHintColour();
     xl->show();
     Timer1->start();
+}
+
+void TForm1::openContextMenu(const QPoint& globalPos) {
+    if (closed) return;
+    if (!contextMenu) contextMenu = new QMenu(this);
+    contextMenu->clear();
+    const auto add = [this](int line, auto&& action) {
+        QAction* a = contextMenu->addAction(QString::fromStdString(L(line)));
+        connect(a, &QAction::triggered, this, action);
+        return a;
+    };
+    add(menu::kToday, [] {
+        if (TForm2* dialog = windows().form2) dialog->todaybClick();
+    });
+    add(menu::kChooseDate, [] {
+        if (TForm2* dialog = windows().form2) dialog->openFor(currentDate);
+    });
+    contextMenu->addSeparator();
+    add(menu::kFullScreen, [this] { myButton1Click(); });
+    add(menu::kPrintManager, [] {
+        if (dispatcherHooks().openPrintManager) dispatcherHooks().openPrintManager();
+    });
+    add(menu::kSettings, [] {
+        if (dispatcherHooks().openConfiguration) dispatcherHooks().openConfiguration();
+    });
+    contextMenu->addSeparator();
+    QAction* autostart = contextMenu->addAction(QString::fromStdString(L(menu::kAutostart)));
+    autostart->setCheckable(true);
+    autostart->setChecked(platform::autostartEnabled());
+    connect(autostart, &QAction::toggled, this, &TForm1::setStartWithDesktop);
+    contextMenu->addSeparator();
+    add(menu::kQuit, [this] { close(); });
+    contextMenu->popup(globalPos);
+}
+
+void TForm1::setStartWithDesktop(bool on) {
+    std::string error;
+    if (!platform::setAutostart(on, error)) platform::showMessage(L(menu::kAutostartFailed) + " " + error);
 }
 
 void TForm1::retranslate() {

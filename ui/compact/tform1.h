@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QWidget>
 
@@ -37,7 +38,7 @@ public:
     platform::Picture picture;
 
 signals:
-    void mouseDown(Qt::MouseButton button, int x, int y);
+    void mouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
     void mouseMove(int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
 
@@ -68,7 +69,9 @@ public:
     // Handlers (public so the other windows and the tests can drive them).
     void FormShow();
     void FormClose();
-    void Image1MouseDown(Qt::MouseButton button, int x, int y);
+    // The right button with Ctrl, Shift, Alt or Meta held opens the context
+    // menu; a plain right click stays the date dialog's.
+    void Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers = {});
     void Image1MouseMove(int x, int y);
     void Image1MouseUp(Qt::MouseButton button, int x, int y);
     // Key codes are the desktop's virtual keys: 27 Esc, 33 Page Up, 34 Page
@@ -89,6 +92,15 @@ public:
     void paintMoon(std::int32_t moonPhase);
     // Shows the face and a hint that is up in the language in force.
     void retranslate();
+
+    // The context menu, its texts and check mark made fresh, popped up at a
+    // point of the screen: Today, Choose a date…, Full screen, Print
+    // manager, Settings, Start with the desktop, Quit.
+    void openContextMenu(const QPoint& globalPos);
+    // The menu's entry "Start with the desktop": writes or removes the
+    // user's autostart entry; a failure is told in a message.
+    void setStartWithDesktop(bool on);
+    QMenu* contextMenu = nullptr;
 
     // The background picture loader, normally started by FormShow.
     void startRegload();
@@ -148,6 +160,8 @@ private:
     // a hint restarts only when the pointer enters another area, not when
     // it moves inside the one whose hint has already faded.
     int pointerLine_ = -1;
+    // The press opened the context menu: its release opens no date dialog.
+    bool menuPress_ = false;
 };
 
 // The program's windows, created at start in this order.

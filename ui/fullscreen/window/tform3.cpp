@@ -16,6 +16,9 @@
 #include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
+#include "platform/widgets/tooltip.h"
+#include "data/textdb.h"
+#include "layout/baselines.h"
 #include "ui/fullscreen/compactlink.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
@@ -146,6 +149,8 @@ TForm3::TForm3() {
         const QImage glyph(QString(":/buttons/fullscreen/%1.bmp").arg(kButtons[i].name));
         if (!glyph.isNull()) b->setGlyph(glyph);
         connect(b, &TmyButton::clicked, this, [this, i] { buttonClick(i); });
+        // What the button shows, named in the language in force.
+        platform::setLiveTooltip(b, [i] { return QString::fromStdString(L(layout::base::tooltip::kFullScreenButtons + i)); });
         buttons[i] = b;
     }
 

@@ -1,0 +1,156 @@
+// The habits of a desktop program: the face's context menu, starting with
+// the desktop session, and the tooltips of the buttons.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QToolTip>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/state.h"
+#include "platform/autostart.h"
+#include "platform/widgets/tooltip.h"
+#include "ui/compactfixture.h"
+
+namespace kl::test {
+namespace {
+
+class Desktop : public CompactTest {
+protected:
+    void SetUp() override {
+        CompactTest::SetUp();
+        // The entry goes into the test's directory, never the user's own.
+        if (const char* old = std::getenv("XDG_CONFIG_HOME")) oldConfig_ = old;
+        setenv("XDG_CONFIG_HOME", (dir + "/config").c_str(), 1);
+        writeDatabase({}, 746);
+    }
+    void TearDown() override {
+        if (form1 && form1->contextMenu) form1->contextMenu->close();
+        if (oldConfig_.empty()) unsetenv("XDG_CONFIG_HOME");
+        else setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);
+        CompactTest::TearDown();
+    }
+    // The menu's entries, separators left out.
+    QList<QAction*> entries() const {
+        QList<QAction*> list;
+        for (QAction* a : form1->contextMenu->actions())
+            if (!a->isSeparator()) list.push_back(a);
+        return list;
+    }
+    std::string oldConfig_;
+};
+
+TEST_F(Desktop, RightButtonWithAModifierOpensTheMenuAndAPlainOneTheDateDialog) {
+    createWindows();
+    makeReady();
+    for (const Qt::KeyboardModifier held : {Qt::ControlModifier, Qt::ShiftModifier, Qt::AltModifier}) {
+        form1->Image1MouseDown(Qt::RightButton, 150, 150, held);
+        form1->Image1MouseUp(Qt::RightButton, 150, 150);
+        ASSERT_TRUE(form1->contextMenu && form1->contextMenu->isVisible()) << held;
+        EXPECT_FALSE(form2->isVisible()) << held;
+        form1->contextMenu->close();
+    }
+    QStringList texts;
+    for (QAction* a : entries()) texts << a->text();
+    EXPECT_EQ(texts, (QStringList{"L718", "L719", "L720", "L721", "L722", "L723", "L724"}));
+    form1->Image1MouseDown(Qt::RightButton, 150, 150);
+    form1->Image1MouseUp(Qt::RightButton, 150, 150);
+    EXPECT_FALSE(form1->contextMenu->isVisible());
+    EXPECT_TRUE(form2->isVisible());
+}
+
+TEST_F(Desktop, TheMenuKeyOpensTheMenu) {
+    createWindows();
+    makeReady();
+    QKeyEvent menuKey(QEvent::KeyPress, Qt::Key_Menu, Qt::NoModifier);
+    QApplication::sendEvent(form1, &menuKey);
+    ASSERT_TRUE(form1->contextMenu && form1->contextMenu->isVisible());
+    EXPECT_EQ(entries().size(), 7);
+}
+
+TEST_F(Desktop, EntriesDoWhatTheySay) {
+    createWindows();
+    makeReady();
+    const auto choose = [this](int index) {
+        form1->openContextMenu(QPoint(100, 100));
+        QAction* a = entries().at(index);
+        form1->contextMenu->close();
+        a->trigger();
+    };
+    currentDate = GregorianDate{5, 3, 0, 2004};
+    recomputeCurrentDay();
+    choose(1);  // Choose a date…
+    ASSERT_TRUE(form2->isVisible());
+    EXPECT_EQ(form2->windowTitle(), "05.03.2004");
+    choose(0);  // Today
+    EXPECT_EQ(currentDate, todayDate);
+    EXPECT_EQ(currentDay, computeCalendarDay(todayDate));
+    EXPECT_FALSE(form2->isVisible());
+    choose(2);  // Full screen
+    EXPECT_EQ(fullScreenShows, 1);
+    EXPECT_EQ(_newstate, 0);
+    choose(3);  // Print manager
+    EXPECT_TRUE(form5->isVisible());
+    form5->hide();
+    choose(4);  // Settings
+    EXPECT_TRUE(form4->isVisible());
+    form4->hide();
+    choose(6);  // Quit
+    EXPECT_TRUE(form1->closed);
+}
+
+TEST_F(Desktop, StartWithTheDesktopWritesAndRemovesTheAutostartEntry) {
+    createWindows();
+    makeReady();
+    const std::string entry = dir + "/config/autostart/kestralune.desktop";
+    form1->openContextMenu(QPoint(100, 100));
+    QAction* autostart = entries().at(5);
+    EXPECT_TRUE(autostart->isCheckable());
+    EXPECT_FALSE(autostart->isChecked());
+    autostart->trigger();
+    ASSERT_TRUE(std::filesystem::exists(entry));
+    EXPECT_NE(readFile("config/autostart/kestralune.desktop").find("Exec=" + platform::desktopExec(platform::launchCommand())), std::string::npos);
+    // The check mark is read from the entry at every opening.
+    form1->openContextMenu(QPoint(100, 100));
+    autostart = entries().at(5);
+    EXPECT_TRUE(autostart->isChecked());
+    autostart->trigger();
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_TRUE(recorded().messages.empty());
+}
+
+TEST_F(Desktop, AnEntryThatCannotBeWrittenIsToldInTheProgramsLanguage) {
+    writeFile("config", "a file where the folder would be");
+    createWindows();
+    makeReady();
+    form1->setStartWithDesktop(true);
+    ASSERT_EQ(recorded().messages.size(), 1u);
+    EXPECT_EQ(recorded().messages[0].rfind("L725 " + dir + "/config", 0), 0u) << recorded().messages[0];
+    EXPECT_EQ(recorded().terminateRequests, 0);  // the program goes on
+}
+
+TEST_F(Desktop, EveryButtonTellsWhatItDoes) {
+    createWindows();
+    makeReady();
+    EXPECT_EQ(platform::liveTooltipAt(form1->myButton1, {5, 5}), "L743");
+    EXPECT_EQ(platform::liveTooltipAt(form1->myButton2, {5, 5}), "L745");
+    EXPECT_EQ(platform::liveTooltipAt(form1->Image1, {300, 82}), "L744");  // the eye, hot rectangle 7
+    EXPECT_EQ(platform::liveTooltipAt(form1->Image1, {300, 200}), "");
+    for (int i = 0; i < TForm3::kButtonCount; ++i)
+        EXPECT_EQ(platform::liveTooltipAt(form3->buttons[i], {5, 5}), QString("L%1").arg(726 + i)) << i;
+    // The tooltip is read when it shows: a changed text shows at once.
+    std::vector<std::string> changed(746);
+    changed[743] = "Open the calendar";
+    writeDatabase(changed, 746);
+    form1->myButton1->show();
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), form1->myButton1->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form1->myButton1, &help);
+    EXPECT_EQ(QToolTip::text(), "Open the calendar");
+    QToolTip::hideText();
+}
+
+}  // namespace
+}  // namespace kl::test
