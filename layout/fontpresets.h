@@ -31,7 +31,7 @@ inline constexpr std::array<FontPreset, 18> kFontPresets{{
     {"Arial", -21, false, kWhite},             // 7: the Tzolkin title
     {"Arial", -16, true, kWhite},              // 8: moon name and totem
     {"Arial", -9, false, {255, 0, 0}},         // 9..15: the Tzolkin rows' colours
-    {"Arial", -9, false, {0, 57, 253}},        // 10
+    {"Arial", -9, false, {64, 120, 255}},      // 10
     {"Arial", -9, false, {255, 217, 0}},       // 11
     {"Arial", -9, false, {192, 192, 192}},     // 12
     {"Arial", -9, false, {255, 102, 102}},     // 13

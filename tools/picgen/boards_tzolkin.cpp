@@ -18,7 +18,8 @@ using namespace style;
 // the border between two cells.
 const QColor kTzolkinGridLine(96, 80, 150);
 const QColor kPortalFill(20, 92, 36);    // the legend's green box
-const QColor kMysticFill(112, 112, 124); // the legend's silver box
+const QColor kMysticFill(88, 88, 102);   // the mystic column, dark enough for the numbers
+const QColor kKinNumber(236, 232, 255);
 
 QColor tzolkinCellColour(int kin) {
     if (isPortalKin(kin)) return kPortalFill;
@@ -50,8 +51,9 @@ QImage drawTzolkinBoard() {
         p.setPen(Qt::NoPen);
         p.setBrush(tzolkinCellColour(kin));
         p.drawRect(cell);
-        // Kin number, small and dim, in the cell's lower right.
-        p.setPen(QColor(200, 190, 230, 150));
+        // Kin number, small, in the cell's lower right; opaque and light, so
+        // its strokes read on every cell's tint.
+        p.setPen(kKinNumber);
         p.drawText(cell.adjusted(1, 1, -2, -1), Qt::AlignRight | Qt::AlignBottom, QString::number(kin));
     }
     p.setRenderHint(QPainter::Antialiasing, false);
