@@ -79,13 +79,14 @@ const char* const kUsage =
     "       kestralune-cli export MODE [YYYY-MM-DD] [--glyphs]\n"
     "       kestralune-cli page SCRIPT OUT.png|OUT.pdf [--date YYYY-MM-DD] [--size WxH] [--background RRGGBB] [--mono]\n"
     "       kestralune-cli rescale SCRIPT FACTOR\n"
+    "       kestralune-cli calendar YEAR OUT.pdf [--paper A4|A5|A3|Letter|Legal] [--glyphs] [--mono]\n"
     "       kestralune-cli find KIN | --seal S --tone T [--from YYYY-MM-DD] [--count N] [--json]\n"
     "       kestralune-cli ics FROM TO [OUT.ics]\n"
     "       kestralune-cli --help\n"
     "       (every command takes --lang ru|en)";
 // A wrong command line is answered in one line, like every other failure.
 const char* const kWrongUsage =
-    "usage: kestralune-cli day [YYYY-MM-DD] [--json] | render | export | page | rescale | find | ics (see --help)\n";
+    "usage: kestralune-cli day [YYYY-MM-DD] [--json] | render | export | page | rescale | calendar | find | ics (see --help)\n";
 const std::string kHelp = std::string(kUsage) + "\n"
     "\n"
     "day: the 13-moon calendar values of a day, today when no date is given:\n"
@@ -94,6 +95,8 @@ const std::string kHelp = std::string(kUsage) + "\n"
     "Names and the affirmation come from BASE.DRS beside the program.\n"
     "render / export: a full-screen view as a PNG, or as the print manager's script.\n"
     "page / rescale: run a print layout script onto a page, or rescale it.\n"
+    "calendar: the 13-moon year from 26 July YEAR as one PDF of 15 pages: the year\n"
+    "view, the 13 moons and the day out of time, each fitted to the paper.\n"
     "find: the dates of the next N (default 10) returns of a kin, from today or\n"
     "--from on; a kin on 28 February of a leap year is listed with 29 February.\n"
     "ics: an iCalendar file with one all-day event per day from FROM to TO.\n"

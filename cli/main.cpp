@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 
+#include "cli/calendar.h"
 #include "cli/dayreport.h"
 #include "cli/find.h"
 #include "cli/ics.h"
@@ -108,11 +109,12 @@ int main(int argc, char** argv) {
     argv = kept.data();
     const std::string command = argc > 1 ? argv[1] : "";
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (command == "render" || command == "export" || kl::cli::isPrintCommand(command)) {
+    if (command == "render" || command == "export" || command == "calendar" || kl::cli::isPrintCommand(command)) {
         int qtArgc = 1;
         auto app = startFonts(qtArgc, argv);
         if (command == "render") status = kl::cli::runRender(args, out, err);
         else if (command == "export") status = kl::cli::runExport(args, out, err);
+        else if (command == "calendar") status = kl::cli::runCalendar({args.begin() + 1, args.end()}, err);
         else status = kl::cli::runPrintCommand(args, std::cin, out, err);
     } else if (command == "find" || command == "ics") {
         const std::vector<std::string> rest(argv + 2, argv + argc);

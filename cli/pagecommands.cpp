@@ -101,14 +101,6 @@ bool endsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-void reportFailures(const print::RunResult& r, std::string& err) {
-    for (const print::LineFailure& f : r.failures) err += "kestralune-cli: " + print::failureLine(f) + "\n";
-    const int unlisted = r.failedLines + r.missingPictures - static_cast<int>(r.failures.size());
-    if (unlisted > 0) err += "kestralune-cli: " + std::to_string(unlisted) + " more failures not listed\n";
-    if (r.refused) err += "kestralune-cli: " + r.refusal + "\n";
-    if (r.aborted) err += "kestralune-cli: the run ended early: " + std::string(print::kRunFailedMessage) + "\n";
-}
-
 // The page options of the command line besides the script and the output.
 struct PageOptions {
     GregorianDate date = platform::systemToday();
@@ -200,7 +192,7 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
         if (o.smooth && !picture.isNull()) print::smoothPage(state, picture, {});
         bytes = platform::encodedImage(picture.image(), "PNG");
     }
-    reportFailures(r, err);
+    err += print::failureLines(r, "kestralune-cli: ");
     if (bytes.empty()) {
         err += "kestralune-cli: cannot make the page: " + request->output + "\n";
         return 1;

@@ -49,15 +49,6 @@ const char* pictureFormat(const std::string& name) {
     return nullptr;
 }
 
-// Reads conf.dat as the window does; a file read only in part is said in
-// one line, and the command goes on with what was read.
-void loadSettings(std::string& err) {
-    std::string why;
-    if (const int line = loadConfWithoutDialog(&why); line != 0)
-        err += "kestralune-cli: conf.dat was read in part: reading stopped at line " + std::to_string(line) + " (" +
-               why + "); the settings before it are used, the others keep their defaults\n";
-}
-
 // Sets the date on show: the given one, or today.
 bool setDate(const std::optional<std::string>& arg, std::string& err) {
     GregorianDate date = platform::systemToday();
@@ -74,14 +65,20 @@ bool setDate(const std::optional<std::string>& arg, std::string& err) {
     return true;
 }
 
-// The one line a failed command prints.
+}  // namespace
+
+void loadSettings(std::string& err) {
+    std::string why;
+    if (const int line = loadConfWithoutDialog(&why); line != 0)
+        err += "kestralune-cli: conf.dat was read in part: reading stopped at line " + std::to_string(line) + " (" +
+               why + "); the settings before it are used, the others keep their defaults\n";
+}
+
 bool failed(const char* what, std::string& err) {
     if (!g_failure) return false;
     err += std::string("kestralune-cli: ") + what + " failed: " + *g_failure + "\n";
     return true;
 }
-
-}  // namespace
 
 void recordFailure(const std::string& reportBytes) {
     if (g_failure) return;

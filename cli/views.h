@@ -17,4 +17,11 @@ int runExport(const std::vector<std::string>& args, std::string& out, std::strin
 void recordFailure(const std::string& reportBytes);
 void forgetFailure();
 
+// Reads conf.dat beside the program as the window does; a file read only in
+// part is said in one line, and the command goes on with what was read.
+void loadSettings(std::string& err);
+// True, with the one line "kestralune-cli: WHAT failed: ..." in `err`, when
+// a failure has been recorded.
+bool failed(const char* what, std::string& err);
+
 }  // namespace kl::cli

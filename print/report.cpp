@@ -68,4 +68,14 @@ std::string failureLine(const LineFailure& f) {
     return (f.inYearList ? "year sub-script line " : "line ") + std::to_string(f.index + 1) + ": " + what + ": " + f.line;
 }
 
+std::string failureLines(const RunResult& r, const std::string& prefix) {
+    std::string out;
+    for (const LineFailure& f : r.failures) out += prefix + failureLine(f) + "\n";
+    const int unlisted = r.failedLines + r.missingPictures - static_cast<int>(r.failures.size());
+    if (unlisted > 0) out += prefix + std::to_string(unlisted) + " more failures not listed\n";
+    if (r.refused) out += prefix + r.refusal + "\n";
+    if (r.aborted) out += prefix + "the run ended early: " + std::string(kRunFailedMessage) + "\n";
+    return out;
+}
+
 }  // namespace kl::print

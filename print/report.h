@@ -24,4 +24,9 @@ void reportRun(const RunResult& result);
 // counted from 1.
 std::string failureLine(const LineFailure& f);
 
+// The run's failures for a terminal, each line begun with `prefix` and
+// ended by a line break: one per failure kept, a count of those not kept,
+// the refusal and an early end.
+std::string failureLines(const RunResult& result, const std::string& prefix);
+
 }  // namespace kl::print
