@@ -9,6 +9,7 @@
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/system.h"
 
@@ -197,7 +198,7 @@ int run(int argc, char** argv, std::string& out, std::string& err) {
     if (dateArg) {
         const auto date = parseDate(*dateArg);
         if (!date) {
-            err = "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + *dateArg + "\n";
+            err = "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + platform::escapedControls(*dateArg) + "\n";
             return 2;
         }
         r.date = *date;

@@ -7,6 +7,7 @@
 
 #include "cli/dayreport.h"
 #include "core/kinsearch.h"
+#include "platform/codec.h"
 #include "platform/system.h"
 
 namespace kl::cli {
@@ -46,7 +47,7 @@ std::optional<FindRequest> parseFindArgs(const std::vector<std::string>& args, s
     FindRequest request;
     std::optional<int> kin, seal, tone;
     const auto usage = [&](const std::string& why) {
-        err = "kestralune-cli: " + why + "\n";
+        err = "kestralune-cli: " + platform::escapedControls(why) + "\n";
         return std::nullopt;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -319,7 +319,7 @@ std::optional<IcsRequest> parseIcsArgs(const std::vector<std::string>& args, std
     const auto from = icsDate(args[0]), to = icsDate(args[1]);
     for (int i = 0; i < 2; ++i) {
         if (!(i == 0 ? from : to)) {
-            err = "kestralune-cli: not a real date from 0001-01-01 to 9999-12-31: " + args[i] + "\n";
+            err = "kestralune-cli: not a real date from 0001-01-01 to 9999-12-31: " + platform::escapedControls(args[i]) + "\n";
             return std::nullopt;
         }
     }

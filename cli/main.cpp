@@ -20,6 +20,7 @@
 #include "data/conffile.h"
 #include "data/errorlog.h"
 #include "data/language.h"
+#include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/system.h"
@@ -66,7 +67,7 @@ bool takeLanguage(std::vector<char*>& args, std::optional<kl::Language>& languag
         }
         language = kl::languageFromCode(code);
         if (!language) {
-            err = "kestralune-cli: no texts in the language '" + code + "' (ru or en)\n";
+            err = "kestralune-cli: no texts in the language '" + kl::platform::escapedControls(code) + "' (ru or en)\n";
             return false;
         }
         args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
@@ -74,6 +75,14 @@ bool takeLanguage(std::vector<char*>& args, std::optional<kl::Language>& languag
         --i;
     }
     return true;
+}
+
+// Messages as one whole line each: a NUL or another control character that
+// a script line or a name brought in is shown escaped, never cuts a line
+// off or starts one.
+void writeMessages(const std::string& err) {
+    const std::string shown = kl::platform::escapedControls(err, true);
+    std::fwrite(shown.data(), 1, shown.size(), stderr);
 }
 
 }  // namespace
@@ -97,7 +106,7 @@ int main(int argc, char** argv) {
     std::vector<char*> kept(argv, argv + argc);
     std::optional<kl::Language> language;
     if (!takeLanguage(kept, language, err)) {
-        std::fputs(err.c_str(), stderr);
+        writeMessages(err);
         return 2;
     }
     kl::setLanguageOverride(language);
@@ -126,6 +135,6 @@ int main(int argc, char** argv) {
     // Rescaled scripts go out in the code page they came in: bytes, not text.
     // An output that does not take them all is a failure of the command.
     if (!kl::cli::finishStandardOutput(out, err) && status != 2) status = 1;
-    std::fputs(err.c_str(), stderr);
+    writeMessages(err);
     return status;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/codec.h"
 #include "platform/files.h"
 
 namespace kl::cli {
@@ -12,7 +13,7 @@ namespace {
 
 bool saved(const std::string& name, platform::Saved result, std::string& err) {
     if (result == platform::Saved::Done) return true;
-    err += "kestralune-cli: cannot write " + name + ": " + platform::saveFailureText(result) + "\n";
+    err += "kestralune-cli: cannot write " + platform::escapedControls(name) + ": " + platform::saveFailureText(result) + "\n";
     return false;
 }
 

@@ -26,6 +26,7 @@
 #include "print/sheets.h"
 #include "print/report.h"
 #include "print/rewrite.h"
+#include "print/scriptfile.h"
 
 namespace kl::cli {
 
@@ -53,20 +54,43 @@ bool validUtf8(std::string_view s) {
     return true;
 }
 
-bool readScript(const std::string& name, std::istream& in, ScriptText& script, std::string& err) {
+// Reads the script SCRIPT names ("-": `in`), at most the print manager's
+// cap of bytes: a larger one, or an endless stream, is refused as soon as
+// the cap is passed, never held in memory. Answers 0, or the exit status
+// with the one line in `err`: 2 for a script that is not there, 1 for one
+// too large.
+int readScript(const std::string& name, std::istream& in, ScriptText& script, std::string& err) {
+    constexpr std::size_t cap = print::kMaxScriptFileBytes;
+    const auto tooLarge = [&] {
+        err += "kestralune-cli: the script is larger than " + std::to_string(cap >> 20) +
+               " MiB, the most a script may be: " + (name == "-" ? "standard input" : platform::escapedControls(name)) +
+               "\n";
+        return 1;
+    };
     std::string bytes;
     if (name == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        char buffer[65536];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+            bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+            if (bytes.size() > cap) return tooLarge();
+        }
     } else {
         const platform::UserPath path(name);
         std::error_code ec;
-        if (!std::filesystem::is_regular_file(path.path(), ec) || !platform::readFileBytes(path, bytes)) {
-            err += "kestralune-cli: cannot read the script: " + name + "\n";
-            return false;
+        if (!std::filesystem::is_regular_file(path.path(), ec)) {
+            err += "kestralune-cli: cannot read the script: " + platform::escapedControls(name) + "\n";
+            return 2;
         }
+        const auto size = std::filesystem::file_size(path.path(), ec);
+        if (!ec && size > cap) return tooLarge();
+        if (ec || !platform::readFileBytes(path, bytes)) {
+            err += "kestralune-cli: cannot read the script: " + platform::escapedControls(name) + "\n";
+            return 2;
+        }
+        if (bytes.size() > cap) return tooLarge();  // grew while it was read
     }
     script = decodeScript(bytes);
-    return true;
+    return 0;
 }
 
 bool parseSize(const std::string& text, int& w, int& h) {
@@ -160,7 +184,7 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
     o.smooth = request->smooth;
     const bool pdf = request->pdf;
     ScriptText script;
-    if (!readScript(request->script, in, script, err)) return 2;
+    if (const int status = readScript(request->script, in, script, err); status != 0) return status;
 
     // The size given, else the one the script carries, else the editor's.
     bool sizeFault = false;
@@ -194,7 +218,7 @@ int page(const std::vector<std::string>& args, std::istream& in, std::string& er
     }
     err += print::failureLines(r, "kestralune-cli: ");
     if (bytes.empty()) {
-        err += "kestralune-cli: cannot make the page: " + request->output + "\n";
+        err += "kestralune-cli: cannot make the page: " + platform::escapedControls(request->output) + "\n";
         return 1;
     }
     if (!writeOutput(request->output, bytes, err)) return 1;
@@ -210,19 +234,20 @@ int rescale(const std::vector<std::string>& args, std::istream& in, std::string&
     const std::string& f = args[2];
     const auto [end, ec] = std::from_chars(f.data(), f.data() + f.size(), factor);
     if (ec != std::errc() || end != f.data() + f.size() || !std::isfinite(factor) || factor <= 0) {
-        err += "kestralune-cli: not a positive factor: " + f + "\n";
+        err += "kestralune-cli: not a positive factor: " + platform::escapedControls(f) + "\n";
         return 2;
     }
     ScriptText script;
-    if (!readScript(args[1], in, script, err)) return 2;
-    print::RewriteResult r = print::rewriteScript(script.lines, {}, factor);
+    if (const int status = readScript(args[1], in, script, err); status != 0) return status;
+    print::RewriteResult r = print::rewriteScript(script.lines, {}, factor, print::interpreterLimits());
+    // Lines counted from 1, as terminals and editors count them.
     if (!r.ok) {
-        err += "kestralune-cli: line " + std::to_string(r.failure.index) +
-               ": a scaled number would be out of range; nothing rescaled: " + r.failure.line + "\n";
+        err += "kestralune-cli: line " + std::to_string(r.failure.index + 1) + ": " + r.failure.why +
+               "; nothing rescaled: " + r.failure.line + "\n";
         return 1;
     }
     for (const print::RewriteIssue& u : r.unreadable)
-        err += "kestralune-cli: line " + std::to_string(u.index) + ": cannot be read; kept unchanged: " + u.line + "\n";
+        err += "kestralune-cli: line " + std::to_string(u.index + 1) + ": cannot be read; kept unchanged: " + u.line + "\n";
     script.lines = std::move(r.lines);
     out = encodeScript(script);
     return r.unreadable.empty() ? 0 : 1;
@@ -243,41 +268,41 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
         } else if (a == "--date" && hasValue) {
             request.date = parseDate(args[++i]);
             if (!request.date) {
-                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + args[i] + "\n";
+                err += "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
         } else if (a == "--size" && hasValue) {
             int width = 0, height = 0;
             if (!parseSize(args[++i], width, height) || !print::validPageSize(width, height)) {
                 err += "kestralune-cli: not a page size (want WxH, sides 1..16384, at most 134217728 pixels): " +
-                       args[i] + "\n";
+                       platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
             request.size = layout::ScriptPageSize{width, height};
         } else if (a == "--background" && hasValue) {
             Rgb colour;
             if (!parseColour(args[++i], colour)) {
-                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + args[i] + "\n";
+                err += "kestralune-cli: not a colour (want RRGGBB in hexadecimal): " + platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
             request.background = colour;
         } else if (a == "--paper" && hasValue) {
             request.paper = print::paperNamed(args[++i]);
             if (!request.paper) {
-                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + args[i] + "\n";
+                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
         } else if (a == "--orientation" && hasValue) {
             const auto turn = print::orientationNamed(args[++i]);
             if (!turn) {
-                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + args[i] + "\n";
+                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
             request.orientation = *turn;
         } else if (a == "--margin" && hasValue) {
             int margin = 0;
             if (!parseMargin(args[++i], margin)) {
-                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + args[i] + "\n";
+                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + platform::escapedControls(args[i]) + "\n";
                 return std::nullopt;
             }
             request.margin = margin;
@@ -296,7 +321,7 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
     request.output = positional[1];
     request.pdf = endsWith(lower(request.output), ".pdf");
     if (!request.pdf && !endsWith(lower(request.output), ".png")) {
-        err += "kestralune-cli: the page is written as .png or .pdf: " + request.output + "\n";
+        err += "kestralune-cli: the page is written as .png or .pdf: " + platform::escapedControls(request.output) + "\n";
         return std::nullopt;
     }
     return request;

@@ -55,7 +55,7 @@ bool setDate(const std::optional<std::string>& arg, std::string& err) {
     if (arg) {
         const auto parsed = parseDate(*arg);
         if (!parsed) {
-            err = "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + *arg + "\n";
+            err = "kestralune-cli: not a date (want YYYY-MM-DD, year 1 or later): " + platform::escapedControls(*arg) + "\n";
             return false;
         }
         date = *parsed;
@@ -106,7 +106,7 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
     }
     const auto mode = parseMode(args[1]);
     if (!mode) {
-        err = "kestralune-cli: not a mode (want 0..48): " + args[1] + "\n";
+        err = "kestralune-cli: not a mode (want 0..48): " + platform::escapedControls(args[1]) + "\n";
         return 2;
     }
     const std::string& target = args.back();
@@ -115,7 +115,7 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
         // "render 0 2026-12-09": the date is there, the picture's name is not.
         err = args.size() == 3 && parseDate(target) ? std::string(kRenderUsage) + "\n"
                                                     : "kestralune-cli: the picture is written as .png, .jpg or .bmp: " +
-                                                          target + "\n";
+                                                          platform::escapedControls(target) + "\n";
         return 2;
     }
     if (!setDate(args.size() == 4 ? std::optional<std::string>(args[2]) : std::nullopt, err)) return 2;
@@ -127,7 +127,7 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
     // is a compression level).
     const std::string bytes = platform::encodedImage(viewPicture().image(), format, format == std::string("JPEG") ? 90 : -1);
     if (bytes.empty()) {
-        err += "kestralune-cli: cannot make the picture: " + target + "\n";
+        err += "kestralune-cli: cannot make the picture: " + platform::escapedControls(target) + "\n";
         return 1;
     }
     return writeOutput(target, bytes, err) ? 0 : 1;
@@ -148,7 +148,7 @@ int runExport(const std::vector<std::string>& args, std::string& out, std::strin
     const auto mode = parseMode(rest[0]);
     const ModeEntry* entry = mode ? findMode(*mode) : nullptr;
     if (!entry || !entry->exportHeader) {
-        err = "kestralune-cli: mode " + rest[0] + " has no export (want 0, 1, 2, 3, 4, 6, 7, 9 or 14)\n";
+        err = "kestralune-cli: mode " + platform::escapedControls(rest[0]) + " has no export (want 0, 1, 2, 3, 4, 6, 7, 9 or 14)\n";
         return 2;
     }
     if (!setDate(rest.size() == 2 ? std::optional<std::string>(rest[1]) : std::nullopt, err)) return 2;

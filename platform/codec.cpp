@@ -6,12 +6,14 @@ namespace kl::platform {
 
 namespace {
 
-// Code points of bytes 0x80..0xFF; 0 marks the unassigned 0x98.
+// Code points of bytes 0x80..0xFF. The code page leaves 0x98 unassigned;
+// it stands for the control character U+0098, as the system's own
+// conversion has it, so every byte read comes back as it was.
 constexpr std::array<char32_t, 128> kHigh{
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0000, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
     0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
     0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
@@ -30,7 +32,7 @@ int byteOf(char32_t c) {
     if (c < 0x80) return static_cast<int>(c);
     if (c >= 0x0410 && c <= 0x044F) return static_cast<int>(c - 0x0410 + 0xC0);
     for (int i = 0; i < 64; ++i)
-        if (kHigh[i] == c && c != 0) return 0x80 + i;
+        if (kHigh[i] == c) return 0x80 + i;
     return -1;
 }
 
@@ -95,7 +97,7 @@ std::string fromCp1251(std::string_view bytes) {
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
         if (b < 0x80) out += ch;
-        else appendUtf8(out, kHigh[b - 0x80] ? kHigh[b - 0x80] : 0xFFFD);
+        else appendUtf8(out, kHigh[b - 0x80]);
     }
     return out;
 }
@@ -106,6 +108,37 @@ std::string toCp1251(std::string_view utf8) {
     for (char32_t c : toCodePoints(utf8)) {
         const int b = c == kInvalid ? -1 : byteOf(c);
         out += b < 0 ? '?' : static_cast<char>(b);
+    }
+    return out;
+}
+
+std::string escapedControls(std::string_view utf8, bool keepLineEnds) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b == '\n' && keepLineEnds) {
+            out += '\n';
+        } else if (b < 0x20 || b == 0x7F) {
+            switch (b) {
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                out += "\\x";
+                out += kHex[b >> 4];
+                out += kHex[b & 0xF];
+            }
+        } else if (b == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+            const auto c = static_cast<unsigned char>(utf8[++i]);
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += static_cast<char>(b);
+        }
     }
     return out;
 }

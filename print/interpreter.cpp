@@ -150,8 +150,7 @@ void Runner::runList(std::vector<std::string>& list) {
 void Runner::font(const std::string& line) {
     const auto f = parseFont(line);
     if (!f) throw Unreadable{"a number field is not a number"};
-    const std::int64_t limit = std::int64_t{kMaxFontPages} * std::max({st_.canvasWidth(), st_.canvasHeight(), 1});
-    if (std::llabs(std::int64_t{f->height}) > limit) throw Unreadable{"font height out of range"};
+    if (!fontHeightFits(f->height, st_.canvasWidth(), st_.canvasHeight())) throw Unreadable{"font height out of range"};
     FontSpec fontSpec;
     fontSpec.face = f->face;
     fontSpec.size = f->size;
@@ -192,8 +191,7 @@ void Runner::puttext(std::int64_t x, std::int64_t y, const std::string& text, bo
     const QFont& font = currentFont();
     const QString s = QString::fromStdString(text);
     // Qt measures text in 26.6 fixed point: keep every width far inside it.
-    if (static_cast<std::int64_t>(s.size()) * std::max(font.pixelSize(), 1) > (std::int64_t{1} << 24))
-        throw Unreadable{"text too wide for its font"};
+    if (!textExtentFits(s.size(), font.pixelSize())) throw Unreadable{"text too wide for its font"};
     const QFontMetrics m(font);
     const std::int64_t width = m.horizontalAdvance(s);
     const std::int64_t left = centred ? x + st_.canvasWidth() / 2 - width / 2 : x;
@@ -233,7 +231,7 @@ void Runner::picture(const std::string& line, std::size_t index, bool inYear) {
 void Runner::moon(const std::string& line) {
     const auto m = parseMoon(line);
     if (!m) throw Unreadable{"a number field is not a number"};
-    if (m->size < 1 || m->size > kMaxMoonSize) throw Unreadable{"moon size out of range"};
+    if (!moonSizeFits(m->size)) throw Unreadable{"moon size out of range"};
     const bool image = equalsWord(m->look, "IMAGE");
     const Colour c = image ? Colour{} : stocolor(m->look);
     try {
@@ -298,20 +296,38 @@ QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight) {
     return font;
 }
 
+RewriteLimits interpreterLimits(int editorFontHeight) {
+    RewriteLimits limits;
+    limits.pixelSize = [editorFontHeight](const FontLine& f) {
+        FontSpec spec;
+        spec.face = f.face;
+        spec.height = f.height;
+        spec.bold = equalsWord(f.bold, "BLD");
+        spec.italic = equalsWord(f.italic, "ITL");
+        return pageQFont(spec, editorFontHeight).pixelSize();
+    };
+    return limits;
+}
+
 namespace {
 
 // Runs the rewrite pass over copies; on success the results are moved into
 // `lines` and `year` (when given), otherwise nothing is touched.
 RunResult rewriteLists(std::vector<std::string>& lines, std::vector<std::string>* year, bool linesAreYear,
-                       double factor) {
+                       double factor, RewriteLimits limits, int editorFontHeight) {
     RunResult r;
-    RewriteResult rw = rewriteScript(lines, year ? *year : std::vector<std::string>{}, factor);
+    limits.pixelSize = interpreterLimits(editorFontHeight).pixelSize;
+    RewriteResult rw = rewriteScript(lines, year ? *year : std::vector<std::string>{}, factor, limits);
     if (!rw.ok) {
         r.refused = true;
-        r.refusal = "The script cannot be rescaled: a number would be out of range.";
-        if (!rw.failure.line.empty())
-            r.add(failure(LineFailure::Kind::Unreadable, 106, rw.failure.sender, rw.failure.line, rw.failure.index,
-                   rw.failure.inYearList || linesAreYear, "a scaled number would be out of range"));
+        const RewriteIssue& f = rw.failure;
+        const bool inYear = f.inYearList || linesAreYear;
+        r.refusal = f.line.empty() ? "The script cannot be rescaled: the factor is not a positive number."
+                                   : "The script cannot be rescaled: " +
+                                         std::string(inYear ? "year sub-script line " : "line ") +
+                                         std::to_string(f.index) + " (" + f.line + "): " + f.why + ".";
+        if (!f.line.empty())
+            r.add(failure(LineFailure::Kind::Unreadable, 106, f.sender, f.line, f.index, inYear, f.why));
         return r;
     }
     for (const RewriteIssue& u : rw.unreadable)
@@ -333,7 +349,8 @@ RunResult drawimage(PrintState& state, std::vector<std::string>& list, platform:
 RunResult drawimageOn(PrintState& state, std::vector<std::string>& list, PageCanvas& canvas, const RunHooks& hooks) {
     if (state.rewriteMode) {
         const bool isYear = &list == &state.script.yearExportList;
-        return rewriteLists(list, isYear ? nullptr : &state.script.yearExportList, isYear, state.scaleFactor);
+        return rewriteLists(list, isYear ? nullptr : &state.script.yearExportList, isYear, state.scaleFactor, {},
+                            state.editorFontHeight);
     }
     Runner runner(state, canvas, hooks);
     try {
@@ -386,7 +403,10 @@ RunResult rescalePage(PrintState& state, platform::Picture& page, int newWidth, 
     }
     std::vector<std::string> lines = state.script.lines;
     std::vector<std::string> year = state.script.yearExportList;
-    r = rewriteLists(lines, &year, false, factor);
+    RewriteLimits limits;
+    limits.before = layout::ScriptPageSize{state.canvasWidth(), state.canvasHeight()};
+    limits.after = layout::ScriptPageSize{newWidth, newHeight};
+    r = rewriteLists(lines, &year, false, factor, limits, state.editorFontHeight);
     if (r.refused) return r;
     // The page-size line says the size the page now has, exactly.
     if (layout::scriptPageSize(lines)) layout::setScriptPageSize(lines, newWidth, newHeight);

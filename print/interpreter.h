@@ -13,6 +13,7 @@
 #include "platform/picture.h"
 #include "print/pagecanvas.h"
 #include "print/printstate.h"
+#include "print/rewrite.h"
 
 class QFont;
 
@@ -99,6 +100,10 @@ RunResult halvePage(PrintState& state, platform::Picture& page);
 // height is converted with the font's own metrics; 0 takes the editor's
 // height).
 QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight);
+
+// Limits for a rewrite (see rewriteScript) with the fonts' pixel sizes as
+// the interpreter draws them; the pages come from the script.
+RewriteLimits interpreterLimits(int editorFontHeight = -13);
 
 inline constexpr const char* kTooLargeMessage = "ERROR! ERROR CODE 115. Bitmap is too large!";
 inline constexpr const char* kMissingFileMessage = "ERROR! ERROR CODE 101. FILE NOT EXISTS!";

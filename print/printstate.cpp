@@ -4,11 +4,6 @@
 
 namespace kl::print {
 
-bool validPageSize(std::int64_t width, std::int64_t height) {
-    return width >= 1 && height >= 1 && width <= kMaxPageSide && height <= kMaxPageSide &&
-           width * height <= kMaxPagePixels;
-}
-
 void setPrintDay(PrintState& state, const CalendarDay& day) {
     state.printDay = day;
     state.printRelations = computeKinRelations(day);

@@ -9,6 +9,7 @@
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "platform/picture.h"
+#include "print/script.h"
 #include "print/scriptsink.h"
 
 namespace kl::print {
@@ -23,16 +24,6 @@ struct FontSpec {
     bool italic = false;
     friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
-
-// Page sides are 1..kMaxPageSide and a page holds at most kMaxPagePixels.
-inline constexpr int kMaxPageSide = 16384;
-inline constexpr std::int64_t kMaxPagePixels = std::int64_t{1} << 27;
-// MOON sizes are 1..kMaxMoonSize.
-inline constexpr int kMaxMoonSize = 4096;
-// A font may be at most this many times the page's larger side.
-inline constexpr int kMaxFontPages = 4;
-
-bool validPageSize(std::int64_t width, std::int64_t height);
 
 struct PrintState {
     // The editor's script (Memo1's lines), the year sub-script and the page

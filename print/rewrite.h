@@ -2,8 +2,13 @@
 // shrunk by a factor, as a function from lines to lines. No Qt.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "layout/scriptpage.h"
+#include "print/script.h"
 
 namespace kl::print {
 
@@ -12,6 +17,19 @@ struct RewriteIssue {
     bool inYearList = false;
     std::string line;
     const char* sender = "";    // the command's report sender
+    std::string why;            // for a failure: what the pass would break
+};
+
+// What a rewrite checks its lines against, so that it never writes a line
+// the next run refuses while the line it came from was accepted.
+struct RewriteLimits {
+    // The page before and after the pass. When not given: the size the
+    // script's page-size line names and its scaled value, else (for a script
+    // that does not say) the largest page.
+    std::optional<layout::ScriptPageSize> before, after;
+    // The pixel size a font draws in (the interpreter's own conversion);
+    // when not given, a height's magnitude, 13 for the default 0.
+    std::function<int(const FontLine&)> pixelSize;
 };
 
 struct RewriteResult {
@@ -20,7 +38,7 @@ struct RewriteResult {
     std::vector<std::string> yearList;  // the rewritten year sub-script (when ok)
     // Command lines that could not be read: kept unchanged in their place.
     std::vector<RewriteIssue> unreadable;
-    // When not ok: the line whose scaled numbers would leave the 32-bit range.
+    // When not ok: the line the pass would break, and how.
     RewriteIssue failure;
 };
 
@@ -35,11 +53,15 @@ struct RewriteResult {
 //   its size scaled the same way (at least 1);
 // - other comments, blank lines and syntax markers are dropped.
 // The year sub-script is rewritten the same way, once, whatever the number
-// of YEAR lines. All or nothing: when a scaled number would leave the 32-bit
-// range, or the factor is not a positive finite number, `ok` is false and
-// nothing else is filled in.
+// of YEAR lines. All or nothing: when the factor is not a positive finite
+// number, or a line that the interpreter accepts would come out as one it
+// refuses (a number beyond the 32-bit range, a moon size beyond
+// 1..kMaxMoonSize, a font height beyond its page, a text too wide for its
+// font, a page size out of range) or as one that draws otherwise (a font
+// height turned to 0, the default), `ok` is false, `failure` names the line
+// and nothing else is filled in. A line refused already is scaled as it is.
 RewriteResult rewriteScript(const std::vector<std::string>& lines, const std::vector<std::string>& yearList,
-                            double factor);
+                            double factor, const RewriteLimits& limits = {});
 
 // The script with every YEAR line replaced by the year sub-script's lines,
 // which draws the same page; used where a script leaves the program (saved

@@ -2,6 +2,7 @@
 
 #include "print/fitting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -243,6 +244,32 @@ std::string pictFileName(std::string_view field) {
     if (n < 2) return {};
     const std::size_t from = characterOffset(field, 1), to = characterOffset(field, n - 1);
     return std::string(field.substr(from, to - from));
+}
+
+bool validPageSize(std::int64_t width, std::int64_t height) {
+    return width >= 1 && height >= 1 && width <= kMaxPageSide && height <= kMaxPageSide &&
+           width * height <= kMaxPagePixels;
+}
+
+bool moonSizeFits(std::int64_t size) { return size >= 1 && size <= kMaxMoonSize; }
+
+bool fontHeightFits(std::int64_t height, int pageWidth, int pageHeight) {
+    const std::int64_t limit = std::int64_t{kMaxFontPages} * std::max({pageWidth, pageHeight, 1});
+    return height >= -limit && height <= limit;
+}
+
+bool textExtentFits(std::int64_t units, int pixelSize) {
+    return units * std::max(pixelSize, 1) <= kMaxTextExtent;
+}
+
+std::int64_t utf16Units(std::string_view utf8) {
+    std::int64_t n = 0;
+    for (const char ch : utf8) {
+        const auto b = static_cast<unsigned char>(ch);
+        if ((b & 0xC0) != 0x80) ++n;  // a lead byte (or a stray one) starts a character
+        if (b >= 0xF0) ++n;           // beyond the basic plane: a surrogate pair
+    }
+    return n;
 }
 
 std::optional<std::int32_t> scaled(std::int32_t x, double factor) {

@@ -131,6 +131,26 @@ std::string textToDraw(std::string_view field, const KeywordDay& day);
 // characters.
 std::string pictFileName(std::string_view field);
 
+// The limits the interpreter reads lines against, beyond the 32-bit range
+// of every number. A rewrite checks its lines against the same ones.
+// Page sides are 1..kMaxPageSide and a page holds at most kMaxPagePixels.
+inline constexpr int kMaxPageSide = 16384;
+inline constexpr std::int64_t kMaxPagePixels = std::int64_t{1} << 27;
+// MOON sizes are 1..kMaxMoonSize.
+inline constexpr int kMaxMoonSize = 4096;
+// A font's height may be at most this many times the page's larger side.
+inline constexpr int kMaxFontPages = 4;
+// A text's width estimate (UTF-16 units times the font's pixel size) stays
+// within this, far inside the 26.6 fixed point text is measured in.
+inline constexpr std::int64_t kMaxTextExtent = std::int64_t{1} << 24;
+
+bool validPageSize(std::int64_t width, std::int64_t height);
+bool moonSizeFits(std::int64_t size);
+bool fontHeightFits(std::int64_t height, int pageWidth, int pageHeight);
+bool textExtentFits(std::int64_t utf16Units, int pixelSize);
+// The UTF-16 units of a UTF-8 text (what the toolkit's strings count).
+std::int64_t utf16Units(std::string_view utf8);
+
 // Nearest integer of x * factor, halves to even; nullopt when the result
 // leaves the 32-bit range or the factor is not a finite number.
 std::optional<std::int32_t> scaled(std::int32_t x, double factor);

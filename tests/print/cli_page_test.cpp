@@ -9,6 +9,7 @@
 #include "cli/pagecommands.h"
 #include "platform/codec.h"
 #include "print/printfixture.h"
+#include "print/scriptfile.h"
 
 namespace kl::print::test {
 namespace {
@@ -115,6 +116,50 @@ TEST_F(CliPage, RescaleKeepsTheScriptsEncodingAndLineEnds) {
 
     ASSERT_EQ(run({"rescale", "-", "2"}, "TEXT 2000000000 1 cnt 'y'\n"), 1);
     EXPECT_TRUE(out.empty());
+
+    // The one byte Windows-1251 leaves unassigned comes back as it was.
+    const std::string odd = "TEXT 1 1 rgt '\x98\xC0'\r\n";
+    writeFile("odd.spt", odd);
+    ASSERT_EQ(run({"rescale", path("odd.spt"), "2"}), 0) << err;
+    EXPECT_EQ(out, "TEXT 2 2 rgt '\x98\xC0'\r\n");
+}
+
+TEST_F(CliPage, RescaleRefusesALineTheNextRunWouldRefuse) {
+    ASSERT_EQ(run({"rescale", "-", "2"}, "TEXT 1 1 cnt 'a'\nMOON 0 0 3000 1 IMAGE\n"), 1);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(errLines(), 1);
+    EXPECT_NE(err.find("line 2: the moon size would be 6000"), std::string::npos) << err;
+}
+
+// The program itself: a NUL in a script line, or a line feed in a name,
+// is shown escaped and keeps its message one line.
+TEST_F(CliPage, MessagesShowControlCharactersEscaped) {
+    static constexpr char kScript[] = "TEXT x\0y 1 cnt 'a'\nTEXT q 1 cnt 'b'\n";
+    writeFile("nul.spt", std::string(kScript, sizeof kScript - 1));
+    const std::string shell = std::string(KL_CLI_PATH) + " page '" + path("nul.spt") + "' '" + path("nul.png") +
+                              "' 2> '" + path("err") + "'; " + KL_CLI_PATH + " rescale 'new\nline' 2 2>> '" +
+                              path("err") + "'";
+    ASSERT_EQ(std::system(shell.c_str()) != -1, true);
+    std::string e;  // the command's own lines (a build without its fonts says so too)
+    std::istringstream all(readFile("err"));
+    for (std::string line; std::getline(all, line);)
+        if (line.rfind("kestralune-cli: ", 0) == 0) e += line + "\n";
+    EXPECT_EQ(std::count(e.begin(), e.end(), '\n'), 3) << e;
+    EXPECT_NE(e.find("line 1: cannot be read (a number field is not a number): TEXT x\\x00y 1 cnt 'a'\n"), std::string::npos) << e;
+    EXPECT_NE(e.find("line 2: "), std::string::npos) << e;
+    EXPECT_NE(e.find("cannot read the script: new\\nline\n"), std::string::npos) << e;
+}
+
+TEST_F(CliPage, AScriptOverTheCapIsRefusedUnread) {
+    std::string big(print::kMaxScriptFileBytes + 1, 'x');
+    writeFile("big.spt", big);
+    for (const std::string& name : {path("big.spt"), std::string("-")}) {
+        ASSERT_EQ(run({"page", name, path("big.png")}, name == "-" ? big : ""), 1) << name;
+        EXPECT_EQ(errLines(), 1);
+        EXPECT_NE(err.find("larger than 32 MiB"), std::string::npos) << err;
+        EXPECT_EQ(run({"rescale", name, "2"}, name == "-" ? big : ""), 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("big.png")));
 }
 
 TEST_F(CliPage, PdfHoldsThePageFittedWithTheMargin) {

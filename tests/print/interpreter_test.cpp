@@ -456,6 +456,15 @@ TEST_F(Rescale, AllOrNothing) {
     state.script.canvasWidth = 1;
     EXPECT_TRUE(halvePage(state, page).refused);
     EXPECT_EQ(state.canvasWidth(), 1);
+
+    // A moon the next run would refuse: the refusal names its line.
+    state.script.canvasWidth = 300;
+    state.script.lines = {"TEXT 10 15 cnt 'A'", "MOON 0 0 3000 1 IMAGE"};
+    r = doublePage(state, page);
+    EXPECT_TRUE(r.refused);
+    EXPECT_NE(r.refusal.find("line 1 (MOON 0 0 3000 1 IMAGE): the moon size would be 6000"), std::string::npos)
+        << r.refusal;
+    EXPECT_EQ(state.script.lines[1], "MOON 0 0 3000 1 IMAGE");
 }
 
 TEST_F(Rescale, RewriteModeOfTheInterpreterKeepsUnreadableLines) {

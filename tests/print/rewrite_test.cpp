@@ -80,6 +80,39 @@ TEST(RewritePass, AllOrNothing) {
         EXPECT_FALSE(rewriteScript(script, {}, bad).ok);
 }
 
+// A pass never writes a line the next run refuses, nor one that draws
+// otherwise; a line refused already is no reason to refuse the pass.
+TEST(RewritePass, RefusesToBreakALineTheInterpreterAccepts) {
+    const std::string wide = "TEXT 0 0 rgt '" + std::string(300, 'w') + "'";  // 300 x 40000 px fits, x 60000 not
+    struct Case {
+        Lines script;
+        double factor;
+        const char* why;  // a part of the reason; nullptr: the pass goes through
+    } cases[] = {
+        {{"MOON 0 0 3000 1 IMAGE"}, 2, "6000"},
+        {{"MOON 0 0 1 1 IMAGE"}, 0.4, "moon size would be 0"},
+        {{"MOON 0 0 0 1 IMAGE"}, 2, nullptr},
+        {{"FONT 8 -1 0 0 0 thn nrm A"}, 0.4, "font height would be 0"},
+        {{"/[PAGE 100 100]", "FONT 8 -400 0 0 0 thn nrm A"}, 2, nullptr},  // the page grows with it
+        {{"FONT 8 -40000 0 0 0 thn nrm A"}, 2, "font height would be -80000"},  // on any page
+        {{"FONT 8 -40000 0 0 0 thn nrm A", wide}, 1.5, "too wide"},
+        {{"FONT 8 -40000 0 0 0 thn nrm A", wide}, 0.5, nullptr},
+        {{"/[PAGE 10000 10000]"}, 2, "page would be 20000 x 20000"},
+    };
+    for (const Case& c : cases) {
+        const RewriteResult r = rewriteScript(c.script, {}, c.factor);
+        EXPECT_EQ(r.ok, c.why == nullptr) << c.script.back() << " x " << c.factor;
+        if (c.why) {
+            EXPECT_NE(r.failure.why.find(c.why), std::string::npos) << r.failure.why;
+            EXPECT_EQ(r.failure.index, c.script.size() - 1);
+        }
+    }
+    // The page the caller names decides over the script's own.
+    RewriteLimits limits;
+    limits.before = limits.after = layout::ScriptPageSize{100, 100};
+    EXPECT_FALSE(rewriteScript({"/[PAGE 100 100]", "FONT 8 -400 0 0 0 thn nrm A"}, {}, 2, limits).ok);
+}
+
 TEST(RewritePass, YearListIsRescaledOnceHoweverManyYearLines) {
     const Lines year = {"[Year script]", "FONT 10 -13 0 0 0 thn nrm ", "TEXT 3 5 rgt 'W'"};
     for (const Lines& script : {Lines{}, Lines{"YEAR 53 12 1"}, Lines{"YEAR 53 12 1", "YEAR 53 12 1", "YEAR 1 1 1"}}) {
