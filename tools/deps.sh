@@ -3,10 +3,12 @@
 # libical-dev: the tests read the companion's iCalendar files back with a real
 # iCalendar parser instead of comparing strings. dpkg-dev: Debian's build
 # flags (tools/configure.sh) and the package's library dependencies.
+# qt6-wayland: the program on a Wayland desktop; weston: the headless
+# compositor the test of the shaped face on Wayland runs it in.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
-          python3 python3-fonttools libical-dev dpkg-dev)
+          python3 python3-fonttools libical-dev dpkg-dev qt6-wayland weston)
 # --sanitize: also clang with its sanitizer and fuzzer runtimes, and the
 # symbolizer that makes their reports readable (tools/sanitize.sh).
 if [ "${1:-}" = --sanitize ]; then

@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "imaging/blend.h"
+#include "platform/widgets/shape.h"
 #include "ui/compact/tform1.h"
 
 namespace kl {
@@ -39,10 +40,12 @@ void TForm1::startRegload() {
                 return;
             }
             // Hidden while it moves, centred, then cut to the face.
-            setMask(dotRegion);
-            QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-            const QRect area = s->geometry();
-            QWidget::move(area.width() / 2 - 300, area.height() / 2 - 225);
+            if (platform::windowsCanBePlaced()) {
+                setMask(dotRegion);
+                QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+                const QRect area = s->geometry();
+                QWidget::move(area.width() / 2 - 300, area.height() / 2 - 225);
+            }
             setMask(faceRegion);
             Image1->update();
             Timer1->start();

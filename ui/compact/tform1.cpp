@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "core/state.h"
 #include "ui/config/tform4.h"
@@ -19,6 +20,7 @@
 #include "platform/identity.h"
 #include "platform/keys.h"
 #include "platform/system.h"
+#include "platform/widgets/shape.h"
 #include "platform/widgets/tooltip.h"
 #include "ui/compact/tform2.h"
 #include "ui/fullscreen/dispatcher.h"
@@ -43,6 +45,7 @@ FaceImage::FaceImage(QWidget* parent) : QWidget(parent) {
 
 void FaceImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    platform::clipToShape(p, this);
     if (!picture.isNull()) p.drawImage(0, 0, picture.image());
 }
 
@@ -68,6 +71,7 @@ QScreen* screenOf(const QWidget* w) {
 
 TForm1::TForm1() {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    platform::prepareShapedWindow(this);
     setWindowTitle(platform::kProgramTitle);
     setFixedSize(600, 450);
     setFocusPolicy(Qt::StrongFocus);
@@ -139,8 +143,10 @@ TForm1::TForm1() {
                HotRect{154, 218, 208, 272}, HotRect{393, 218, 447, 272}, HotRect{125, 300, 475, 390},
                HotRect{285, 70, 315, 95}};
         moon_ = platform::Picture::load("graphic\\moon.bmp");
-        const QRect screen = screenOf(this)->geometry();
-        QWidget::move(screen.width() / 2 - 40, screen.height() / 2 - 40);
+        if (platform::windowsCanBePlaced()) {
+            const QRect screen = screenOf(this)->geometry();
+            QWidget::move(screen.width() / 2 - 40, screen.height() / 2 - 40);
+        }
         STATE = -101;
         frame_ = platform::Picture::load("graphic\\frame1.bmp");
         // Today from the clock's own day, month and year: reading them out of
@@ -242,7 +248,15 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardM
 }
 
 void TForm1::Image1MouseMove(int x, int y) {
-    if (move) {
+    if (move && !platform::windowsCanBePlaced()) {
+        // The compositor moves the window: the drag is handed to it once the
+        // pointer has gone far enough to be a drag, not a click.
+        if ((QPoint(x, y) - QPoint(xm, ym)).manhattanLength() >= QApplication::startDragDistance() &&
+            windowHandle() && windowHandle()->startSystemMove()) {
+            move = false;
+            moved = true;
+        }
+    } else if (move) {
         QWidget::move(pos() + QPoint(x - xm, y - ym));
         moved = true;
     }
