@@ -85,6 +85,10 @@ constexpr int kWingsTop = 10;
 // A kin's cell is 14 x 14; tech.dat gives its left edge x and its middle
 // row y, so the shine at (x - 7, y - 14) is centred on it.
 constexpr int kWingsCell = 14;
+// The wings' beads are small and many: their shine frames the lit one in a
+// solid gold band this wide before its glow, so it stands out from the
+// portals' green rims.
+constexpr double kWingsShineBand = 2.5;
 
 // --- Telektonon (sign 373 at (0, 0)) ---------------------------------------
 constexpr QSize kTelektononBoard(670, 550);

@@ -237,7 +237,7 @@ void reviewWings(const Output& out, const QMap<int, QString>& L) {
     QImage img = view();
     { QPainter p(&img); p.drawImage(kWingsLeft, kWingsTop, drawWingsBoard()); }
     const auto cells = wingsCells();
-    const Piece shine = shinePiece(kShineWings, QSize(kWingsCell, kWingsCell), QColor(255, 250, 200));
+    const Piece shine = shinePiece(kShineWings, QSize(kWingsCell, kWingsCell), kGold, kWingsShineBand);
     for (int kin : {1, 52, 53, 130, 208, 260}) blendPiece(img, shine, cells[kin - 1].x() - 7, cells[kin - 1].y() - 14);
     QPainter p(&img);
     smooth(p);
@@ -479,7 +479,7 @@ void contactSheet(const Output& out) {
     place("shine9", shinePiece(kShineMoonCell, QSize(76, 86), familyColour(3)).picture, {});
     const Piece s3 = shinePiece(kShineTzolkin, QSize(23, 22), kGold);
     place("shine3 / 3t", s3.picture, s3.mask);
-    const Piece s4 = shinePiece(kShineWings, QSize(14, 14), QColor(255, 250, 200));
+    const Piece s4 = shinePiece(kShineWings, QSize(kWingsCell, kWingsCell), kGold, kWingsShineBand);
     place("shine4 / 4t", s4.picture, s4.mask);
     const Piece s5 = shinePiece(kShineYear, QSize(17, 23), kGold);
     place("shine5 / 5t", s5.picture, s5.mask);

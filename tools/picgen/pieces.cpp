@@ -20,15 +20,22 @@ namespace {
 
 // A ring glow round a cell of `cell` size centred in `size`: clear in the
 // middle so the cell's content stays readable, brightest just outside the
-// cell's edge and fading outwards. Returns the opacity (0..1) at (x, y).
-double ringOpacity(QSizeF size, QSizeF cell, double x, double y) {
+// cell's edge and fading outwards; with a `band`, a solid frame that many
+// pixels wide round the cell before the fade. Returns the opacity (0..1) at
+// (x, y).
+double ringOpacity(QSizeF size, QSizeF cell, double x, double y, double band) {
     const double cx = size.width() / 2, cy = size.height() / 2;
     // Distance outside the cell's rounded rectangle, in pixels (negative inside).
     const double hx = cell.width() / 2, hy = cell.height() / 2;
     const double dx = std::max(std::abs(x - cx) - hx, 0.0), dy = std::max(std::abs(y - cy) - hy, 0.0);
     const double outside = std::hypot(dx, dy);
     const double inside = std::min(hx - std::abs(x - cx), hy - std::abs(y - cy));
-    const double reach = std::min(size.width() - cell.width(), size.height() - cell.height()) / 2;
+    const double reach = std::min(size.width() - cell.width(), size.height() - cell.height()) / 2 - band;
+    if (band > 0 && outside > 0 && outside <= band) return 1.0;
+    if (band > 0 && outside > band) {
+        const double t = (outside - band) / std::max(reach, 1.0);
+        return t >= 1 ? 0.0 : 0.8 * std::pow(1 - t, 1.6);
+    }
     if (outside <= 0) {
         // Inside the cell: a thin bright rim fading to nothing 4 pixels in.
         return inside < 4 ? 0.85 * (1 - inside / 4) : 0.0;
@@ -39,15 +46,16 @@ double ringOpacity(QSizeF size, QSizeF cell, double x, double y) {
 
 }  // namespace
 
-Piece shinePiece(QSize size, QSize cell, const QColor& colour) {
+Piece shinePiece(QSize size, QSize cell, const QColor& colour, double band) {
     Piece piece{canvas(size.width(), size.height(), Qt::black), canvas(size.width(), size.height(), Qt::black)};
     for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
-            const double a = ringOpacity(size, cell, x + 0.5, y + 0.5);
+            const double a = ringOpacity(size, cell, x + 0.5, y + 0.5, band);
             const int m = int(std::lround(255 * a));
             piece.mask.setPixel(x, y, qRgb(m, m, m));
             // Brighter towards the cell, the colour towards the outside.
-            const double hot = std::min(1.0, a * 1.1);
+            // The solid frame keeps the colour itself.
+            const double hot = band > 0 ? 0.0 : std::min(1.0, a * 1.1);
             piece.picture.setPixel(x, y, qRgb(int(colour.red() + (255 - colour.red()) * hot * 0.5),
                                               int(colour.green() + (255 - colour.green()) * hot * 0.5),
                                               int(colour.blue() + (255 - colour.blue()) * hot * 0.5)));
@@ -252,7 +260,7 @@ void generatePieces(const Output& out) {
     put(out, shinePiece(kShineMoonCell, QSize(76, 86), familyColour(2).lighter(140)), "shine8.bmp", "");
     put(out, shinePiece(kShineMoonCell, QSize(76, 86), familyColour(3)), "shine9.bmp", "");
     put(out, shinePiece(kShineTzolkin, QSize(23, 22), kGold), "shine3.bmp", "shine3t.bmp");
-    put(out, shinePiece(kShineWings, QSize(kWingsCell, kWingsCell), QColor(255, 250, 200)), "shine4.bmp", "shine4t.bmp");
+    put(out, shinePiece(kShineWings, QSize(kWingsCell, kWingsCell), kGold, kWingsShineBand), "shine4.bmp", "shine4t.bmp");
     put(out, shinePiece(kShineYear, QSize(17, 23), kGold), "shine5.bmp", "shine5t.bmp");
     put(out, shinePiece(kShineWeek, QSize(76, 296), kGold), "shine6.bmp", "shine6t.bmp");
 

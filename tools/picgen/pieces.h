@@ -12,7 +12,7 @@ struct Piece {
     QImage mask;
 };
 
-Piece shinePiece(QSize size, QSize cell, const QColor& colour);
+Piece shinePiece(QSize size, QSize cell, const QColor& colour, double band = 0);
 Piece pulseStamp(const QColor& colour);
 QImage turtlePicture(int facing, const QColor& shell);
 QImage turtleMask(int facing);
