@@ -152,6 +152,30 @@ TEST_F(MoonDrawing, TheMoonIsLaidInAndLeftOutWhereItDoesNotFit) {
     EXPECT_EQ(reports(), 0);
 }
 
+// On a new-moon day the moon would leave nothing: a faint ring shows where
+// its dark disc is. Any lit moon is drawn as before, without a ring.
+TEST_F(MoonDrawing, ADarkMoonShowsItsDiscAsAFaintRing) {
+    writePicture("moon.bmp", 60, 60, {220, 210, 200});
+    for (bool linear : {true, false}) {
+        platform::Picture dark(670, 550, kBg);
+        xmoonOn(dark, 0, 390, 216, linear);
+        const Box b = inkBox(dark);
+        EXPECT_GE(b.left, 390);
+        EXPECT_LE(b.right, 449);
+        EXPECT_LE(b.left, 392);  // the ring reaches the disc's edge
+        EXPECT_GE(b.right, 447);
+        EXPECT_EQ(dark.pixel(420, 246), kBg);  // the disc itself stays dark
+        const platform::Rgb edge = dark.pixel(391, 246);
+        EXPECT_GT(edge.b, kBg.b + 30);
+        EXPECT_LT(edge.r, 120);  // faint: far from the lit moon's texture
+    }
+    // A quarter moon: its dark half is left as the view was.
+    platform::Picture quarter(670, 550, kBg);
+    xmoonOn(quarter, 250'000'000, 390, 216, true);
+    EXPECT_EQ(quarter.pixel(391, 246), kBg);
+    EXPECT_EQ(reports(), 0);
+}
+
 TEST(MoonExport, DayInfoPageAndFullPage) {
     ScriptSink dayInfo;
     dayInfo.canvasWidth = 380;

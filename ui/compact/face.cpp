@@ -9,6 +9,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "imaging/blend.h"
+#include "imaging/moonoutline.h"
 #include "layout/baselines.h"
 #include "layout/fontpresets.h"
 #include "layout/signcodes.h"
@@ -103,6 +104,7 @@ void TForm1::paintMoon(std::int32_t moonPhase) {
     // moon is left out without a report.
     if (moon_.width() != mask.width() || moon_.height() != mask.height()) return;
     blendbmp(moon_, Image1->picture, &mask, kMoonLeft, kMoonTop, 255, kBlendMask);
+    drawDarkMoonOutline(Image1->picture, mask, kMoonLeft, kMoonTop);
 }
 
 void TForm1::FILLPYR(const CalendarDay& day) {

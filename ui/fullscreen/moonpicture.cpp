@@ -5,6 +5,7 @@
 #include "core/moonmask.h"
 #include "data/errorlog.h"
 #include "imaging/blend.h"
+#include "imaging/moonoutline.h"
 #include "layout/viewgeometry.h"
 
 namespace kl {
@@ -45,6 +46,7 @@ void xmoonOn(platform::Picture& view, std::int32_t moonPhase, int x, int y, bool
         for (int row = 0; row < std::min(texture.height(), moon.height()); ++row)
             std::copy_n(texture.row(row), 3 * std::min(texture.width(), moon.width()), moon.row(row));
         blendbmp(moon, view, &opacity, x, y, 200, kBlendMask);
+        drawDarkMoonOutline(view, opacity, x, y);
     } catch (...) {
         reportFailure(101, "xmoon",
                       {"y:" + std::to_string(y), "mnx:" + std::to_string(x), "x:" + std::to_string(moonPhase)});
