@@ -28,9 +28,7 @@ protected:
     void writeDatabase(std::vector<std::string> overrides = {}, int count = 703);
     // Creates the windows as the program does and shows the compact one.
     void createWindows(bool show = true);
-    // Lets the loader finish and hands its window work over.
-    void finishLoader();
-    // Loader done and the first tick run: the face is ready.
+    // The shown compact window has its face.
     void makeReady();
 
     std::unique_ptr<ProgramWindows> program;

@@ -87,7 +87,6 @@ int ProgramWindows::run() {
 
 ProgramWindows::~ProgramWindows() {
     setLanguageChangeHandler({});
-    form1->waitForRegload();
     compactWindow() = CompactLink{};
     dispatcherHooks().openPrintManager = {};
     form3->loadfsize = {};

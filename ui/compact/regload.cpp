@@ -1,61 +1,41 @@
-// The background picture loader: reads and traces the full face's shape on
-// a worker thread, then hands the window work to the GUI thread.
+// The full face of the compact window: its shape and picture, given to the
+// window before it is first on the screen, so that the first frame the
+// window shows is already the day's face.
 #include <QGuiApplication>
-#include <QMetaObject>
 #include <QScreen>
 
+#include "core/state.h"
 #include "imaging/blend.h"
 #include "platform/widgets/shape.h"
 #include "ui/compact/tform1.h"
 
 namespace kl {
 
-void TForm1::startRegload() {
-    if (loader_.joinable()) return;  // runs once
-    loader_ = std::thread([this] {
-        // Reading and tracing the shape touch nothing the GUI thread uses.
-        platform::Region face;
-        try {
-            const platform::Picture shape = platform::Picture::load("graphic\\pyrA0.bmp");
-            face = bmptorgn(shape, 0, false);
-        } catch (...) {
-            // A missing picture leaves the small frame in place; presses on
-            // the face then only open the date dialog.
-            regloadFinished_ = true;
-            return;
-        }
-        const platform::Region dot(0, 0, 1, 1);
-        QMetaObject::invokeMethod(this, [this, face, dot] {
-            // The state is set here, on the GUI thread, before anything else
-            // of the window changes and before the timer runs.
-            STATE = -100;
-            faceRegion = face;
-            dotRegion = dot;
-            try {
-                platform::Picture full = platform::Picture::load("graphic\\pyr0.bmp");
-                Image1->picture = full;
-                frame_ = full;
-            } catch (...) {
-                regloadFinished_ = true;
-                return;
-            }
-            // Hidden while it moves, centred, then cut to the face.
-            if (platform::windowsCanBePlaced()) {
-                setMask(dotRegion);
-                QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-                const QRect area = s->geometry();
-                QWidget::move(area.width() / 2 - 300, area.height() / 2 - 225);
-            }
-            setMask(faceRegion);
-            Image1->update();
-            Timer1->start();
-            regloadFinished_ = true;
-        }, Qt::QueuedConnection);
-    });
-}
-
-void TForm1::waitForRegload() {
-    if (loader_.joinable()) loader_.join();
+void TForm1::regload() {
+    if (regloadDone_) return;  // runs once
+    regloadDone_ = true;
+    platform::Region face;
+    platform::Picture full;
+    try {
+        face = bmptorgn(platform::Picture::load("graphic\\pyrA0.bmp"), 0, false);
+        full = platform::Picture::load("graphic\\pyr0.bmp");
+    } catch (...) {
+        // A missing picture leaves the small frame in place, silently;
+        // presses on the face then only open the date dialog.
+        return;
+    }
+    faceRegion = face;
+    dotRegion = platform::Region(0, 0, 1, 1);
+    Image1->picture = full;
+    frame_ = full;
+    if (platform::windowsCanBePlaced()) {  // elsewhere the compositor places it
+        QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QRect area = s->geometry();
+        QWidget::move(area.width() / 2 - 300, area.height() / 2 - 225);
+    }
+    setMask(faceRegion);
+    STATE = 0;
+    FILLPYR(currentDay);
 }
 
 }  // namespace kl

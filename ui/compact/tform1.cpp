@@ -167,7 +167,6 @@ TForm1::TForm1() {
 }
 
 TForm1::~TForm1() {
-    waitForRegload();
     setStateAction({});
     setReportProvider("compact", {});
 }
@@ -195,7 +194,10 @@ void TForm1::FormShow() {
         config->loadAtStartup();
         config->assignv();
     }
-    startRegload();
+    // Shown from within show(), before the window is on the screen: the
+    // first frame it shows is the full face. A failure reported so far is
+    // ending the program, which then paints nothing.
+    if (!platform::terminateWasRequested()) regload();
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
@@ -423,11 +425,6 @@ void TForm1::endHint() {
 }
 
 void TForm1::Timer1Timer() {
-    if (STATE == -100) {
-        STATE = 0;
-        FILLPYR(currentDay);
-        Timer1->stop();
-    }
     if (sym >= 1 && sym <= 7) {
         int r = hintFade_.r, g = hintFade_.g;
         bool done = false;

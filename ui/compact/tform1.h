@@ -11,10 +11,8 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "core/calendar.h"
 #include "data/errorlog.h"
@@ -102,9 +100,12 @@ public:
     void setStartWithDesktop(bool on);
     QMenu* contextMenu = nullptr;
 
-    // The background picture loader, normally started by FormShow.
-    void startRegload();
-    void waitForRegload();
+    // Gives the window its full face, once, before it is first on the
+    // screen (FormShow runs it): the shape traced from graphic\pyrA0.bmp,
+    // the face picture graphic\pyr0.bmp as picture and background, the
+    // window centred, STATE 0 and the day's face painted. A missing picture
+    // leaves the small frame and STATE -101, silently.
+    void regload();
 
     // Window state (the error report prints it).
     std::int32_t STATE = -101;
@@ -127,10 +128,9 @@ public:
     std::array<QLabel*, 6> faceLabels{};  // _lbl1, _lbl2, _Lbl3 .. _Lbl6: the face fonts
     std::array<HotRect, 7> hot{};
 
-    // The face region and the 1 x 1 region, kept once the loader has run.
+    // The face region and the 1 x 1 region, kept once the full face is loaded.
     platform::Region faceRegion;
     platform::Region dotRegion;
-    bool regloadDone() const { return regloadFinished_; }
     // The colour the hint label is drawn in now.
     platform::Rgb hintColour() const { return hintColour_; }
 
@@ -149,8 +149,7 @@ private:
 
     platform::Picture frame_;  // background of every repaint and, at first, the window shape
     platform::Picture moon_;   // the moon texture
-    std::thread loader_;
-    std::atomic<bool> regloadFinished_{false};
+    bool regloadDone_ = false;
     bool shownOnce_ = false;
     platform::Rgb hintFade_;    // the fade's colour, stepped by the timer
     platform::Rgb hintUnder_;   // the face's mean colour under the label
