@@ -100,7 +100,7 @@ int runCalendar(const std::vector<std::string>& args, std::string& err) {
     look.margin = request->margin;
     look.monoMode = request->mono;
 
-    print::PdfFile file("Kestralune " + std::to_string(request->year) + "/" + std::to_string(request->year + 1));
+    print::PdfFile file("Kestralune " + std::to_string(request->year) + "-" + std::to_string(request->year + 1));
     print::RunResult r;
     bool finished = false;
     {

@@ -7,12 +7,12 @@ namespace kl::print {
 int PrintCaptions::indexOf(int line) {
     if (line >= 484 && line <= 524) return line - 484;
     if (line >= 628 && line <= 635) return 41 + line - 628;
-    if (line >= 646 && line <= 651) return 49 + line - 646;
+    if (line >= 646 && line <= 652) return 49 + line - 646;
     return -1;
 }
 
 void PrintCaptions::load() {
-    for (int line = 484; line <= 651; ++line) {
+    for (int line = 484; line <= 652; ++line) {
         const int i = indexOf(line);
         if (i < 0) continue;
         std::string text;

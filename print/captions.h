@@ -24,19 +24,19 @@ inline constexpr int kMoonPhase = 520, kMoonLook = 521, kConfirmPhase = 522, kMo
 // moon, year, book of kins.
 inline constexpr std::array<int, 9> kExports{628, 629, 630, 631, 632, 635, 634, 633, 649};
 inline constexpr int kCreativeMode = 646, kEasyMode = 647, kFitToPaper = 648;
-inline constexpr int kMonoOff = 650, kMonoOn = 651;
+inline constexpr int kMonoOff = 650, kMonoOn = 651, kYearCalendar = 652;
 }  // namespace captionline
 
-// The 55 caption lines: 484..524, 628..635 and 646..651.
+// The 56 caption lines: 484..524, 628..635 and 646..652.
 class PrintCaptions {
 public:
-    static constexpr int kCount = 55;
+    static constexpr int kCount = 56;
     // Reads them from BASE.DRS; a line that cannot be read stays empty.
     void load();
-    // The text of BASE.DRS line `line` (one of the 55), or `fallback`
+    // The text of BASE.DRS line `line` (one of the 56), or `fallback`
     // when it is empty or not one of them.
     std::string text(int line, const char* fallback = "") const;
-    // The index 0..54 of a caption line, -1 for any other line.
+    // The index 0..55 of a caption line, -1 for any other line.
     static int indexOf(int line);
 
 private:

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 #include <cstdlib>
@@ -58,6 +59,31 @@ TEST_F(Printing, AFailingPrinterIsReportedAndAnswersFalse) {
 TEST_F(Printing, ACancelledDialogPrintsNothingAndReportsNothing) {
     EXPECT_FALSE(form->printgraphic());  // no reply: cancelled
     EXPECT_TRUE(recorded().messages.empty());
+}
+
+// The year of the date on show: 8 December 2026 is in the year of 26 July 2026.
+TEST_F(Printing, TheYearCalendarGoesToThePrinterAsFifteenSheets) {
+    writeAllSigns();
+    prints.push_back(toPdf(path("year.pdf")));
+    const std::vector<std::string> script = memoLines();
+    EXPECT_TRUE(form->yearCalendarClick());
+    const std::string pdf = readFile("year.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    const QString text = QString::fromLatin1(pdf.data(), static_cast<qsizetype>(pdf.size()));
+    EXPECT_EQ(text.count(QRegularExpression("/Type /Page[^s]")), 15);
+    EXPECT_TRUE(recorded().messages.empty());
+    EXPECT_EQ(memoLines(), script) << "the user's script is left alone";
+    EXPECT_FALSE(form->busy());
+}
+
+TEST_F(Printing, TheYearCalendarOnAFailingPrinterIsReported) {
+    prints.push_back(toPdf(path("no-such-folder/year.pdf")));
+    EXPECT_FALSE(form->yearCalendarClick());
+    ASSERT_EQ(recorded().messages.size(), 1u);
+    EXPECT_TRUE(contains(recorded().messages[0], "112"));
+    EXPECT_EQ(recorded().terminateRequests, 0);
+    EXPECT_FALSE(form->yearCalendarClick()) << "cancelled";
+    EXPECT_EQ(recorded().messages.size(), 1u);
 }
 
 TEST_F(Printing, OrientationFollowsTheSetupDialog) {

@@ -270,6 +270,14 @@ void drawIcon(Icon icon, QPainter& p, const QRectF& box, const QColor& ink) {
         pen(p, u, ink, 0.07);
         for (int i = 0; i < 3; ++i) p.drawRect(u.rect(0.2, 0.08 + i * 0.3, 0.6, 0.22));
         break;
+    case Icon::YearCalendar:  // a wall calendar: its two rings, a header and a grid of days
+        pen(p, u, ink, 0.07);
+        p.drawRect(u.rect(0.1, 0.2, 0.8, 0.75));
+        p.drawLine(u.at(0.1, 0.36), u.at(0.9, 0.36));
+        for (const double x : {0.32, 0.68}) p.drawLine(u.at(x, 0.06), u.at(x, 0.28));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 4; ++c) dot(p, u, ink, 0.24 + 0.175 * c, 0.5 + 0.17 * r, 0.045);
+        break;
     }
 }
 

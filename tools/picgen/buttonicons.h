@@ -10,7 +10,7 @@ enum class Icon {
     Day, Tone, Seal, Plasma, Oracle, MoonMonth, Tzolkin, Wavespell, Pulsars, Year, Week, Wings,
     Telektonon, Book, Printer, Help,
     FitPage, ZoomIn, ZoomOut, HalvePage, DoublePage, BlackWhite, Smooth, Setup, ActualSize, Repaint,
-    Open, Save, NewText, NewFont, NewImage, NewMoon, Add, CreativeMode, EasyMode,
+    Open, Save, NewText, NewFont, NewImage, NewMoon, Add, CreativeMode, EasyMode, YearCalendar,
 };
 
 IconPainter iconPainter(Icon icon);

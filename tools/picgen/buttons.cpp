@@ -150,6 +150,7 @@ constexpr NamedButton kPrintButtons[] = {
     {"mb8", Icon::NewImage},           {"mb9", Icon::NewMoon},
     {"mb7", Icon::Add},                {"myButton22", Icon::CreativeMode},
     {"myButton23", Icon::EasyMode},
+    {"yearCalendarCreative", Icon::YearCalendar}, {"yearCalendarEasy", Icon::YearCalendar},
 };
 
 // A review page of every strip, enlarged, with its resource path.

@@ -36,6 +36,11 @@ private:
 
 }  // namespace
 
+std::int64_t calendarYearOf(const GregorianDate& date) {
+    const bool started = date.month > 7 || (date.month == 7 && date.day >= 26);
+    return started ? std::int64_t{date.year} : std::int64_t{date.year} - 1;
+}
+
 std::array<CalendarPage, kCalendarPages> calendarPages(std::int32_t year) {
     std::array<CalendarPage, kCalendarPages> pages;
     const GregorianDate start{26, 7, 0, year};

@@ -27,6 +27,11 @@ inline constexpr std::int32_t kCalendarFirstYear = 1, kCalendarLastYear = 214748
 
 inline bool validCalendarYear(std::int64_t year) { return year >= kCalendarFirstYear && year <= kCalendarLastYear; }
 
+// The year of the 13-moon year `date` falls in: YEAR from 26 July YEAR to
+// 25 July YEAR + 1 (which may be no valid calendar year at the ends of the
+// range).
+std::int64_t calendarYearOf(const GregorianDate& date);
+
 struct CalendarPage {
     int mode = 0;        // the full-screen view exported for the page
     GregorianDate date;  // the day on show while it is exported

@@ -263,7 +263,8 @@ void TForm5::buildCreativePanel() {
     mb2 = pictureButton(panel1, "mb2");
     mb3 = pictureButton(panel1, "mb3");
     myButton25 = pictureButton(panel1, "myButton25");
-    for (TmyButton* b : {mb1, mb2, mb3, myButton25}) files->addWidget(b);
+    yearCalendarCreative = pictureButton(panel1, "yearCalendarCreative");
+    for (TmyButton* b : {mb1, mb2, mb3, myButton25, yearCalendarCreative}) files->addWidget(b);
     v->addLayout(files);
 
     Memo1 = new QPlainTextEdit(panel1);
@@ -286,9 +287,12 @@ void TForm5::buildEasyPanel() {
         easyExports[static_cast<std::size_t>(i)] = captionButton(pnl, kEasyExportNames[i], 133);
         v->addWidget(easyExports[static_cast<std::size_t>(i)]);
     }
+    yearCalendarEasy = captionButton(pnl, "yearCalendarEasy", 133);
+    v->addWidget(yearCalendarEasy);
     // The easy panel is narrow: its longer captions take a smaller font.
     narrowCaption(myButton22);
     for (TmyButton* b : easyExports) narrowCaption(b);
+    narrowCaption(yearCalendarEasy);
     v->addSpacing(8);
     myButton24 = captionButton(pnl, "myButton24", 133);
     v->addWidget(myButton24);
@@ -363,6 +367,10 @@ void TForm5::setCaptions() {
     mb2->setToolTip(q(kSave, "save"));
     mb3->setToolTip(q(kShow, "show"));
     myButton25->setToolTip(q(kFitToPaper, "fit to paper"));
+    const QString calendar = q(kYearCalendar, "Year calendar (PDF)");
+    yearCalendarCreative->setToolTip(calendar);
+    yearCalendarEasy->setCaption(calendar);
+    yearCalendarEasy->setToolTip(calendar);
     myButton24->setCaption(q(kShow, "repaint"));
     Label2->setText(q(kZoom, "Масштаб"));
     Label3->setText(q(kResolution, "Разрешение"));
@@ -400,6 +408,8 @@ void TForm5::wire() {
         connect(creativeExports[static_cast<std::size_t>(i)], &TmyButton::clicked, this, [this, i] { exportClick(i, false); });
         connect(easyExports[static_cast<std::size_t>(i)], &TmyButton::clicked, this, [this, i] { exportClick(i, true); });
     }
+    connect(yearCalendarCreative, &TmyButton::clicked, this, &TForm5::yearCalendarClick);
+    connect(yearCalendarEasy, &TmyButton::clicked, this, &TForm5::yearCalendarClick);
     connect(mb1, &TmyButton::clicked, this, &TForm5::mb1Click);
     connect(mb2, &TmyButton::clicked, this, &TForm5::mb2Click);
     connect(mb3, &TmyButton::clicked, this, &TForm5::mb3Click);

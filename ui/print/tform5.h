@@ -120,6 +120,10 @@ public:
     void smbClick();         // smooth
     void myButton2Click();   // printing set-up
     void printbtnClick();    // print
+    // The 13-moon year of the date on show as a printed calendar, through
+    // the print dialog: to a printer or a PDF file (the job, and the file the
+    // dialog proposes, named "Kestralune YEAR-YEAR+1"). True when it was printed.
+    bool yearCalendarClick();
     void myButton22Click();  // creative layout
     void myButton23Click();  // easy layout
     void Panel2Click();      // background colour
@@ -183,6 +187,7 @@ public:
     QLineEdit* sr = nullptr;
     std::array<TmyButton*, 9> creativeExports{};  // myButton9..15, myButton6, myButton26
     std::array<TmyButton*, 9> easyExports{};      // myButton7, 8, 16..21, 27
+    TmyButton *yearCalendarCreative = nullptr, *yearCalendarEasy = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     TmyButton *mb1 = nullptr, *mb2 = nullptr, *mb3 = nullptr, *myButton25 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
@@ -238,6 +243,7 @@ private:
     TForm6* setup_ = nullptr;
     QWidget* config_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrinter> calendarPrinter_;
     int busy_ = 0;
     bool memoEdited_ = false;
     bool fsizeLoaded_ = false;

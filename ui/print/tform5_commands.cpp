@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -18,6 +20,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "core/state.h"
 #include "data/errorlog.h"
 #include "platform/widgets/mybutton.h"
 #include "platform/widgets/dialogs.h"
@@ -33,6 +36,7 @@
 #include "ui/print/tform6.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/viewexport.h"
+#include "ui/fullscreen/yearcalendar.h"
 
 namespace kl {
 
@@ -491,6 +495,59 @@ bool TForm5::printgraphic() {
         writeerror(112, "printgraphic in printpage", {e.what()});
         return false;
     }
+}
+
+bool TForm5::yearCalendarClick() {
+    if (busy()) return false;
+    const std::int64_t year = calendarYearOf(currentDate);
+    if (!validCalendarYear(year)) {
+        platform::showMessage("No 13-moon year of the calendar's range holds this day.");
+        return false;
+    }
+    // A printer of its own, so that the page's print dialog never proposes
+    // the calendar's file, nor this one the page's.
+    if (!calendarPrinter_) {
+        calendarPrinter_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        calendarPrinter_->setPageOrientation(QPageLayout::Landscape);
+    }
+    QPrinter& p = *calendarPrinter_;
+    const QString name = QStringLiteral("Kestralune %1-%2").arg(year).arg(year + 1);
+    p.setDocName(name);
+    // To a file: the year's own name, in the folder the last one went to.
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty())
+        p.setOutputFileName(QFileInfo(p.outputFileName()).dir().filePath(name + ".pdf"));
+    if (!platform::askPrint(p)) return false;  // cancelled: nothing printed, nothing wrong
+    Busy busy(*this);
+    // Signs as glyph text exactly when the box says so, as the exports do.
+    _TEXTGRAPHIC = CheckBox1->isChecked();
+    prg->setValue(0);
+    prg->show();
+    // Each page turned the way the print dialog left the paper.
+    const print::Orientation turn = p.pageLayout().orientation() == QPageLayout::Landscape
+                                        ? print::Orientation::Landscape
+                                        : print::Orientation::Portrait;
+    print::RunResult r;
+    bool printed = false;
+    try {
+        print::SheetRun run(p, std::nullopt);
+        r = printCalendar(run, static_cast<std::int32_t>(year), state, turn, [this](int number) {
+            prg->setValue(number * 100 / kCalendarPages);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        if (r.refused) throw std::runtime_error(r.refusal);
+        if (!run.finish()) throw std::runtime_error("the print job did not end");
+        if (p.printerState() == QPrinter::Error || p.printerState() == QPrinter::Aborted)
+            throw std::runtime_error("the printer reported an error");
+        printed = true;
+    } catch (const std::exception& e) {
+        // As for a page: a failed print never ends the program.
+        writeerror(112, "calendar in printpage", {e.what()});
+        r.refused = false;
+    }
+    prg->hide();
+    prg->setValue(0);
+    if (!r.clean()) print::reportRun(r);
+    return printed;
 }
 
 }  // namespace kl
