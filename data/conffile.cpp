@@ -8,6 +8,7 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "platform/codec.h"
+#include "platform/filecache.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 
@@ -16,6 +17,22 @@ namespace kl {
 namespace {
 
 constexpr int kDateFormats = 7;
+
+// conf.dat's bytes: the language is taken from it before the rest, and the
+// file is read once for both while it stays unchanged. False when it cannot
+// be read.
+bool readConfBytes(std::string& bytes) {
+    static platform::FileCache<std::string> cache;
+    const std::shared_ptr<const std::string> read =
+        cache.get("conf.dat", [](const std::string& path) -> std::shared_ptr<const std::string> {
+            auto b = std::make_shared<std::string>();
+            if (!platform::readFileBytes(path, *b)) return nullptr;
+            return b;
+        });
+    if (!read) return false;
+    bytes = *read;
+    return true;
+}
 
 // How a line holds its value.
 enum class ConfKind {
@@ -190,7 +207,7 @@ Language languageOf(const ConfValues& v) {
 
 std::string configuredLanguage() {
     std::string bytes;
-    if (!platform::fileExists("conf.dat") || !platform::readFileBytes("conf.dat", bytes)) return {};
+    if (!platform::fileExists("conf.dat") || !readConfBytes(bytes)) return {};
     ConfValues values;
     parseConf(bytes, values);
     return values.language;
@@ -212,7 +229,7 @@ int loadConfWithoutDialog(std::string* reason) {
         stopped = 1;  // a FIFO or a directory in its place is not a missing file: say so
         if (reason) *reason = "it is not a regular file";
     } else if (platform::fileExists("conf.dat")) {
-        if (platform::readFileBytes("conf.dat", bytes)) {
+        if (readConfBytes(bytes)) {
             stopped = parseConf(bytes, values, reason);
         } else {
             stopped = 1;  // as the dialog's load: nothing of it was read

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -183,29 +184,59 @@ std::string followLinks(std::string path) {
 
 std::string temporaryPrefix(const fs::path& target) { return target.filename().string() + ".tmp"; }
 
+// A directory held open while a file in it is replaced: its entries are
+// listed and, once the new name is in place, flushed through one handle.
+class DirectoryHandle {
+public:
+    explicit DirectoryHandle(const fs::path& dir)
+        : fd_(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    ~DirectoryHandle() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    DirectoryHandle(const DirectoryHandle&) = delete;
+    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+    int fd() const { return fd_; }
+    // As syncDirectory: the file is already written, so a failure here does
+    // not undo the save.
+    void sync() const {
+        if (fd_ >= 0) (void)::fsync(fd_);
+    }
+
+private:
+    int fd_;
+};
+
 // Removes the temporaries "NAME.tmp<pid>-<n>~" of earlier saves of `target`
 // whose process no longer exists (a save that was killed); nothing else,
 // and nothing of a process that may still be writing.
-void removeStaleTemporaries(const fs::path& target) {
+void removeStaleTemporaries(const fs::path& target, const DirectoryHandle& dir) {
+    if (dir.fd() < 0) return;
+    const int listFd = ::dup(dir.fd());
+    if (listFd < 0) return;
+    DIR* list = ::fdopendir(listFd);
+    if (!list) {
+        ::close(listFd);
+        return;
+    }
+    ::rewinddir(list);
     const std::string prefix = temporaryPrefix(target);
-    const fs::path dir = target.parent_path();
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    const auto digits = [](std::string_view d) {
+        return !d.empty() && d.size() <= 18 && d.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    while (const dirent* entry = ::readdir(list)) {
+        const std::string name = entry->d_name;
         if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 || name.back() != '~') continue;
         const std::string_view rest = std::string_view(name).substr(prefix.size(), name.size() - prefix.size() - 1);
         const std::size_t dash = rest.find('-');
-        const auto digits = [](std::string_view d) {
-            return !d.empty() && d.size() <= 18 && d.find_first_not_of("0123456789") == std::string_view::npos;
-        };
         if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1))) continue;
         const long long pid = std::stoll(std::string(rest.substr(0, dash)));
         if (pid <= 0 || pid == ::getpid() || pid > INT32_MAX) continue;
         if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // alive, or not ours to judge
-        std::error_code unused;
-        if (it->is_symlink(unused) || !it->is_regular_file(unused)) continue;
-        ::unlink(it->path().c_str());
+        struct stat st {};
+        if (::fstatat(dir.fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+        ::unlinkat(dir.fd(), name.c_str(), 0);
     }
+    ::closedir(list);
 }
 
 // Writes to a device or a pipe as it is. A pipe whose reader has gone is a
@@ -243,7 +274,8 @@ bool writeThrough(const std::string& path, const Producer& produce, bool waitFor
 bool replaceAtomically(const fs::path& target, const Producer& produce) {
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
-    removeStaleTemporaries(target);
+    const DirectoryHandle dir(target.parent_path());
+    removeStaleTemporaries(target, dir);
     // Every save writes to a name of its own, so that two saves at once
     // (two threads, or two processes) never write into each other's file.
     static std::atomic<unsigned> counter{0};
@@ -273,7 +305,7 @@ bool replaceAtomically(const fs::path& target, const Producer& produce) {
         errno = why;
         return false;
     }
-    syncDirectory(target.parent_path());
+    dir.sync();
     return true;
 }
 

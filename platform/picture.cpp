@@ -8,6 +8,7 @@
 
 #include "platform/filecache.h"
 #include "platform/files.h"
+#include "platform/png.h"
 
 namespace kl::platform {
 
@@ -28,6 +29,43 @@ FileCache<Picture>& pictureCache() {
     return cache;
 }
 
+// The shipped pictures' own form, 24-bit uncompressed Windows bitmaps,
+// decoded straight into the picture's rows; the general decoder gives the
+// same pixels at several times the cost. False, with nothing made, for any
+// other form or a size outside the ordinary, which that decoder judges.
+bool decodePlainBitmap(std::string_view b, QImage& out) {
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
+    const auto le16 = [b](std::size_t at) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8);
+    };
+    const auto le32 = [&](std::size_t at) { return le16(at) | le16(at + 2) << 16; };
+    if (le32(14) != 40 || le16(26) != 1 || le16(28) != 24 || le32(30) != 0) return false;
+    const std::int64_t width = static_cast<std::int32_t>(le32(18)), rows = static_cast<std::int32_t>(le32(22));
+    const std::int64_t height = rows < 0 ? -rows : rows;
+    if (width <= 0 || width > 16384 || height == 0 || height > 16384) return false;
+    const std::uint64_t stride = (static_cast<std::uint64_t>(width) * 3 + 3) / 4 * 4;
+    const std::uint64_t start = std::max<std::uint64_t>(le32(10), 54);
+    if (start > b.size() || stride * static_cast<std::uint64_t>(height) > b.size() - start) return false;
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
+    if (image.isNull()) return false;
+    for (int y = 0; y < height; ++y) {
+        // Bottom-up unless the height is negative; each pixel B, G, R.
+        const std::int64_t from = rows < 0 ? y : height - 1 - y;
+        const auto* s = reinterpret_cast<const std::uint8_t*>(b.data() + start + stride * static_cast<std::uint64_t>(from));
+        std::uint8_t* d = image.scanLine(y);
+        for (std::int64_t x = 0; x < width; ++x, s += 3, d += 3) {
+            d[0] = s[2];
+            d[1] = s[1];
+            d[2] = s[0];
+        }
+    }
+    const auto perMetre = [](std::uint32_t v) { return static_cast<int>(std::min<std::uint32_t>(v, INT32_MAX)); };
+    if (const int x = perMetre(le32(38)); x > 0) image.setDotsPerMeterX(x);
+    if (const int y = perMetre(le32(42)); y > 0) image.setDotsPerMeterY(y);
+    out = std::move(image);
+    return true;
+}
+
 }  // namespace
 
 Picture Picture::load(const std::string& name) {
@@ -46,6 +84,7 @@ Picture Picture::decodeFile(const std::string& name) {
     std::string bytes;
     if (!readFileBytes(name, bytes)) throw PictureError("not a readable picture: " + name);
     if (!bitmapHoldsItsPixels(bytes)) throw PictureError("the picture is shorter than its pixel data: " + name);
+    if (Picture p; decodePlainBitmap(bytes, p.image_)) return p;
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -136,6 +175,10 @@ void Picture::save(const std::string& name) const {
 }
 
 std::string encodedImage(const QImage& image, const char* format, int quality) {
+    // The program's own pictures go out through the quick writer; a quality
+    // picks its deflate level as the toolkit's writer reads it.
+    if (std::string_view(format) == "PNG" && image.format() == QImage::Format_RGB888)
+        return encodePng(image, quality < 0 ? -1 : (100 - std::min(quality, 100)) * 9 / 91);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format, quality)) return {};
