@@ -47,8 +47,9 @@ std::int32_t weekNumberOf(const CalendarDay& d) {
 
 }  // namespace
 
+// weekDay is carried but never computed, so it says nothing about the date.
 bool operator==(const GregorianDate& a, const GregorianDate& b) {
-    return a.day == b.day && a.month == b.month && a.weekDay == b.weekDay && a.year == b.year;
+    return a.day == b.day && a.month == b.month && a.year == b.year;
 }
 
 bool operator==(const CalendarDay& a, const CalendarDay& b) {
@@ -66,6 +67,8 @@ std::uint8_t daysInMonth(std::uint8_t month) {
         default: return 31;
     }
 }
+
+bool isGregorianLeapYear(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 bool isValidDate(const GregorianDate& d) {
     if (d.year < kFirstYear) return false;

@@ -49,6 +49,10 @@ std::uint8_t daysInMonth(std::uint8_t month);
 inline constexpr std::int32_t kFirstYear = 1;
 inline constexpr std::int32_t kLastYear = 2147483647;
 
+// True for a Gregorian leap year, one whose 29 February really exists (the
+// sky's moon and the kin search count it; the day engine never does).
+bool isGregorianLeapYear(std::int64_t year);
+
 // True for a date the program accepts: a year from kFirstYear, month 1..12,
 // day 1..daysInMonth, and 29 February of any year.
 bool isValidDate(const GregorianDate& d);

@@ -2,10 +2,6 @@
 
 namespace kl {
 
-bool isGregorianLeapYear(std::int32_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 int kinOfSealAndTone(int seal, int tone) {
     if (seal < 1 || seal > 20 || tone < 1 || tone > 13) return 0;
     // 20 and 13 are coprime: exactly one kin of the 260 has both.

@@ -9,9 +9,6 @@
 
 namespace kl {
 
-// True for a 29 February that really exists (a Gregorian leap year).
-bool isGregorianLeapYear(std::int32_t year);
-
 // The kin of seal [1, 20] and tone [1, 13]; 0 when either is out of range.
 int kinOfSealAndTone(int seal, int tone);
 

@@ -15,8 +15,6 @@ constexpr double kEpoch = 2451550.09766;
 double sinDeg(double degrees) { return std::sin(std::fmod(degrees, 360.0) * kDegree); }
 double cosDeg(double degrees) { return std::cos(std::fmod(degrees, 360.0) * kDegree); }
 
-bool leapYear(std::int64_t y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
 // Days from 1 January 1970 of a proleptic Gregorian date.
 std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
@@ -31,7 +29,7 @@ std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
 
 double julianDayAtNoon(const GregorianDate& date) {
     unsigned day = date.day;
-    if (date.month == 2 && day == 29 && !leapYear(date.year)) day = 28;
+    if (date.month == 2 && day == 29 && !isGregorianLeapYear(date.year)) day = 28;
     return static_cast<double>(daysFromCivil(date.year, date.month, day)) + 2440588.0;
 }
 

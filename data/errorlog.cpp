@@ -61,6 +61,12 @@ void setReportProvider(const std::string& key, ReportProvider provider) {
     else providers().erase(key);
 }
 
+ReportSection::ReportSection(std::string key, ReportProvider provider) : key_(std::move(key)) {
+    setReportProvider(key_, std::move(provider));
+}
+
+ReportSection::~ReportSection() { setReportProvider(key_, {}); }
+
 std::array<std::string, 97> buildErrorReport(int code, const std::string& sender, const Details& d) {
     WindowReportState w;
     for (auto& [key, provide] : providers()) provide(w);

@@ -57,6 +57,21 @@ using ReportProvider = std::function<void(WindowReportState&)>;
 // the same key replaces it, an empty provider removes it.
 void setReportProvider(const std::string& key, ReportProvider provider);
 
+// The way the program registers a provider: for as long as the section
+// lives. A file's own state holds one at namespace scope for the whole run;
+// a window holds one as its last member, so its provider is gone before the
+// members it reads.
+class ReportSection {
+public:
+    ReportSection(std::string key, ReportProvider provider);
+    ~ReportSection();
+    ReportSection(const ReportSection&) = delete;
+    ReportSection& operator=(const ReportSection&) = delete;
+
+private:
+    std::string key_;
+};
+
 using Details = std::array<std::string, 10>;
 
 // The 97 lines of the report, in order (UTF-8, without line ends).

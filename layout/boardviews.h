@@ -57,8 +57,7 @@ inline constexpr Point kGuide{128, -35};
 // The date under the day, centred: with the year in small print one pixel
 // lower than the short formats.
 inline constexpr Point kDate{-180, 2};
-inline constexpr int kLongDateDrop = 1;
-inline constexpr int kLongDatePreset = 6, kShortDatePreset = 3;
+inline constexpr DateStyle kDateStyle{1, 6, 3};
 inline constexpr Point kShine{50, -91};
 inline constexpr int kShineType = 0;
 }  // namespace wave

@@ -24,10 +24,16 @@ inline constexpr Point kDayText{0, 280};
 inline constexpr Point kOutOfTimeText{0, 295};
 }  // namespace doot
 
-// The Gregorian date under a day: formats 0 and 1 (with the year) in small
-// print 5 pixels lower than the short formats in the name font.
-inline constexpr int kLongDatePreset = 6, kShortDatePreset = 2;
-inline constexpr int kLongDateDrop = 5;
+// How the Gregorian date under a day is set: formats 0 and 1 (with the year)
+// in `longPreset`, `longDrop` pixels below where the short formats stand in
+// `shortPreset`.
+struct DateStyle {
+    int longDrop;
+    int longPreset, shortPreset;
+};
+// Under the cells of the calendar pages and the icons: the long formats in
+// small print 5 pixels lower than the short ones in the name font.
+inline constexpr DateStyle kCellDate{5, 6, 2};
 
 namespace moon {
 // Header: the moon's tone, its name and action, the totem's caption and name.

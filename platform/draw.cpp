@@ -100,9 +100,7 @@ void Painter::textTurned(int x, int y, std::string_view text, int tenths) {
 }
 
 void Painter::setPen(Rgb c, int width) { d_->pen = QPen(toQColor(c), width); }
-void Painter::setNoPen() { d_->pen = QPen(Qt::NoPen); }
 void Painter::setBrush(Rgb c) { d_->brush = QBrush(toQColor(c)); }
-void Painter::setNoBrush() { d_->brush = QBrush(Qt::NoBrush); }
 
 void Painter::line(int x1, int y1, int x2, int y2) {
     d_->painter.setPen(d_->pen);

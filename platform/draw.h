@@ -55,9 +55,7 @@ public:
     void textTurned(int x, int y, std::string_view text, int tenths);
 
     void setPen(Rgb c, int width = 1);
-    void setNoPen();
     void setBrush(Rgb c);
-    void setNoBrush();
     void line(int x1, int y1, int x2, int y2);
     void rectangle(int left, int top, int right, int bottom);  // pen and brush
     void fillRect(int left, int top, int right, int bottom, Rgb c);

@@ -16,23 +16,23 @@ constexpr quint32 kCommaKeyCode = 59, kPeriodKeyCode = 60;
 
 int virtualKey(const QKeyEvent& event) {
     switch (event.key()) {
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_PageUp: return 33;
-        case Qt::Key_PageDown: return 34;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Right: return 39;
+        case Qt::Key_Escape: return vk::kEscape;
+        case Qt::Key_PageUp: return vk::kPageUp;
+        case Qt::Key_PageDown: return vk::kPageDown;
+        case Qt::Key_Left: return vk::kLeft;
+        case Qt::Key_Right: return vk::kRight;
         default: break;
     }
     // An event from a keyboard carries the key's place; one made without it
     // (a synthesized event, a platform without key codes) has its text only.
     if (const quint32 place = event.nativeScanCode(); place != 0) {
-        if (place == kCommaKeyCode) return 188;
-        if (place == kPeriodKeyCode) return 190;
+        if (place == kCommaKeyCode) return vk::kComma;
+        if (place == kPeriodKeyCode) return vk::kPeriod;
         return 0;
     }
     switch (event.key()) {
-        case Qt::Key_Comma: case Qt::Key_Less: return 188;
-        case Qt::Key_Period: case Qt::Key_Greater: return 190;
+        case Qt::Key_Comma: case Qt::Key_Less: return vk::kComma;
+        case Qt::Key_Period: case Qt::Key_Greater: return vk::kPeriod;
         default: return 0;
     }
 }

@@ -7,11 +7,16 @@ class QKeyEvent;
 
 namespace kl::platform {
 
-// 27 Esc, 33 Page Up, 34 Page Down, 37 Left, 39 Right, 188 comma, 190 period
-// (comma and period also with Shift held); 0 for any other key. Comma and
-// period are the keys at their place on the keyboard, whatever the layout
-// types there; an event without a key code (nativeScanCode 0) is taken by
-// the character it names.
+// The virtual key codes of those keys.
+namespace vk {
+inline constexpr int kEscape = 27, kPageUp = 33, kPageDown = 34, kLeft = 37, kRight = 39;
+inline constexpr int kComma = 188, kPeriod = 190;
+}  // namespace vk
+
+// The key's virtual code (comma and period also with Shift held); 0 for any
+// other key. Comma and period are the keys at their place on the keyboard,
+// whatever the layout types there; an event without a key code
+// (nativeScanCode 0) is taken by the character it names.
 int virtualKey(const QKeyEvent& event);
 
 // A window's key press: a key with a virtual code goes to `handler` and the

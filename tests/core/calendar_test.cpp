@@ -157,6 +157,22 @@ TEST(StepDate, MovesAcrossMonthsAndYears) {
     EXPECT_EQ(stepDate(withWeekDay, 40).weekDay, 3);
 }
 
+// The week day is carried, never computed: two dates are the same day
+// whatever it holds; day, month and year each still tell dates apart.
+TEST(GregorianDateEquality, IgnoresTheCarriedWeekDay) {
+    GregorianDate a = date(5, 3, 2004), b = a;
+    b.weekDay = 4;
+    EXPECT_EQ(a, b);
+    EXPECT_FALSE(a == date(6, 3, 2004));
+    EXPECT_FALSE(a == date(5, 4, 2004));
+    EXPECT_FALSE(a == date(5, 3, 2005));
+}
+
+TEST(GregorianLeapYear, FollowsTheFourHundredYearRule) {
+    for (std::int64_t y : {4LL, 2000LL, 2004LL, 2400LL, 2147483644LL, -4LL}) EXPECT_TRUE(isGregorianLeapYear(y)) << y;
+    for (std::int64_t y : {1LL, 1900LL, 2001LL, 2100LL, 2147483647LL}) EXPECT_FALSE(isGregorianLeapYear(y)) << y;
+}
+
 // One day at a time by the calendar's own rule, written out here so that
 // stepDate is checked against something other than itself.
 GregorianDate literalStep(GregorianDate g, bool forward) {

@@ -57,6 +57,20 @@ TEST_P(Golden, ExportsMatchTheReviewedScripts) {
     EXPECT_EQ(reports(), 0);
 }
 
+// With "no date" chosen the day view and the book of kins export just what
+// they export with their date lines switched off: no empty date text.
+TEST_F(ViewTest, NoDateFormatExportsNoDateLine) {
+    writeDatabase();
+    setDate(2026, 12, 8);
+    settings()._DateFormat = 6;
+    for (int mode : {0, 14}) {
+        settings()._DayDate = settings()._BookDate = false;
+        const std::vector<std::string> without = exportLines(mode, false);
+        settings()._DayDate = settings()._BookDate = true;
+        EXPECT_EQ(exportLines(mode, false), without) << "mode " << mode;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Days, Golden,
     ::testing::Values(GoldenDay{"2026-12-08-ordinary", 2026, 12, 8, true, 0, {}},

@@ -143,8 +143,7 @@ TEST_F(Pulsars, TheShineLeavesItsOutcomeInTheCaption) {
     DispatcherHooks hooks;
     std::string caption;
     hooks.setCaption = [&](const std::string& c) { caption = c; };
-    ViewContext v{canvas, 7, currentDate, currentDay, computeKinRelations(currentDay), settings(),
-                  scratch, hooks};
+    ViewContext v{canvas, 7, currentDate, currentDay, computeKinRelations(currentDay), settings(), hooks};
     views::shine(v, 10, 20, 4);
     EXPECT_EQ(caption, "OK");
     EXPECT_EQ(view.pixel(10, 20), shineColour(4));

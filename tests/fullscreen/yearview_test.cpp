@@ -221,8 +221,7 @@ TEST_F(YearView, AGridThatFailsPartWayIsNeverHeld) {
     setDate(2030, 1, 1);  // another year, whose grid fails half drawn
     FailingCanvas canvas(viewPicture(), scratchPicture(), 500);
     DispatcherHooks hooks;
-    ViewContext v{canvas, 9, currentDate, currentDay, computeKinRelations(currentDay), settings(),
-                  scratchPicture(), hooks};
+    ViewContext v{canvas, 9, currentDate, currentDay, computeKinRelations(currentDay), settings(), hooks};
     views::year(v, 9);
     EXPECT_EQ(reports(), 1);
     EXPECT_EQ(pb2ys, 0) << "neither the half-drawn grid nor the overwritten one";

@@ -69,7 +69,16 @@ QScreen* screenOf(const QWidget* w) {
 
 }  // namespace
 
-TForm1::TForm1() {
+TForm1::TForm1()
+    : reportSection_("compact", [this](WindowReportState& s) {
+          s.STATE = STATE;
+          s.xm = xm;
+          s.ym = ym;
+          s.sym = sym;
+          s.move = move;
+          s.moved = moved;
+          s.closed = closed;
+      }) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     platform::prepareShapedWindow(this);
     setWindowTitle(platform::kProgramTitle);
@@ -126,15 +135,6 @@ TForm1::TForm1() {
         faceLabels[i]->hide();
     }
 
-    setReportProvider("compact", [this](WindowReportState& s) {
-        s.STATE = STATE;
-        s.xm = xm;
-        s.ym = ym;
-        s.sym = sym;
-        s.move = move;
-        s.moved = moved;
-        s.closed = closed;
-    });
     setStateAction([this] { PAINTALL(STATE); });
 
     try {
@@ -168,7 +168,6 @@ TForm1::TForm1() {
 
 TForm1::~TForm1() {
     setStateAction({});
-    setReportProvider("compact", {});
 }
 
 bool TForm1::writeerror(int code, const std::string& sender, const Details& details) {
@@ -311,13 +310,14 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 }
 
 void TForm1::FormKeyDown(int key) {
+    namespace vk = platform::vk;
     int n = 0;
     switch (key) {
-        case 27: close(); return;
-        case 33: case 39: n = settings()._Swapbtn ? -1 : 1; break;
-        case 34: case 37: n = settings()._Swapbtn ? 1 : -1; break;
-        case 188: n = -28; break;
-        case 190: n = 28; break;
+        case vk::kEscape: close(); return;
+        case vk::kPageUp: case vk::kRight: n = settings()._Swapbtn ? -1 : 1; break;
+        case vk::kPageDown: case vk::kLeft: n = settings()._Swapbtn ? 1 : -1; break;
+        case vk::kComma: n = -28; break;
+        case vk::kPeriod: n = 28; break;
         default: return;
     }
     // A step that would leave the accepted years does nothing.

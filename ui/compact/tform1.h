@@ -161,6 +161,8 @@ private:
     int pointerLine_ = -1;
     // The press opened the context menu: its release opens no date dialog.
     bool menuPress_ = false;
+    // The window's part of the error report; last, so it goes first.
+    ReportSection reportSection_;
 };
 
 // The program's windows, created at start in this order.

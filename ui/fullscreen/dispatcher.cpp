@@ -66,8 +66,7 @@ void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
         if (exportTo) script.emplace(*exportTo, set);
         ViewCanvas& canvas = script ? static_cast<ViewCanvas&>(*script) : picture;
         canvas.setCentreLine(centreLineOf(mode));
-        ViewContext view{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay),
-                         set,    scratchPicture(), dispatcherHooks()};
+        ViewContext view{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay), set, dispatcherHooks()};
         entry->render(view, mode);
     } catch (...) {
         reportFailure(107, "paintall in fullmode",

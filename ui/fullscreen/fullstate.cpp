@@ -30,21 +30,18 @@ void repaintFullScreen() {
 
 namespace {
 // The report prints the full-screen state whether or not the window exists.
-const bool registered = [] {
-    setReportProvider("fullscreen", [](WindowReportState& s) {
-        s.fullmodeState = fullmodeState;
-        s._newstate = _newstate;
-        s.spin = spin;
-        s._trc = _trc;
-        s._expstate = _expstate;
-        s._Export = _Export;
-        s._TEXTGRAPHIC = _TEXTGRAPHIC;
-        s._teldrawed = _teldrawed;
-        s.pb2ys = pb2ys;
-        s.pb2yt = pb2yt;
-    });
-    return true;
-}();
+const ReportSection reportSection("fullscreen", [](WindowReportState& s) {
+    s.fullmodeState = fullmodeState;
+    s._newstate = _newstate;
+    s.spin = spin;
+    s._trc = _trc;
+    s._expstate = _expstate;
+    s._Export = _Export;
+    s._TEXTGRAPHIC = _TEXTGRAPHIC;
+    s._teldrawed = _teldrawed;
+    s.pb2ys = pb2ys;
+    s.pb2yt = pb2yt;
+});
 }  // namespace
 
 }  // namespace kl

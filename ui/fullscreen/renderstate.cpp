@@ -13,21 +13,18 @@ bool _KIN = false, _TONE = false, _GUIDE = false, _ANALOG = false, _ANTIPOD = fa
 void clearRoleMarks() { _KIN = _TONE = _GUIDE = _ANALOG = _ANTIPOD = _ATEACHER = _PLASM = false; }
 
 namespace {
-const bool registered = [] {
-    setReportProvider("fullscreen renderers", [](WindowReportState& s) {
-        s._pfont = _pfont;
-        s.rightallign = rightallign;
-        s.USEPB2 = USEPB2;
-        s._KIN = _KIN;
-        s._TONE = _TONE;
-        s._GUIDE = _GUIDE;
-        s._ANALOG = _ANALOG;
-        s._ANTIPOD = _ANTIPOD;
-        s._ATEACHER = _ATEACHER;
-        s._PLASM = _PLASM;
-    });
-    return true;
-}();
+const ReportSection reportSection("fullscreen renderers", [](WindowReportState& s) {
+    s._pfont = _pfont;
+    s.rightallign = rightallign;
+    s.USEPB2 = USEPB2;
+    s._KIN = _KIN;
+    s._TONE = _TONE;
+    s._GUIDE = _GUIDE;
+    s._ANALOG = _ANALOG;
+    s._ANTIPOD = _ANTIPOD;
+    s._ATEACHER = _ATEACHER;
+    s._PLASM = _PLASM;
+});
 }  // namespace
 
 }  // namespace kl

@@ -1,12 +1,11 @@
 // Everything a view renderer is given: the canvas to draw on, the day on
-// show with its relations, the settings the views read, the scratch picture
-// and the window's hooks.
+// show with its relations, the settings the views read and the window's
+// hooks. The year view's work picture is the canvas's scratch.
 #pragma once
 
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "data/settings.h"
-#include "platform/picture.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/viewcanvas.h"
 
@@ -19,7 +18,6 @@ struct ViewContext {
     CalendarDay day;             // currentDay
     KinRelations relations;      // of currentDay
     const Settings& settings;    // the program's settings (data/settings.h)
-    platform::Picture& scratch;  // work picture of the year view
     DispatcherHooks& hooks;
 };
 

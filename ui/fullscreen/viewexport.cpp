@@ -1,6 +1,7 @@
 #include "ui/fullscreen/viewexport.h"
 
 #include "layout/scriptpage.h"
+#include "print/rewrite.h"
 
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
@@ -37,10 +38,7 @@ bool exportView(int mode, ScriptSink& sink) {
     paintall(mode, kExportLevel, &sink);
     if (mode == kYearMode) {
         if (_TEXTGRAPHIC) sink.append(kYearLine);
-        auto& year = sink.yearExportList;
-        const std::size_t moved = std::min(kYearTitleLines, year.size());
-        for (auto it = year.end() - static_cast<std::ptrdiff_t>(moved); it != year.end(); ++it) sink.append(*it);
-        year.resize(year.size() - moved);
+        print::moveYearTail(sink.yearExportList, sink.lines, kYearTitleLines);
     }
     return true;
 }

@@ -6,9 +6,11 @@
 #include "data/settings.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
+#include "layout/boardviews.h"
 #include "layout/signcodes.h"
 #include "ui/fullscreen/textrenderer.h"
 #include "ui/fullscreen/views/daytools.h"
+#include "ui/fullscreen/views/pagedays.h"
 #include "ui/fullscreen/views/views.h"
 
 namespace kl::views {
@@ -62,18 +64,15 @@ void affirmation(ViewContext& v, const std::array<int, 6>& rows, const std::arra
     for (std::size_t i = 0; i < 6; ++i) v.canvas.drawtxt(0, rows[i], applyCaseMask(lines[i], masks[i]), 2, true);
 }
 
-// The Gregorian date line: the long formats in small print, the short ones
-// in the name font a little lower or higher.
-void gregorianDate(ViewContext& v, int longY, int shortY) {
-    const int format = v.settings._DateFormat;
-    const std::string text = gregtostr(v.date, format);
-    if (format == 0 || format == 1) v.canvas.drawtxt(0, longY, text, 6, true);
-    else v.canvas.drawtxt(0, shortY, text, 2, true);
-}
+// The Gregorian date line, centred: the long formats in small print, on the
+// day view two pixels above the short ones in the name font, on the book's
+// page three below.
+constexpr int kDayViewDateY = 394, kBookDateY = 377;
+constexpr layout::DateStyle kDayViewDateStyle{-2, 6, 2}, kBookDateStyle{3, 6, 2};
 
-// Castle 1..5 of a kin: 52 kins each.
-int castleOf(int kin) { return (kin - 1) / 52 + 1; }
-int wavespellOf(int kin) { return (kin - 1) / 13 + 1; }
+void gregorianDate(ViewContext& v, int shortY, const layout::DateStyle& style) {
+    cellDate(v.canvas, PageDate::from(v.date), v.settings._DateFormat, 0, shortY, style);
+}
 
 // The week's line figure, the special-kin markers, the vinal and the day of
 // the moon's rune and sign; left out on the day out of time.
@@ -124,14 +123,14 @@ void dayView(ViewContext& v, int) {
     c.drawsign(224, 220, kLargeSeal + d.sign, false, SignRole::Kin);
     c.drawsign(308, 229, kSmallSeal + r.guide, false, SignRole::Guide);
     affirmation(v, {302, 317, 332, 346, 360, 374}, mask::kViewAffirmation);
-    if (v.settings._DayDate) gregorianDate(v, 392, 394);
+    if (v.settings._DayDate) gregorianDate(v, kDayViewDateY, kDayViewDateStyle);
 }
 
 void bookOfKins(ViewContext& v, int) {
     ViewCanvas& c = v.canvas;
     const CalendarDay& d = v.day;
     const KinRelations& r = v.relations;
-    const int castle = castleOf(d.kin), wave = wavespellOf(d.kin);
+    const int castle = layout::castleOf(d.kin), wave = layout::wavespellOf(d.kin);
     c.drawtxt(-201, 60, L(kCastleColour + castle), 3, true);
     c.drawtxt(-201, 75, L(kCastleName + castle), 3, true);
     c.drawtxt(-201, 90, L(kCastleCourt + castle), 3, true);
@@ -152,7 +151,7 @@ void bookOfKins(ViewContext& v, int) {
     c.xmoon(shownMoonPhase(v.settings._Mmodel, v.date, d.moonPhase), 428, 229);
     sealLine(c, toneWord(r, d.tone), L(kSealGenitive + d.sign), 100);
     c.drawtxt(0, 405, applyCaseMask(L(kEssence) + ": " + L(kSealEssence + d.sign), mask::kEssenceRow), 3, true);
-    if (v.settings._BookDate) gregorianDate(v, 380, 377);
+    if (v.settings._BookDate) gregorianDate(v, kBookDateY, kBookDateStyle);
     const std::string kinAndTone =
         applyCaseMask(L(kKinWord) + ": " + std::to_string(d.kin), mask::kBookKin) + "   " + L(kToneWord) + ": " +
         std::to_string(d.tone);

@@ -66,7 +66,7 @@ void drawMonth(ViewContext& v) {
             c.drawsign(x + kSeal.x, y + kSeal.y, code::kSeal35 + D.sign, false);
             c.drawsign(x + kTone35.x, y + kTone35.y, code::kTone35 + D.tone, false);
             c.drawtxt(x + kDayNumber.x, y + kDayNumber.y, std::to_string(D.monthDay), 2, true);
-            if (v.settings._IconDate) iconDate(c, d, v.settings._DateFormat, x + kDate.x, y + kDate.y);
+            if (v.settings._IconDate) cellDate(c, d, v.settings._DateFormat, x + kDate.x, y + kDate.y);
             if (j + kColumns * i == v.day.monthDay + kColumns) {
                 shineAt = {x + kShine.x, y + kShine.y};
                 shineCromatic = D.cromatic;

@@ -54,11 +54,11 @@ CalendarDay pageDayValues(const PageDate& d) {
 
 std::string pageDateText(const PageDate& d, int format) { return gregtostr(d.day, d.month, d.year, format); }
 
-void iconDate(ViewCanvas& canvas, const PageDate& d, int format, int x, int shortY) {
+void cellDate(ViewCanvas& canvas, const PageDate& d, int format, int x, int shortY, const layout::DateStyle& style) {
     const std::string text = pageDateText(d, format);
     if (text.empty()) return;
-    if (format == 0 || format == 1) canvas.drawtxt(x, shortY + layout::kLongDateDrop, text, layout::kLongDatePreset, true);
-    else canvas.drawtxt(x, shortY, text, layout::kShortDatePreset, true);
+    if (format == 0 || format == 1) canvas.drawtxt(x, shortY + style.longDrop, text, style.longPreset, true);
+    else canvas.drawtxt(x, shortY, text, style.shortPreset, true);
 }
 
 void dootPage(ViewCanvas& c, const CalendarDay& day) {

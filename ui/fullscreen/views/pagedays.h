@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/calendar.h"
+#include "layout/calendarviews.h"
 #include "ui/fullscreen/viewcanvas.h"
 
 namespace kl::views {
@@ -49,10 +50,11 @@ CalendarDay pageDayValues(const PageDate& d);
 // The date in one of gregtostr's formats, with its wide year.
 std::string pageDateText(const PageDate& d, int format);
 
-// The Gregorian date under a day's icon or cell: formats 0 and 1 in small
-// print kLongDateDrop pixels below `shortAt`, the others in the name font
-// at `shortAt`; centred. An empty text (no format) draws nothing.
-void iconDate(ViewCanvas& canvas, const PageDate& d, int format, int x, int shortY);
+// The Gregorian date under a view's cell or icon, centred on `x`: the short
+// formats at `shortY`, the long ones (0 and 1) `style.longDrop` lower, each
+// in its preset. An empty text (no format) draws nothing.
+void cellDate(ViewCanvas& canvas, const PageDate& d, int format, int x, int shortY,
+              const layout::DateStyle& style = layout::kCellDate);
 
 // The day-out-of-time page of the moon and week views: the dot, the day's
 // seal and tone, and its two lines.

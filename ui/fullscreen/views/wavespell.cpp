@@ -17,16 +17,6 @@ namespace {
 
 using namespace layout;
 
-void dayDate(ViewCanvas& c, const Settings& s, const PageDate& d, int g, int h) {
-    using namespace wave;
-    const std::string text = pageDateText(d, s._DateFormat);
-    if (text.empty()) return;
-    if (s._DateFormat <= 1)
-        c.drawtxt(g + kDate.x, h + kDate.y + wave::kLongDateDrop, text, wave::kLongDatePreset, true);
-    else
-        c.drawtxt(g + kDate.x, h + kDate.y, text, wave::kShortDatePreset, true);
-}
-
 // The days of the wavespell, from its first seal and first date.
 void wavespellDays(ViewContext& v) {
     using namespace wave;
@@ -51,7 +41,7 @@ void wavespellDays(ViewContext& v) {
         c.drawsign(g + kTone.x, h + kTone.y, code::kTone45 + i, false);
         c.drawsign(g + kGuide.x, h + kGuide.y,
                    code::kSeal35 + guideSeal(static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(i)), false);
-        if (v.settings._IconDate) dayDate(c, v.settings, p, g, h);
+        if (v.settings._IconDate) cellDate(c, p, v.settings._DateFormat, g + kDate.x, h + kDate.y, kDateStyle);
         if (i == tone) shineAt = {g + kShine.x, h + kShine.y};
         p.forward();
     }

@@ -65,7 +65,7 @@ void drawWeek(ViewContext& v) {
         c.drawsign(x + kSeal.x, kSeal.y, code::kSeal35 + D.sign, false);
         c.drawsign(x + kTone35.x, kTone35.y, code::kTone35 + D.tone, false);
         c.drawtxt(x + kDayNumber.x, kDayNumber.y, std::to_string(D.monthDay), 2, true);
-        if (v.settings._IconDate) iconDate(c, d, v.settings._DateFormat, x + kDate.x, kDate.y);
+        if (v.settings._IconDate) cellDate(c, d, v.settings._DateFormat, x + kDate.x, kDate.y);
         if (i == (v.day.monthDay - 1) % kDays + 1) {
             shineAt = {x + kShine.x, kShine.y};
             shineFound = true;

@@ -12,6 +12,7 @@
 #include "layout/baselines.h"
 #include "layout/boardviews.h"
 #include "ui/fullscreen/views/daytools.h"
+#include "ui/fullscreen/views/pagedays.h"
 #include "ui/fullscreen/views/shine.h"
 #include "ui/fullscreen/views/views.h"
 
@@ -48,13 +49,7 @@ void drawIcon(ViewCanvas& c, const Settings& s, const GregorianDate& date, const
     c.drawsign(kIconSeal.x, kIconSeal.y, code::kSeal35 + d.sign, false);
     c.drawsign(kIconTone.x, kIconTone.y, code::kTone35 + d.tone, false);
     c.drawtxt(kIconDayNumber.x, kIconDayNumber.y, std::to_string(d.monthDay), 2, true);
-    if (!s._IconDate) return;
-    const std::string text = gregtostr(date, s._DateFormat);
-    if (text.empty()) return;
-    if (s._DateFormat <= 1)
-        c.drawtxt(kIconDate.x, kIconDate.y + kLongDateDrop, text, kLongDatePreset, true);
-    else
-        c.drawtxt(kIconDate.x, kIconDate.y, text, kShortDatePreset, true);
+    if (s._IconDate) cellDate(c, PageDate::from(date), s._DateFormat, kIconDate.x, kIconDate.y);
 }
 
 }  // namespace

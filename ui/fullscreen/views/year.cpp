@@ -19,14 +19,11 @@ namespace kl {
 std::uint8_t DOTS = 0, DOTT = 0, DOTC = 0;
 
 namespace {
-const bool registered = [] {
-    setReportProvider("year view", [](WindowReportState& s) {
-        s.DOTS = DOTS;
-        s.DOTT = DOTT;
-        s.DOTC = DOTC;
-    });
-    return true;
-}();
+const ReportSection reportSection("year view", [](WindowReportState& s) {
+    s.DOTS = DOTS;
+    s.DOTT = DOTT;
+    s.DOTC = DOTC;
+});
 }  // namespace
 
 }  // namespace kl
@@ -115,7 +112,7 @@ void dayIcon(ViewContext& v) {
     if (C.kin == 78) c.drawsign(kIconMarker.x, kIconMarker.y, code::kKin78, false);
     if (pvsign(static_cast<std::uint8_t>(C.kin & 0xFF))) c.drawsign(kIconMarker.x, kIconMarker.y, code::kSpecialKin, false);
     c.drawsign(kIconTone.x, kIconTone.y, code::kTone35 + C.tone, false);
-    if (v.settings._IconDate) iconDate(c, PageDate::from(v.date), v.settings._DateFormat, kIconDate.x, kIconDate.y);
+    if (v.settings._IconDate) cellDate(c, PageDate::from(v.date), v.settings._DateFormat, kIconDate.x, kIconDate.y);
     c.drawsign(kIconFrame.x, kIconFrame.y, code::kFrame + C.cromatic, false);
     c.drawtxt(kIconDayNumber.x, kIconDayNumber.y, std::to_string(C.monthDay), 2, true);
 }

@@ -35,16 +35,13 @@ double t2 = 0;
 namespace {
 
 // The report prints the window's own state whether or not the window exists.
-const bool registered = [] {
-    setReportProvider("fullwindow", [](WindowReportState& s) {
-        s.phx = phx;
-        s.phy = phy;
-        s.t1 = t1;
-        s.t2 = t2;
-        s.heldText = lastHint;
-    });
-    return true;
-}();
+const ReportSection reportSection("fullwindow", [](WindowReportState& s) {
+    s.phx = phx;
+    s.phy = phy;
+    s.t1 = t1;
+    s.t2 = t2;
+    s.heldText = lastHint;
+});
 
 QColor qcolor(platform::Rgb c) { return QColor(c.r, c.g, c.b); }
 
