@@ -115,8 +115,8 @@ TEST(ViewContrast, EveryTextReadsAgainstWhatIsUnderIt) {
             view.fill(kViewBackground);
             MeasuringCanvas canvas(view, scratchPicture(), set);
             canvas.setCentreLine(mode == 9 ? layout::kViewHalfWidth : layout::kViewCentre);
-            ViewContext v{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay),
-                          set,    scratchPicture(), dispatcherHooks()};
+            ViewContext v{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay), set,
+                          dispatcherHooks()};
             findMode(mode)->render(v, mode);
             rightallign = false;
             EXPECT_GT(canvas.measured, 0) << "mode " << mode;
