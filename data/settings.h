@@ -31,6 +31,8 @@ struct Settings {
     bool _IconDate = true;
     std::int32_t _DateFormat = 5;
     bool _Turtles = false;        // the telektonon's three turtles walk on together after day 23 (cb10)
+
+    friend bool operator==(const Settings&, const Settings&) = default;
 };
 
 // The program's settings; before any configuration is loaded, the values

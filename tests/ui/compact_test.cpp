@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <climits>
@@ -45,6 +46,7 @@ public:
     std::int32_t state = 0;
     platform::Rgb seal, background;
     QRect shape;
+    bool othersThere = false;
 
 protected:
     bool eventFilter(QObject*, QEvent* e) override {
@@ -53,6 +55,7 @@ protected:
             seal = form_.Image1->picture.pixel(260, 258);
             background = form_.Image1->picture.pixel(10, 440);
             shape = form_.mask().boundingRect();
+            othersThere = windows().form2 != nullptr;
         }
         return false;
     }
@@ -78,6 +81,45 @@ TEST_F(CompactTest, TheFirstFrameIsTheWholeFace) {
     EXPECT_EQ(form1->dotRegion, QRegion(0, 0, 1, 1));
     EXPECT_FALSE(form1->Timer1->isActive());  // the timer is the hints' alone
     EXPECT_FALSE(logWritten());
+}
+
+TEST_F(CompactTest, StartedFaceFirstTheOtherWindowsFollowTheFirstFrame) {
+    writeFile("conf.dat", "Y\r\nN\r\n");  // damaged: the dialog reports it, once
+    program = std::make_unique<ProgramWindows>(ProgramWindows::Start::faceFirst);
+    form1 = program->form1.get();
+    FirstPaint watch(*form1);
+    form1->Image1->installEventFilter(&watch);
+    int before = 0;
+    ASSERT_TRUE(program->start([&] { ++before; }));
+    EXPECT_FALSE(program->othersMade());
+    for (int i = 0; i < 50 && !program->othersMade(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_GT(watch.paints, 0);
+    EXPECT_EQ(watch.state, 0);
+    EXPECT_EQ(watch.seal, (platform::Rgb{200, 30, 30}));
+    EXPECT_FALSE(watch.othersThere);
+    ASSERT_TRUE(program->othersMade());
+    EXPECT_EQ(before, 1);
+    EXPECT_EQ(windows().form6, program->form6.get());
+    EXPECT_EQ(recorded().messages.size(), 1u);
+    EXPECT_EQ(recorded().terminateRequests, 0);
+}
+
+TEST_F(CompactTest, StartedFaceFirstAClickBeforeTheOtherWindowsFindsThem) {
+    program = std::make_unique<ProgramWindows>(ProgramWindows::Start::faceFirst);
+    form1 = program->form1.get();
+    ASSERT_TRUE(program->start());
+    ASSERT_FALSE(program->othersMade());
+    // A plain click on the face opens the date dialog, which must be there.
+    const QPointF at(200, 400);
+    QMouseEvent press(QEvent::MouseButtonPress, at, form1->Image1->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, form1->Image1->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(form1->Image1, &press);
+    EXPECT_TRUE(program->othersMade());
+    QApplication::sendEvent(form1->Image1, &release);
+    ASSERT_NE(program->form2, nullptr);
+    EXPECT_TRUE(program->form2->isVisible());
 }
 
 TEST_F(CompactTest, MissingFacePictureLeavesTheSmallFrameSilently) {

@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <filesystem>
+#include <utility>
 
 #include "data/conffile.h"
+#include "core/state.h"
 #include "data/language.h"
+#include "data/settings.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/identity.h"
@@ -18,9 +22,16 @@
 
 namespace kl {
 
-ProgramWindows::ProgramWindows() {
+ProgramWindows::ProgramWindows(Start start) : faceFirst_(start == Start::faceFirst) {
     form1 = std::make_unique<TForm1>();
     windows().form1 = form1.get();
+    if (!faceFirst_) makeOtherWindows();
+}
+
+void ProgramWindows::makeOtherWindows() {
+    if (othersMade()) return;
+    QCoreApplication::instance()->removeEventFilter(this);
+    if (beforeOthers_) std::exchange(beforeOthers_, {})();
     form2 = std::make_unique<TForm2>(form1.get());
     windows().form2 = form2.get();
     form3 = std::make_unique<TForm3>();
@@ -66,6 +77,39 @@ ProgramWindows::ProgramWindows() {
         retranslatePending_ = true;
         QMetaObject::invokeMethod(form1.get(), [this] { retranslate(); }, Qt::QueuedConnection);
     });
+
+    // Shown before its configuration dialog existed, the compact window
+    // painted its face with the settings read from conf.dat without the
+    // dialog; the dialog now reads them (and reports a damaged file) as it
+    // does at every start, and the face follows what it applied.
+    if (form1->isVisible()) {
+        const Settings before = settings();
+        form1->loadConfiguration();
+        if (!(settings() == before) && form1->STATE == 0) form1->FILLPYR(currentDay);
+    }
+}
+
+void ProgramWindows::othersAfterFirstFrame() {
+    // Queued from the face's first paint, so the frame is on the screen
+    // before the windows nobody sees yet are made.
+    QMetaObject::invokeMethod(this, [this] { makeOtherWindows(); }, Qt::QueuedConnection);
+}
+
+bool ProgramWindows::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+        case QEvent::Wheel:
+            makeOtherWindows();  // input finds every window there
+            break;
+        default:
+            break;
+    }
+    return false;
 }
 
 void ProgramWindows::retranslate() {
@@ -78,19 +122,34 @@ void ProgramWindows::retranslate() {
     form5->retranslate();
 }
 
-int ProgramWindows::run() {
-    if (platform::terminateWasRequested()) return platform::kFailureExitStatus;
-    form1->show();
-    if (platform::terminateWasRequested()) return platform::kFailureExitStatus;
+int ProgramWindows::run(std::function<void()> beforeOthers) {
+    if (!start(std::move(beforeOthers))) return platform::kFailureExitStatus;
     return QApplication::exec();
 }
 
+bool ProgramWindows::start(std::function<void()> beforeOthers) {
+    if (platform::terminateWasRequested()) return false;
+    if (faceFirst_ && !othersMade()) {
+        beforeOthers_ = std::move(beforeOthers);
+        QCoreApplication::instance()->installEventFilter(this);
+        connect(form1->Image1, &FaceImage::painted, this, &ProgramWindows::othersAfterFirstFrame,
+                Qt::SingleShotConnection);
+        // A window the desktop never exposes gets its company all the same.
+        QTimer::singleShot(1000, this, [this] { makeOtherWindows(); });
+    } else if (beforeOthers) {
+        beforeOthers();
+    }
+    form1->show();
+    return !platform::terminateWasRequested();
+}
+
 ProgramWindows::~ProgramWindows() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
     setLanguageChangeHandler({});
     compactWindow() = CompactLink{};
     dispatcherHooks().openPrintManager = {};
-    form3->loadfsize = {};
-    form5->onHidden = {};
+    if (form3) form3->loadfsize = {};
+    if (form5) form5->onHidden = {};
     form1->canQuit = {};
     windows() = Windows{};
     // The set-up dialog's end saves the print manager's sizes: it goes
@@ -114,17 +173,18 @@ int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>
     platform::useMessageBoxes();
     platform::setUpApplicationIdentity();
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
-    platform::registerProgramFonts();  // the symbol faces of exported print scripts
-    // The texts' language before any window reads a text: the one chosen in
-    // conf.dat, else the system's; Qt's own texts with them.
-    ConfValues chosen;
-    chosen.language = configuredLanguage();
-    setTextLanguage(languageOf(chosen));
+    // The settings before any window reads a text or paints: the texts'
+    // language chosen in conf.dat, else the system's, with Qt's own texts,
+    // and what the face shows (the moon model). A damaged file is reported
+    // by the configuration dialog when it reads it.
+    loadConfWithoutDialog();
     platform::useQtTranslations(languageCode(textLanguage()));
 
-    ProgramWindows program;
+    ProgramWindows program(ProgramWindows::Start::faceFirst);
     if (made) made(program);
-    return program.run();
+    // The symbol faces are for the views and the exported print scripts,
+    // not the face.
+    return program.run([] { platform::registerProgramFonts(); });
 }
 
 }  // namespace kl

@@ -47,6 +47,7 @@ void FaceImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     platform::clipToShape(p, this);
     if (!picture.isNull()) p.drawImage(0, 0, picture.image());
+    emit painted();
 }
 
 void FaceImage::mousePressEvent(QMouseEvent* e) {
@@ -188,15 +189,18 @@ void TForm1::showEvent(QShowEvent* e) {
 
 void TForm1::FormShow() {
     STATE = -101;
-    if (TForm4* config = windows().form4) {
-        // A damaged conf.dat is reported once inside and the program goes on.
-        config->loadAtStartup();
-        config->assignv();
-    }
+    loadConfiguration();
     // Shown from within show(), before the window is on the screen: the
     // first frame it shows is the full face. A failure reported so far is
     // ending the program, which then paints nothing.
     if (!platform::terminateWasRequested()) regload();
+}
+
+void TForm1::loadConfiguration() {
+    if (TForm4* config = windows().form4) {
+        config->loadAtStartup();
+        config->assignv();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -36,6 +36,7 @@ public:
     platform::Picture picture;
 
 signals:
+    void painted();  // after each paint of the picture
     void mouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
     void mouseMove(int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
@@ -66,6 +67,10 @@ public:
 
     // Handlers (public so the other windows and the tests can drive them).
     void FormShow();
+    // Reads conf.dat into the configuration dialog and applies it (FormShow
+    // does, when the dialog exists); a damaged file is reported once inside
+    // and the program goes on.
+    void loadConfiguration();
     void FormClose();
     // The right button with Ctrl, Shift, Alt or Meta held opens the context
     // menu; a plain right click stays the date dialog's.
