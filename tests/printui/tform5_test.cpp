@@ -284,6 +284,28 @@ TEST_F(Running, BlackAndWhiteTurnsThePageGrey) {
     EXPECT_EQ(form->page.pixel(10, 10), (platform::Rgb{255, 0, 0}));
 }
 
+// In easy mode the switch fits the page again (here: no printer, so the
+// fitted 1520 x 1520 day page stays that size) and its label follows.
+TEST_F(Running, BlackAndWhiteInEasyModeRefitsThePageAndSaysSo) {
+    writeAllSigns();
+    form->paperQuery = [] { return std::optional<print::PaperSize>{}; };
+    form->exportClick(0, true);
+    ASSERT_EQ(form->page.width(), 1520);
+    const platform::Rgb seal = form->page.pixel(760, 760);
+    ASSERT_FALSE(seal.r == seal.g && seal.g == seal.b) << "the day's seal is in colour";
+    form->myButton28Click();
+    EXPECT_EQ(form->monoLabel->text().toStdString(), "black and white: on");
+    EXPECT_EQ(form->page.width(), 1520);
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{760, 760}, {300, 900}, {1200, 400}}) {
+        const platform::Rgb p = form->page.pixel(x, y);
+        EXPECT_TRUE(p.r == p.g && p.g == p.b) << x << "," << y;
+    }
+    form->myButton28Click();
+    EXPECT_EQ(form->monoLabel->text().toStdString(), "black and white: off");
+    EXPECT_EQ(form->page.pixel(760, 760), seal);
+    EXPECT_FALSE(form->busy());
+}
+
 TEST_F(Running, ZoomStaysWithinTheShownLimits) {
     for (int i = 0; i < 100; ++i) form->mb11Click();
     EXPECT_GE(form->pb->width(), 1);

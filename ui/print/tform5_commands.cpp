@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
@@ -47,6 +48,8 @@ namespace {
 // The view each export button writes, in button order.
 constexpr int kExportModes[9] = {0, 1, 2, 3, 4, 6, 7, 9, 14};
 constexpr int kYearMode = 9;
+// How often a running pass shows the page it is drawing.
+constexpr qint64 kPageRefreshMs = 250;
 
 const std::vector<std::pair<std::string, std::string>> kScriptFilters{
     {"Text files", "*.txt"}, {"Scripts", "*.spt"}, {"All files", "*.*"}};
@@ -63,9 +66,17 @@ struct ExportFlag {
 
 print::RunHooks TForm5::hooks() {
     print::RunHooks h;
-    h.progress = [this](int value) {
+    // The bar follows every step; the page view, which repaints the whole
+    // page scaled, at most every kPageRefreshMs, so a filter over thousands
+    // of rows costs a few repaints rather than one a row.
+    auto sinceRefresh = std::make_shared<QElapsedTimer>();
+    sinceRefresh->start();
+    h.progress = [this, sinceRefresh](int value) {
         prg->setValue(value);
-        pb->update();
+        if (sinceRefresh->elapsed() >= kPageRefreshMs) {
+            pb->update();
+            sinceRefresh->restart();
+        }
         // Paint and timers go on; clicks and keys wait for the pass to end.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
@@ -339,13 +350,22 @@ void TForm5::myButton5Click() {
 void TForm5::myButton28Click() {
     if (busy()) return;
     state.monoMode = !state.monoMode;
-    // "show" turns the page grey from its second row and column on.
-    myButton24Click();
-    if (easyMode) {
-        optimize();
-        state.progressMode = 0;
-    }
+    // The label says what the page is about to become before the page is
+    // drawn, so it is never behind what the page shows.
     showMonoState();
+    monoLabel->repaint();
+    if (easyMode) {
+        // Fitting draws the page itself ("show", grey from the second row and
+        // column on), so a "repaint" first would only be drawn over.
+        prg->show();
+        optimize();
+        prg->hide();
+        state.progressMode = 0;
+        state.progressValue = 0;
+        prg->setValue(0);
+    } else {
+        myButton24Click();
+    }
 }
 
 void TForm5::smbClick() {
