@@ -197,7 +197,7 @@ inline constexpr std::array kCaptions = [] {
     using namespace detail;
     return std::to_array<Caption>({
         right(579, 285, 518, 6),
-        right(577, 285, 508, 6),
+        right(577, 285, 506, 6),
         straight(583, 304, 16, 4, true),
         upright(583, nullptr, 50, 268, 2, true, true),
         text(581, nullptr, 235, 28, 2, true),

@@ -295,7 +295,7 @@ TEST_F(Telektonon, AnExportWritesTheBoardsTextsAndNeverMarksItBuilt) {
         "PICT 35 0 0 0 0 rgt 'graphic\\telectonon.bmp'",
         "FONT 7 -9 0 0 0 thn nrm Arial",
         "TEXT 322 518 rgt 'L579'",
-        "TEXT 322 508 rgt 'L577'",
+        "TEXT 322 506 rgt 'L577'",
         "FONT 10 -13 0 0 0 bld nrm Arial",
         "TEXT 235 28 cnt 'L581'",
         "FONT 7 -9 0 0 0 thn nrm Arial",

@@ -19,6 +19,7 @@
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/picture.h"
+#include "support/testsupport.h"
 
 namespace {
 
@@ -338,7 +339,11 @@ TEST(Telektonon, StarsRunRoundTheDials) {
     }
 }
 
-TEST_F(RunDirectory, FieldHintsFitTheHintBox) {
+class FieldHints : public RunDirectory, public ::testing::WithParamInterface<kl::Language> {};
+INSTANTIATE_TEST_SUITE_P(Texts, FieldHints, kl::test::kBothLanguages, kl::test::languageTestName);
+
+TEST_P(FieldHints, FitTheHintBox) {
+    const kl::test::TextLanguageScope language(GetParam());
     std::string past;
     kl::readtext(70, "Fieldhlp.drs", past);
     EXPECT_EQ(past, "");

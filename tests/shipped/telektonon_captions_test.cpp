@@ -20,13 +20,23 @@ namespace {
 
 namespace tk = layout::telektonon;
 
-TEST(TelektononCaptions, EveryCaptionLiesInsideTheView) {
+class TelektononCaptions : public ::testing::TestWithParam<Language> {};
+INSTANTIATE_TEST_SUITE_P(Texts, TelektononCaptions, kBothLanguages, languageTestName);
+
+// A caption as the view draws it.
+std::string captionText(const tk::Caption& c) {
+    std::string text = L(c.line);
+    if (c.pattern) text = applyCaseMask(text, layout::russianCase(c.pattern));
+    return text;
+}
+
+TEST_P(TelektononCaptions, EveryCaptionLiesInsideTheView) {
+    const TextLanguageScope language(GetParam());
     const std::string previous = platform::programDirectory();
     platform::setProgramDirectory(KL_SHIPPED_DIR);
-    ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
+    ASSERT_TRUE(textFileExists("BASE.DRS")) << "build the 'texts' target first";
     for (const tk::Caption& c : tk::kCaptions) {
-        std::string text = L(c.line);
-        if (c.pattern) text = applyCaseMask(text, c.pattern);
+        const std::string text = captionText(c);
         EXPECT_FALSE(text.empty()) << c.line;
         const int w = platform::textWidth(presetFont(c.preset), text);
         const int h = presetFont(c.preset).pixelHeight < 0 ? -presetFont(c.preset).pixelHeight
@@ -93,18 +103,18 @@ bool within(const Quad& a, const Quad& b, double gap) {
     return true;
 }
 
-TEST(TelektononCaptions, NoCaptionRunsIntoAnother) {
+TEST_P(TelektononCaptions, NoCaptionRunsIntoAnother) {
+    const TextLanguageScope language(GetParam());
     const std::string previous = platform::programDirectory();
     platform::setProgramDirectory(KL_SHIPPED_DIR);
-    ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
+    ASSERT_TRUE(textFileExists("BASE.DRS")) << "build the 'texts' target first";
     struct Boxes {
         std::string text;
         std::vector<Quad> letters;
     };
     std::vector<Boxes> captions;
     for (const tk::Caption& c : tk::kCaptions) {
-        std::string text = L(c.line);
-        if (c.pattern) text = applyCaseMask(text, c.pattern);
+        const std::string text = captionText(c);
         Boxes boxes{text, {}};
         if (c.form == tk::Form::Text) {
             const int w = platform::textWidth(presetFont(c.preset), text);

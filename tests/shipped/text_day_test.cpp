@@ -1,9 +1,11 @@
 // The day texts of all 260 kins, assembled by the program's own routines
-// from the shipped BASE.DRS: complete, grammatical in form, untouched by the
-// word patterns they are drawn with, cleanly spaced and inside their areas.
+// from the shipped BASE.DRS of each language: complete, untouched by the
+// word patterns they are drawn with, cleanly spaced and inside their areas;
+// the Russian ones grammatical in form.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/kin.h"
@@ -19,20 +21,37 @@
 namespace kl::test {
 namespace {
 
-class ShippedTexts : public ::testing::Test {
+// The shipped texts of one language, read as the program reads them.
+class ShippedTextsOf : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void enter(Language language) {
         previous = platform::programDirectory();
         platform::setProgramDirectory(KL_SHIPPED_DIR);
-        ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
+        language_.emplace(language);
+        ASSERT_TRUE(textFileExists("BASE.DRS")) << "build the 'texts' target first";
         recorded() = Recorded{};
     }
     void TearDown() override {
         EXPECT_EQ(recorded().terminateRequests, 0) << "a text read failed";
+        language_.reset();
         platform::setProgramDirectory(previous);
     }
     std::string previous;
+    std::optional<TextLanguageScope> language_;
 };
+
+// Russian grammar: word forms and cases.
+class ShippedTexts : public ShippedTextsOf {
+protected:
+    void SetUp() override { enter(Language::Russian); }
+};
+
+// What holds in every language: every line there, cleanly joined, fitting its place.
+class EveryLanguage : public ShippedTextsOf, public ::testing::WithParamInterface<Language> {
+protected:
+    void SetUp() override { enter(GetParam()); }
+};
+INSTANTIATE_TEST_SUITE_P(Texts, EveryLanguage, kBothLanguages, languageTestName);
 
 CalendarDay dayInMoonOfKin(int kin) {
     CalendarDay d = test::dayOfKin(kin);
@@ -44,15 +63,10 @@ bool endsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// Patterns of the six affirmation rows: compact face, day view, book of kins.
-constexpr std::array<const char*, 6> kFaceRows = {"Aaaaaaaaaa", "aaaaaaaaa", "Aaaaaaaaaa",
-                                                  "aaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
-constexpr std::array<const char*, 6> kViewRows = {"Aaaaaaaaaaaa", "aaaaaaaaaaaa", "Aaaaaaaaaaaa",
-                                                  "aaaaaaaaaaaa", "Aaaaaaaaaaaa", "AaaaaAaaaaaaa"};
-constexpr const char* kBookLastRow = "AaaaaAaaaaaa";
+namespace mask = layout::casemask;
 
-TEST_F(ShippedTexts, DatabaseCoversEveryLineTheWindowsRead) {
-    const auto lines = shippedLines("BASE.DRS");
+TEST_P(EveryLanguage, DatabaseCoversEveryLineTheWindowsRead) {
+    const auto lines = shippedTextLines("BASE.DRS");
     EXPECT_GE(lines.size(), 669u);
     std::vector<int> wanted = {0, 28, 29, 34, 59, 60, 61, 63, 145, 146, 147, 149, 165, 166, 167, 168, 169,
                                192, 193, 194, 196, 197, 198, 199, 389, 390, 391, 392, 399, 400, 401,
@@ -100,7 +114,7 @@ TEST_F(ShippedTexts, WordFormsAgreeWithTheirSeals) {
     }
 }
 
-TEST_F(ShippedTexts, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
+TEST_P(EveryLanguage, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
     for (int kin = 1; kin <= 260; ++kin) {
         const CalendarDay day = dayInMoonOfKin(kin);
         const KinRelations r = computeKinRelations(day);
@@ -115,18 +129,16 @@ TEST_F(ShippedTexts, AffirmationOfEveryKinIsCompleteAndUntouchedByItsPatterns) {
         for (std::size_t i = 0; i < 6; ++i) {
             const std::string& row = rows[i];
             EXPECT_TRUE(cleanSpacing(row)) << "kin " << kin << " row " << i + 1 << ": [" << row << "]";
-            EXPECT_EQ(applyCaseMask(row, kFaceRows[i]), row) << "kin " << kin << " face row " << i + 1;
-            EXPECT_EQ(applyCaseMask(row, kViewRows[i]), row) << "kin " << kin << " view row " << i + 1;
-            if (i == 5) {
-                EXPECT_EQ(applyCaseMask(row, kBookLastRow), row) << "kin " << kin;
-            }
+            EXPECT_EQ(applyCaseMask(row, mask::kFaceAffirmation[i]), row) << "kin " << kin << " face row " << i + 1;
+            EXPECT_EQ(applyCaseMask(row, mask::kViewAffirmation[i]), row) << "kin " << kin << " view row " << i + 1;
+            EXPECT_EQ(applyCaseMask(row, mask::kBookAffirmation[i]), row) << "kin " << kin << " book row " << i + 1;
             EXPECT_LE(faceFont1(row), 350) << "kin " << kin << " row " << i + 1 << ": " << row;
             EXPECT_LE(preset2(row), kCentredViewWidth) << "kin " << kin << " row " << i + 1;
         }
     }
 }
 
-TEST_F(ShippedTexts, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
+TEST_P(EveryLanguage, FaceNamesOfEveryKinFitAndSplitOnlyWhenTooWide) {
     for (int kin = 1; kin <= 260; ++kin) {
         const CalendarDay day = dayInMoonOfKin(kin);
         const KinRelations r = computeKinRelations(day);
@@ -165,9 +177,14 @@ TEST_F(ShippedTexts, FaceSealPageAndAffirmationNameOneEssence) {
         // (two letters short of the word, for a vowel that drops: порядок, порядком)
         const std::string root = essence.substr(0, essence.size() >= 4 ? essence.size() - 4 : 0);
         EXPECT_EQ(L(270 + seal).substr(0, root.size()), root) << "seal " << seal << ": " << L(270 + seal);
+    }
+}
+
+TEST_P(EveryLanguage, EssenceEndsLeftOfTheMoon) {
+    for (int seal = 1; seal <= 20; ++seal) {
         // Every row of it, on one row or two, ends left of the moon at x 390.
         for (const auto& oneRow : {layout::essence::kFaceOneRow, layout::essence::kDayViewOneRow}) {
-            const EssenceText t = essenceText(L(168), essence, oneRow);
+            const EssenceText t = essenceText(L(168), L(170 + seal), oneRow);
             EXPECT_LE(layout::essence::kLeft + platform::textWidth(presetFont(3), t.label), 390) << t.label;
             if (t.word.empty()) continue;
             EXPECT_EQ(t.rows.word, layout::essence::kTwoRows.word);
@@ -176,38 +193,44 @@ TEST_F(ShippedTexts, FaceSealPageAndAffirmationNameOneEssence) {
     }
 }
 
-TEST_F(ShippedTexts, FixedFaceAndViewLabelsKeepEveryWordOfTheirPatterns) {
-    struct Case { std::string text; const char* pattern; bool spaced = true; };
-    std::vector<Case> cases = {{L(165) + ":", "AB"}, {L(166), "Aaa"}, {L(392), "aaa"},
-                               {L(60) + ": 260", "Aa"}, {L(34) + ": 13", "Aa"}};
-    for (int p = 1; p <= 7; ++p) cases.push_back({L(49 + p), "AB"});
+TEST_P(EveryLanguage, FixedFaceAndViewLabelsKeepEveryWordOfTheirPatterns) {
+    struct Case { std::string text; layout::CaseMask mask; bool spaced = true; };
+    std::vector<Case> cases = {{L(165) + ":", mask::kPlasmaCaption}, {L(166), mask::kMoonPhaseCaption},
+                               {L(392), mask::kToday}, {L(60) + ": 260", mask::kNumberLabel},
+                               {L(34) + ": 13", mask::kNumberLabel}};
+    for (int p = 1; p <= 7; ++p) cases.push_back({L(49 + p), mask::kPlasmaName});
     // Book of kins: kin and tone in one line, "Aaaaa" then "AABAAAAA".
     // Its three blanks are meant: they count as two pattern words.
-    cases.push_back({applyCaseMask(L(60) + ": 260", "Aaaaa") + "   " + L(34) + ": 13", "AABAAAAA", false});
+    cases.push_back({applyCaseMask(L(60) + ": 260", mask::kBookKin) + "   " + L(34) + ": 13", mask::kBookKinAndTone,
+                     false});
     // Telektonon captions and their patterns.
     const std::vector<std::pair<int, const char*>> board = {
         {590, "aaaaaaaa"}, {588, "Aaaaaaaa"}, {589, "Aaaaaaaa"}, {607, "aaaaaaaa"}, {600, "Aaaaa"},
         {601, "aaaaa"}, {602, "Aaaaa"}, {603, "aaaaaa"}, {613, "Aaaaaaaaaa"}, {614, "AaAAAAAAAA"},
         {611, "Aaaaaaaaa"}, {612, "aaaaaa"}, {615, "Aaaaaaaa"}, {616, "Aaaaaa"}, {617, "Aaaaaa"},
         {594, "Aaaaaa"}, {608, "Aaaaaa"}, {610, "aaaaaaa"}, {609, "aaaaaa"}};
-    for (const auto& [line, pattern] : board) cases.push_back({L(line), pattern});
-    for (int line = 619; line <= 626; ++line) cases.push_back({L(line), line % 2 ? "Aaaaaa" : "aaaaaa"});
+    for (const auto& [line, pattern] : board) cases.push_back({L(line), layout::russianCase(pattern)});
+    for (int line = 619; line <= 626; ++line)
+        cases.push_back({L(line), layout::russianCase(line % 2 ? "Aaaaaa" : "aaaaaa")});
     for (const auto& c : cases) {
         EXPECT_FALSE(c.text.empty());
-        EXPECT_LE(patternWords(c.text), std::string(c.pattern).size()) << c.text << " / " << c.pattern;
         if (c.spaced) {
             EXPECT_TRUE(cleanSpacing(c.text)) << "[" << c.text << "]";
         }
+        const char* pattern = GetParam() == Language::Russian ? c.mask.russian : c.mask.english;
+        if (pattern) {
+            EXPECT_LE(patternWords(c.text), std::string(pattern).size()) << c.text << " / " << pattern;
+        }
         // The pattern leaves no word out.
-        EXPECT_EQ(applyCaseMask(c.text, c.pattern).size(), c.text.size()) << c.text;
+        EXPECT_EQ(applyCaseMask(c.text, c.mask).size(), c.text.size()) << c.text;
     }
 }
 
-TEST_F(ShippedTexts, MoonAndViewHeadingsReadAsOnePhrase) {
+TEST_P(EveryLanguage, MoonAndViewHeadingsReadAsOnePhrase) {
     for (int m = 1; m <= 13; ++m) {
         const std::string first = L(66 + m) + L(29), second = L(61) + " " + L(150 + m);
         const std::string title = L(66 + m) + L(28) + " " + L(34) + " " + L(150 + m);
-        for (const auto& t : {first, second, title, L(34) + " " + L(34 + m), L(469 + m)}) {
+        for (const auto& t : {first, second, title, moonName(m), L(34) + " " + L(34 + m), L(469 + m)}) {
             EXPECT_TRUE(cleanSpacing(t)) << "[" << t << "]";
             EXPECT_LE(textWidth(t, "Arial", 16, true), kCentredViewWidth) << t;
         }
@@ -219,7 +242,7 @@ TEST_F(ShippedTexts, MoonAndViewHeadingsReadAsOnePhrase) {
             EXPECT_LE(textWidth(L(line), "Arial", 11, true), 2 * (670 - 299 - 202)) << L(line);
 }
 
-TEST_F(ShippedTexts, ViewCaptionsStayInsideTheView) {
+TEST_P(EveryLanguage, ViewCaptionsStayInsideTheView) {
     // (text, face, pixels, bold, x, centred): a centred x is an offset from
     // the view's centre line 299, like the views draw it.
     struct Caption { std::string text; const char* face; int px; bool bold; int x; bool centred; };

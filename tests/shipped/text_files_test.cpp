@@ -54,10 +54,14 @@ TEST(ShippedFiles, AreWindows1251WithCrLfLineEnds) {
 
 struct Pages { const char* file; int blocks; int perBlock; int firstY; };
 
-TEST(ShippedFiles, DescriptionPagesHaveTheirBlocksAndFitTheView) {
+class DescriptionPages : public ::testing::TestWithParam<Language> {};
+INSTANTIATE_TEST_SUITE_P(Texts, DescriptionPages, kBothLanguages, languageTestName);
+
+TEST_P(DescriptionPages, HaveTheirBlocksAndFitTheView) {
+    const TextLanguageScope language(GetParam());
     for (const Pages p : {Pages{"DAYINFO.drs", 20, 17, 233}, Pages{"TONEINFO.drs", 13, 17, 196},
                           Pages{"PLASMINFO.drs", 7, 5, 233}}) {
-        const auto lines = shippedLines(p.file);
+        const auto lines = shippedTextLines(p.file);
         ASSERT_EQ(lines.size(), static_cast<std::size_t>(p.blocks * p.perBlock)) << p.file;
         for (int b = 0; b < p.blocks; ++b) {
             int filled = 0;

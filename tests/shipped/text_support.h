@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/language.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 
@@ -22,6 +23,11 @@ inline std::vector<std::string> shippedLines(const std::string& name) {
     std::string_view rest(bytes);
     while (!rest.empty()) lines.push_back(platform::fromCp1251(platform::nextLine(rest)));
     return lines;
+}
+
+// The lines of a text file in the language the texts are read in now.
+inline std::vector<std::string> shippedTextLines(const std::string& name) {
+    return shippedLines(std::string(languageFolder(textLanguage())) + name);
 }
 
 inline int textWidth(const std::string& text, const char* face, int pixels, bool bold) {

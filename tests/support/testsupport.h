@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/language.h"
+
 namespace kl::test {
 
 // Installs recorders for messages and termination for the whole run.
@@ -64,5 +66,22 @@ private:
     unsigned long previousSoft_;
     void (*previousHandler_)(int);
 };
+
+// Texts are read in `language` while this lives; the language before comes back.
+class TextLanguageScope {
+public:
+    explicit TextLanguageScope(Language language) : previous_(textLanguage()) { setTextLanguage(language); }
+    ~TextLanguageScope() { setTextLanguage(previous_); }
+    TextLanguageScope(const TextLanguageScope&) = delete;
+    TextLanguageScope& operator=(const TextLanguageScope&) = delete;
+private:
+    Language previous_;
+};
+
+// Both shipped languages, for tests that run once in each ("Russian", "English").
+inline const auto kBothLanguages = ::testing::Values(Language::Russian, Language::English);
+inline std::string languageTestName(const ::testing::TestParamInfo<Language>& info) {
+    return info.param == Language::Russian ? "Russian" : "English";
+}
 
 }  // namespace kl::test
