@@ -42,6 +42,8 @@ constexpr int kDefaultPageWidth = 768, kDefaultPageHeight = 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const char* const kRescaleUsage = "usage: kestralune-cli rescale SCRIPT|- FACTOR\n";
 
+// Well-formed UTF-8 only: no overlong forms, surrogates or code points past
+// U+10FFFF, which would not read back as the same bytes.
 bool validUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -49,6 +51,12 @@ bool validUtf8(std::string_view s) {
         if (n == 0 || i + n > s.size()) return false;
         for (std::size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        if (n > 2) {
+            const auto second = static_cast<unsigned char>(s[i + 1]);
+            const unsigned char low = b == 0xE0 ? 0xA0 : b == 0xF0 ? 0x90 : 0x80;
+            const unsigned char high = b == 0xED ? 0x9F : b == 0xF4 ? 0x8F : 0xBF;
+            if (second < low || second > high) return false;
+        }
         i += n;
     }
     return true;

@@ -117,6 +117,10 @@ TEST_F(CliPage, RescaleKeepsTheScriptsEncodingAndLineEnds) {
     ASSERT_EQ(run({"rescale", "-", "2"}, "TEXT 2000000000 1 cnt 'y'\n"), 1);
     EXPECT_TRUE(out.empty());
 
+    // Bytes that only look like UTF-8 (an overlong form) are Windows-1251.
+    EXPECT_TRUE(cli::decodeScript("TEXT 1 1 rgt '\xE0\x80\x9D'").cp1251);
+    EXPECT_FALSE(cli::decodeScript("TEXT 1 1 rgt '\xE0\xA4\x85'").cp1251);
+
     // The one byte Windows-1251 leaves unassigned comes back as it was.
     const std::string odd = "TEXT 1 1 rgt '\x98\xC0'\r\n";
     writeFile("odd.spt", odd);
