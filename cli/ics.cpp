@@ -119,6 +119,7 @@ private:
         k.made = true;
         k.portal = r.portal;
         if (named(day)) {
+            const BaseLines L;
             k.name = L(base::kKinWord) + " " + std::to_string(day.kin) + " " +
                      L(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour) +
                      " " + L(r.wordForm == 1 ? base::kToneWordFirst + day.tone : base::kToneWordSecond + day.tone) +

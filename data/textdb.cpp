@@ -58,6 +58,20 @@ std::string L(int n) {
     return s;
 }
 
+BaseLines::BaseLines() {
+    try {
+        file_ = readTextFile("BASE.DRS");
+    } catch (...) {
+        // L reports it, line by line.
+    }
+}
+
+std::string BaseLines::operator()(int n) const {
+    if (!file_) return L(n);
+    if (n < 0 || static_cast<std::size_t>(n) >= file_->lines.size()) return {};
+    return platform::fromCp1251(file_->lines[static_cast<std::size_t>(n)]);
+}
+
 std::string moonName(int month) {
     namespace base = layout::base;
     return L(base::kMoonName + month) + L(base::kMoonTotemInName + month) + L(base::kMoonWord);
@@ -67,16 +81,17 @@ std::array<std::string, 6> loadaffirmation(const CalendarDay& day) {
     std::array<std::string, 6> lines;
     try {
         using namespace layout::base::affirmation;
+        const BaseLines line;
         const KinRelations r = computeKinRelations(day);
         const int tone = day.tone, sign = day.sign;
-        lines[0] = L(kRow1Start) + L(kRow1Power + tone) + L(kRow1Glue) + L(kRow1Purpose) + L(kRow1Action + sign) +
-                   L(kRow1End);
+        lines[0] = line(kRow1Start) + line(kRow1Power + tone) + line(kRow1Glue) + line(kRow1Purpose) + line(kRow1Action + sign) +
+                   line(kRow1End);
         const int essence = tone == 5 ? kRow2EssenceTone5 : tone == 13 ? kRow2EssenceTone13 : kRow2Essence;
-        lines[1] = L(kRow2Action + tone) + " " + L(essence + sign) + ".";
-        lines[2] = L(kRow3Start) + L(kRow3Group + r.group) + " " + L(kRow3Power + sign);
-        lines[3] = L(kRow4Start) + L(kRow4Tone + tone) + " " + L(kRow4Middle) + L(kRow4Essence + tone) + ".";
-        lines[4] = r.guide == sign ? L(kRow5OwnPower) : L(kRow5Guided) + L(kRow5GuidePower + r.guide) + ".";
-        lines[5] = r.portal ? L(kRow6Portal) : std::string();
+        lines[1] = line(kRow2Action + tone) + " " + line(essence + sign) + ".";
+        lines[2] = line(kRow3Start) + line(kRow3Group + r.group) + " " + line(kRow3Power + sign);
+        lines[3] = line(kRow4Start) + line(kRow4Tone + tone) + " " + line(kRow4Middle) + line(kRow4Essence + tone) + ".";
+        lines[4] = r.guide == sign ? line(kRow5OwnPower) : line(kRow5Guided) + line(kRow5GuidePower + r.guide) + ".";
+        lines[5] = r.portal ? line(kRow6Portal) : std::string();
     } catch (...) {
         reportFailure(101, "loadaffirmation in kestral");
     }

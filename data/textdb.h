@@ -48,6 +48,18 @@ void readtext(int n, const std::string& fileName, std::string& out);
 // Convenience: line n of BASE.DRS.
 std::string L(int n);
 
+// Lines of BASE.DRS from one reading of it, for texts made of many lines:
+// each line as L gives it, without looking at the file again. When the file
+// cannot be read, each line goes through L (and its failure report).
+class BaseLines {
+public:
+    BaseLines();
+    std::string operator()(int n) const;
+
+private:
+    std::shared_ptr<const TextFile> file_;
+};
+
 // The name of 13-moon month 1..13: its tone's name, the totem where the
 // language names it ("Magnetic Bat Moon"), and the word "Moon".
 std::string moonName(int month);

@@ -71,10 +71,40 @@ std::string startingDirectory() {
     return executableDirectory();
 }
 
+namespace {
+
+// True when no part of a '/'-separated name is empty, "." or "..": joined to
+// a directory it reads as the walk part by part below would build it.
+bool plainParts(std::string_view name) {
+    if (!name.empty() && name.front() == '/') name.remove_prefix(1);
+    if (name.empty()) return false;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(name.find('/', start), name.size());
+        const std::string_view part = name.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..") return false;
+        if (end == name.size()) return true;
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
 std::string resolvePath(std::string_view name) {
     std::string normal(name);
     for (char& c : normal)
         if (c == '\\') c = '/';
+    // The usual case, a name spelt as it is on the disk, in one stat: when
+    // the whole path is there, every part of it matched as it stands.
+    if (plainParts(normal) && normal.find('\0') == std::string::npos) {
+        std::string exact;
+        if (normal.front() != '/') {
+            exact = programDir();
+            if (!exact.empty() && exact.back() != '/') exact += '/';
+        }
+        exact += normal;
+        struct stat st {};
+        if (::stat(exact.c_str(), &st) == 0) return exact;
+    }
     fs::path given(normal);
     fs::path at = given.is_absolute() ? fs::path("/") : fs::path(programDir());
     bool matching = true;
