@@ -44,12 +44,7 @@ bool exportView(int mode, ScriptSink& sink) {
 }
 
 std::vector<std::string> selfContained(const ScriptSink& sink) {
-    std::vector<std::string> out;
-    for (const std::string& line : sink.lines) {
-        if (line == kYearLine) out.insert(out.end(), sink.yearExportList.begin(), sink.yearExportList.end());
-        else out.push_back(line);
-    }
-    return out;
+    return print::inlineYearList(sink.lines, sink.yearExportList);
 }
 
 }  // namespace kl
