@@ -144,18 +144,23 @@ bool readBytesAt(const std::string& path, std::string& out) {
     if (fd < 0) return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);  // a directory reads as nothing
-    std::string data;
-    char buffer[65536];
+    // Read straight into a buffer of the file's size and one byte more, so
+    // the read that finds the end needs no larger one; a file that grows
+    // meanwhile is read to its end all the same.
+    std::string data(ok ? static_cast<std::size_t>(st.st_size) + 1 : 0, '\0');
+    std::size_t got = 0;
     while (ok) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (got == data.size()) data.resize(data.size() * 2);
+        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             ok = n == 0;
             break;
         }
-        data.append(buffer, static_cast<std::size_t>(n));
+        got += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    data.resize(got);
     if (ok) out = std::move(data);
     return ok;
 }

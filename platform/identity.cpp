@@ -14,10 +14,16 @@ QIcon programIcon() {
     return icon;
 }
 
-void setUpApplicationIdentity() {
+void setUpApplicationNames() {
     QCoreApplication::setApplicationName(kDesktopName);
     QGuiApplication::setDesktopFileName(kDesktopName);
-    QGuiApplication::setWindowIcon(programIcon());
+}
+
+void setUpApplicationIcon() { QGuiApplication::setWindowIcon(programIcon()); }
+
+void setUpApplicationIdentity() {
+    setUpApplicationNames();
+    setUpApplicationIcon();
 }
 
 }  // namespace kl::platform

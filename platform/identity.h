@@ -20,5 +20,10 @@ QIcon programIcon();
 // program's icon. No display name is set, so a window's caption is its own
 // title alone (the date dialog's is the date).
 void setUpApplicationIdentity();
+// The two halves of it: the names, before the first window is made, and the
+// icon, which every window then shown carries and every window already
+// shown takes on (the program gives it once the face is on the screen).
+void setUpApplicationNames();
+void setUpApplicationIcon();
 
 }  // namespace kl::platform

@@ -234,6 +234,21 @@ TEST_F(FilesTest, OnlyRegularFilesCanBeRead) {
     EXPECT_FALSE(nameInUse("missing.dat"));
 }
 
+TEST_F(FilesTest, AFileIsReadWholeWhateverItsSizeSaysOrItHolds) {
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{65536}, std::size_t{200001}}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 + i / 251);
+        writeFile("tech.dat", bytes);
+        std::string got;
+        ASSERT_TRUE(readFileBytes("tech.dat", got));
+        EXPECT_EQ(got, bytes) << size;
+    }
+    // A file whose size reads as 0 while it holds text.
+    std::string got;
+    ASSERT_TRUE(readFileBytes(UserPath("/proc/self/status"), got));
+    EXPECT_NE(got.find("Name:"), std::string::npos);
+}
+
 // A FIFO in the place of one of the program's files is refused at once:
 // neither reading it nor saving the settings over it waits for the other end.
 TEST_F(FilesTest, AFifoInADataFilesPlaceIsNeverWaitedOn) {

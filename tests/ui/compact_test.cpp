@@ -129,6 +129,7 @@ TEST_F(CompactTest, MissingFacePictureLeavesTheSmallFrameSilently) {
         createWindows();
         EXPECT_EQ(form1->STATE, -101);
         EXPECT_EQ(form1->mask().boundingRect(), QRect(0, 0, 80, 80));
+        EXPECT_EQ(form1->Image1->picture.pixel(300, 300), (platform::Rgb{40, 40, 90}));  // frameclr's
         program.reset();
         std::filesystem::rename(path("aside.bmp"), path(missing));
     }

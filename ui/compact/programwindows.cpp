@@ -171,7 +171,7 @@ int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>
 
     QApplication app(argc, argv);
     platform::useMessageBoxes();
-    platform::setUpApplicationIdentity();
+    platform::setUpApplicationNames();
     QApplication::setQuitOnLastWindowClosed(false);  // the compact window's close ends the run
     // The settings before any window reads a text or paints: the texts'
     // language chosen in conf.dat, else the system's, with Qt's own texts,
@@ -183,8 +183,12 @@ int runProgram(int argc, char** argv, const std::function<void(ProgramWindows&)>
     ProgramWindows program(ProgramWindows::Start::faceFirst);
     if (made) made(program);
     // The symbol faces are for the views and the exported print scripts,
-    // not the face.
-    return program.run([] { platform::registerProgramFonts(); });
+    // not the face; the icon (seven sizes made into window properties)
+    // reaches the compact window a moment after its first frame.
+    return program.run([] {
+        platform::setUpApplicationIcon();
+        platform::registerProgramFonts();
+    });
 }
 
 }  // namespace kl

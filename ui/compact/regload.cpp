@@ -22,6 +22,11 @@ void TForm1::regload() {
     } catch (...) {
         // A missing picture leaves the small frame in place, silently;
         // presses on the face then only open the date dialog.
+        try {
+            Image1->picture = platform::Picture::load("graphic\\frameclr.bmp");
+        } catch (...) {
+            // The frame's background picture stands in for it.
+        }
         return;
     }
     faceRegion = face;

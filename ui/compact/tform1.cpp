@@ -154,7 +154,10 @@ TForm1::TForm1()
         // the locale's short date text breaks on any format but dd.MM.yyyy.
         currentDate = todayDate = platform::systemToday();
         currentDay = computeCalendarDay(currentDate);
-        Image1->picture = platform::Picture::load("graphic\\frameclr.bmp");
+        // The small frame's own picture (graphic\frameclr.bmp) is read only
+        // when the full face cannot be had (regload): until then the window
+        // is not on the screen.
+        Image1->picture = frame_;
         applyRegion(bmptorgn(frame_, 0, false));
         // Tooltips of the two buttons and the eye between them (hot rectangle 7).
         const auto tip = [](int line) { return [line] { return QString::fromStdString(L(line)); }; };
