@@ -14,6 +14,7 @@
 #include "core/calendar.h"
 #include "core/kin.h"
 #include "core/state.h"
+#include "data/language.h"
 #include "data/settings.h"
 #include "layout/contrast.h"
 #include "platform/draw.h"
@@ -96,37 +97,46 @@ private:
     }
 };
 
+// Draws every calendar view of `date` and reports each text that does not
+// read against what lies under it.
+void checkViewsOf(const GregorianDate& date, const Settings& set, const std::string& label) {
+    const GregorianDate was = currentDate;
+    currentDate = date;
+    currentDay = computeCalendarDay(date);
+    for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14}) {
+        _teldrawed = false;  // the board's captions are drawn, not copied
+        platform::Picture& view = viewPicture();
+        view.fill(kViewBackground);
+        MeasuringCanvas canvas(view, scratchPicture(), set);
+        canvas.setCentreLine(mode == 9 ? layout::kViewHalfWidth : layout::kViewCentre);
+        ViewContext v{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay), set,
+                      dispatcherHooks()};
+        findMode(mode)->render(v, mode);
+        rightallign = false;
+        EXPECT_GT(canvas.measured, 0) << label << " mode " << mode;
+        for (const std::string& f : canvas.faults) ADD_FAILURE() << label << " mode " << mode << ": " << f;
+    }
+    currentDate = was;
+    currentDay = computeCalendarDay(was);
+}
+
 TEST(ViewContrast, EveryTextReadsAgainstWhatIsUnderIt) {
     const std::string previous = platform::programDirectory();
     platform::setProgramDirectory(KL_SHIPPED_DIR);
     ASSERT_TRUE(platform::fileExists("BASE.DRS")) << "build the 'texts' target first";
     Settings set = settings();
     set._Sfigure = set._IconDate = set._DayDate = set._BookDate = true;
-    // An ordinary day, a new-moon day in a portal-rich wavespell, the day
-    // out of time.
-    for (const GregorianDate date : {GregorianDate{9, 12, 0, 2026}, GregorianDate{9, 1, 0, 2027},
-                                     GregorianDate{25, 7, 0, 2027}}) {
-        const GregorianDate was = currentDate;
-        currentDate = date;
-        currentDay = computeCalendarDay(date);
-        for (int mode : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14}) {
-            _teldrawed = false;  // the board's captions are drawn, not copied
-            platform::Picture& view = viewPicture();
-            view.fill(kViewBackground);
-            MeasuringCanvas canvas(view, scratchPicture(), set);
-            canvas.setCentreLine(mode == 9 ? layout::kViewHalfWidth : layout::kViewCentre);
-            ViewContext v{canvas, mode, currentDate, currentDay, computeKinRelations(currentDay), set,
-                          dispatcherHooks()};
-            findMode(mode)->render(v, mode);
-            rightallign = false;
-            EXPECT_GT(canvas.measured, 0) << "mode " << mode;
-            for (const std::string& f : canvas.faults)
-                ADD_FAILURE() << date.year << "-" << int(date.month) << "-" << int(date.day) << " mode " << mode
-                              << ": " << f;
-        }
-        currentDate = was;
-        currentDay = computeCalendarDay(was);
+    const Language language = textLanguage();
+    for (const Language shown : {Language::Russian, Language::English}) {
+        setTextLanguage(shown);
+        // A new-moon day, an ordinary day, the day out of time.
+        for (const GregorianDate date :
+             {GregorianDate{9, 12, 0, 2026}, GregorianDate{20, 3, 0, 2027}, GregorianDate{25, 7, 0, 2027}})
+            checkViewsOf(date, set,
+                         std::string(languageCode(shown)) + " " + std::to_string(date.year) + "-" +
+                             std::to_string(date.month) + "-" + std::to_string(date.day));
     }
+    setTextLanguage(language);
     platform::setProgramDirectory(previous);
 }
 
