@@ -1,4 +1,5 @@
 #include "tools/picgen/boardstyle.h"
+#include "tools/picgen/picgen.h"
 
 #include <QRadialGradient>
 
@@ -26,7 +27,8 @@ std::uint32_t Scatter::next() {
 double Scatter::unit() { return (next() >> 8) / double(1u << 24); }
 
 QImage canvas(int width, int height, const QColor& fill) {
-    QImage img(width, height, QImage::Format_RGB32);
+    QImage img(width * drawScale(), height * drawScale(), QImage::Format_RGB32);
+    img.setDevicePixelRatio(drawScale());
     img.fill(fill);
     return img;
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,11 +21,25 @@ int main(int argc, char** argv) {
     }
     kl::picgen::Output out{QString(argv[1]) + "/graphic", argv[2], argv[3], argv[1],
                            QFileInfo(argv[1]).absoluteDir().filePath("outlines")};
+    // The 2x set: the shipped pictures once more at twice the size. What
+    // else a family writes (review sheets, resources, data) goes to a
+    // review folder of its own.
+    const QString twice = QString(argv[3]) + "/2x";
+    kl::picgen::Output doubled{QString(argv[1]) + "/" + kl::picgen::kDoubleSetFolder, twice + "/resources", twice,
+                               twice + "/run", twice + "/outlines"};
+    for (const QString& d : {doubled.graphic, doubled.resources, doubled.review, doubled.run, doubled.outlines})
+        QDir().mkpath(d);
+    // Families that write no picture of the program directory.
+    const QStringList reviewOnly{"boards-review", "glyphs", "buttons"};
     try {
-        for (const auto& family : kl::picgen::families()) {
-            bool wanted = argc == 4;
-            for (int i = 4; i < argc; ++i) wanted = wanted || QString(argv[i]) == family.name;
-            if (wanted) family.generate(out);
+        for (const int scale : {1, 2}) {
+            kl::picgen::setDrawScale(scale);
+            for (const auto& family : kl::picgen::families()) {
+                bool wanted = argc == 4;
+                for (int i = 4; i < argc; ++i) wanted = wanted || QString(argv[i]) == family.name;
+                if (!wanted || (scale == 2 && reviewOnly.contains(family.name))) continue;
+                family.generate(scale == 1 ? out : doubled);
+            }
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "picgen: %s\n", e.what());

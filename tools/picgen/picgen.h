@@ -25,8 +25,19 @@ struct Output {
     QString outlines;
 };
 
+// The scale pictures are drawn at: 1 for the shipped set under graphic/,
+// 2 for the set of screens with twice the pixels (graphic2x/). Canvases
+// carry it as their device pixel ratio, so one drawing code in the 1x
+// coordinates paints both sets.
+int drawScale();
+void setDrawScale(int scale);
+// The folder of the 2x set in the program directory.
+inline constexpr const char* kDoubleSetFolder = "graphic2x";
+
 // Writes `image` as a 24-bit bitmap `name` under `dir`, byte for byte the
-// same for the same image. Throws std::runtime_error on failure.
+// same for the same image; at scale 2 as a PNG of the same base name
+// ("pyr0.png"), which must measure twice the 1x picture of that name.
+// Throws std::runtime_error on failure.
 void writeBitmap(const QImage& image, const QString& dir, const QString& name);
 
 struct Family {

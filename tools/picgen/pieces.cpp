@@ -48,9 +48,10 @@ double ringOpacity(QSizeF size, QSizeF cell, double x, double y, double band) {
 
 Piece shinePiece(QSize size, QSize cell, const QColor& colour, double band) {
     Piece piece{canvas(size.width(), size.height(), Qt::black), canvas(size.width(), size.height(), Qt::black)};
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const double a = ringOpacity(size, cell, x + 0.5, y + 0.5, band);
+    const int s = drawScale();
+    for (int y = 0; y < size.height() * s; ++y)
+        for (int x = 0; x < size.width() * s; ++x) {
+            const double a = ringOpacity(size, cell, (x + 0.5) / s, (y + 0.5) / s, band);
             const int m = int(std::lround(255 * a));
             piece.mask.setPixel(x, y, qRgb(m, m, m));
             // Brighter towards the cell, the colour towards the outside.
@@ -68,9 +69,10 @@ Piece pulseStamp(const QColor& colour) {
     // makes a smooth line 5 pixels wide whose core is the colour.
     constexpr int n = 5;
     Piece piece{canvas(n, n, colour), canvas(n, n, Qt::black)};
-    for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-            const double d = std::hypot(x - 2.0, y - 2.0);
+    const int s = drawScale();
+    for (int y = 0; y < n * s; ++y)
+        for (int x = 0; x < n * s; ++x) {
+            const double d = std::hypot((x + 0.5) / s - 2.5, (y + 0.5) / s - 2.5);
             const int m = d <= 1.0 ? 255 : d <= 2.0 ? 150 : 40;
             piece.mask.setPixel(x, y, qRgb(m, m, m));
         }

@@ -2,6 +2,7 @@
 // lines of the week view.
 #include <QPainterPath>
 
+#include "tools/picgen/picgen.h"
 #include "tools/picgen/signs.h"
 #include "tools/picgen/style.h"
 #include "tools/textgen/figures.h"
@@ -26,8 +27,11 @@ QImage yearFrame(int cromatic) {
     QImage img = canvas(kYearFrame);
     img.fill(kPlate);
     const QRgb c = chromaticColor(cromatic).rgba();
-    for (int x = 0; x < img.width(); ++x) img.setPixel(x, 0, c), img.setPixel(x, img.height() - 1, c);
-    for (int y = 0; y < img.height(); ++y) img.setPixel(0, y, c), img.setPixel(img.width() - 1, y, c);
+    const int border = drawScale();  // one pixel of the 1x picture
+    for (int i = 0; i < border; ++i) {
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, i, c), img.setPixel(x, img.height() - 1 - i, c);
+        for (int y = 0; y < img.height(); ++y) img.setPixel(i, y, c), img.setPixel(img.width() - 1 - i, y, c);
+    }
     return img;
 }
 

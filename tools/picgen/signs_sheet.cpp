@@ -305,7 +305,8 @@ void generateAllSigns(const Output& out) {
     generateLineFigures(out);
     generateMoonSigns(out);
     generateVinals(out);
-    generateSignSheet(out);
+    // The review sheets read the 1x pictures as the program draws them.
+    if (drawScale() == 1) generateSignSheet(out);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "tools/picgen/style.h"
+#include "tools/picgen/picgen.h"
 
 #include <stdexcept>
 
@@ -24,7 +25,8 @@ QColor chromaticColor(int c) {
 }
 
 QImage canvas(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32);
+    QImage img(w * drawScale(), h * drawScale(), QImage::Format_ARGB32);
+    img.setDevicePixelRatio(drawScale());
     img.fill(Qt::transparent);
     return img;
 }
@@ -77,7 +79,7 @@ QString fileOf(int code) {
 
 void writeSign(const Output& out, int code, const QImage& art) {
     const PicSize want = signPictureSize(code);
-    if (art.width() != want.w || art.height() != want.h)
+    if (art.deviceIndependentSize().toSize() != QSize(want.w, want.h))
         throw std::runtime_error("sign " + std::to_string(code) + " drawn at the wrong size");
     writeBitmap(flattenOnKey(art, signKeyColor(code)), out.graphic, fileOf(code));
 }
@@ -111,17 +113,15 @@ void drawBarDot(QPainter& p, int n, const QRectF& box, const BarDotMetrics& m, c
 void drawBarDotUpright(QImage& img, int n, const QColor& fill) {
     const int bars = n / 5, dots = n % 5;
     const int width = dots * 3 + bars * 3 - 1;  // 2-pixel marks, 1-pixel gaps
-    int x = (img.width() - width) / 2;
-    const QRgb c = fill.rgba();
+    const QSize size = img.deviceIndependentSize().toSize();
+    int x = (size.width() - width) / 2;
+    QPainter p(&img);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
     // Row 0 lies on the border of the year-view frame drawn under the strip,
     // so the marks use the rows below it.
-    const int top = 1, h = img.height() - top;
-    for (int i = 0; i < dots; ++i, x += 3)
-        for (int dy = 0; dy < 2; ++dy)
-            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, top + (h - 2) / 2 + dy, c);
-    for (int i = 0; i < bars; ++i, x += 3)
-        for (int y = top; y < img.height(); ++y)
-            for (int dx = 0; dx < 2; ++dx) img.setPixel(x + dx, y, c);
+    const int top = 1, h = size.height() - top;
+    for (int i = 0; i < dots; ++i, x += 3) p.fillRect(QRect(x, top + (h - 2) / 2, 2, 2), fill);
+    for (int i = 0; i < bars; ++i, x += 3) p.fillRect(QRect(x, top, 2, h), fill);
 }
 
 }  // namespace kl::picgen

@@ -14,6 +14,7 @@
 #include "layout/fontpresets.h"
 #include "layout/signcodes.h"
 #include "layout/viewgeometry.h"
+#include "platform/pictureset.h"
 #include "platform/system.h"
 #include "layout/faceglyphs.h"
 #include "ui/compact/tform1.h"
@@ -82,7 +83,14 @@ void TForm1::DRAWSIGNP(int x, int y, int g, bool centred) {
         const platform::Picture glyph = platform::Picture::load(picture);
         const platform::Picture opacity = platform::Picture::load(mask);
         if (centred) cx = kCentreLine + x - glyph.width() / 2;
-        blendbmp(glyph, Image1->picture, &opacity, cx, y, 255, kBlendMask);
+        if (faceSet_ == 1) {
+            blendbmp(glyph, Image1->picture, &opacity, cx, y, 255, kBlendMask);
+        } else {
+            // The glyph of the face's picture set, at the same place.
+            const platform::Picture sharp = platform::loadInSet(picture, faceSet_);
+            const platform::Picture sharpOpacity = platform::loadInSet(mask, faceSet_);
+            blendbmp(sharp, Image1->picture, &sharpOpacity, cx * faceSet_, y * faceSet_, 255, kBlendMask);
+        }
     } catch (...) {
         reportFailure(101, "DRAWSIGNP in kestral",
                       {"filename:" + picture, "X:" + std::to_string(x), "Y:" + std::to_string(y),
@@ -98,23 +106,46 @@ void TForm1::paintMoon(std::int32_t moonPhase) {
     for (int y = 0; y < kMoonMaskSize; ++y)
         for (int x = 0; x < kMoonMaskSize; ++x) canvas.setPixel(x, y, {grey.at(x, y), grey.at(x, y), grey.at(x, y)});
     blurrect(canvas, 1, 1, kMoonMaskSize - 1, kMoonMaskSize - 1);
+    const int size = kMoonSize * faceSet_;
     const platform::Picture mask = platform::Picture::fromImage(
-        canvas.image().scaled(kMoonSize, kMoonSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        canvas.image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    platform::Picture sharpMoon;
+    if (faceSet_ != 1) {
+        try {
+            sharpMoon = platform::loadInSet("graphic\\moon.bmp", faceSet_);
+        } catch (const platform::PictureError&) {
+            return;  // as a missing texture at 1x: no moon, no report
+        }
+    }
+    const platform::Picture& texture = faceSet_ == 1 ? moon_ : sharpMoon;
     // The texture and the mask must match and fit the face; otherwise the
     // moon is left out without a report.
-    if (moon_.width() != mask.width() || moon_.height() != mask.height()) return;
-    blendbmp(moon_, Image1->picture, &mask, kMoonLeft, kMoonTop, 255, kBlendMask);
-    drawDarkMoonOutline(Image1->picture, mask, kMoonLeft, kMoonTop);
+    if (texture.width() != mask.width() || texture.height() != mask.height()) return;
+    blendbmp(texture, Image1->picture, &mask, kMoonLeft * faceSet_, kMoonTop * faceSet_, 255, kBlendMask);
+    drawDarkMoonOutline(Image1->picture, mask, kMoonLeft * faceSet_, kMoonTop * faceSet_);
 }
 
 void TForm1::FILLPYR(const CalendarDay& day) {
     std::string colourWord, toneWord, drawing;
     try {
         const KinRelations r = computeKinRelations(day);
-        // 1. The background.
+        // 1. The background, in the picture set of the window's screen: the
+        // face picture has that set's pixels and is drawn in 1x coordinates.
+        faceSet_ = platform::pictureSetFor(devicePixelRatioF());
+        const QSize faceSize = QSize(600, 450) * faceSet_;
+        if (Image1->picture.image().size() != faceSize) Image1->picture = platform::Picture(faceSize.width(), faceSize.height());
+        Image1->picture.image().setDevicePixelRatio(faceSet_);
         {
             QPainter p(&Image1->picture.image());
-            p.drawImage(0, 0, frame_.image());
+            if (faceSet_ == 1) {
+                p.drawImage(0, 0, frame_.image());
+            } else if (frameName_.empty()) {
+                p.drawImage(QRect(0, 0, 600, 450), frame_.image());
+            } else {
+                platform::Picture sharp = platform::loadInSet(frameName_, faceSet_);
+                sharp.image().setDevicePixelRatio(faceSet_);
+                p.drawImage(QPoint(0, 0), sharp.image());
+            }
         }
         // 2. The word forms of the day's seal.
         colourWord = L(r.wordForm == 1 ? base::kColourWordFirst + r.colour : base::kColourWordSecond + r.colour);

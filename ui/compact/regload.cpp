@@ -33,6 +33,7 @@ void TForm1::regload() {
     dotRegion = platform::Region(0, 0, 1, 1);
     Image1->picture = full;
     frame_ = full;
+    frameName_ = "graphic\\pyr0.bmp";
     if (platform::windowsCanBePlaced()) {  // elsewhere the compositor places it
         QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         const QRect area = s->geometry();

@@ -46,7 +46,10 @@ FaceImage::FaceImage(QWidget* parent) : QWidget(parent) {
 void FaceImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
     platform::clipToShape(p, this);
-    if (!picture.isNull()) p.drawImage(0, 0, picture.image());
+    // A picture of the 2x set carries its ratio and fills the same 600 x 450;
+    // a screen between the sets scales it smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!picture.isNull()) p.drawImage(QPoint(0, 0), picture.image());
     emit painted();
 }
 
@@ -149,7 +152,8 @@ TForm1::TForm1()
             QWidget::move(screen.width() / 2 - 40, screen.height() / 2 - 40);
         }
         STATE = -101;
-        frame_ = platform::Picture::load("graphic\\frame1.bmp");
+        frameName_ = "graphic\\frame1.bmp";
+        frame_ = platform::Picture::load(frameName_);
         // Today from the clock's own day, month and year: reading them out of
         // the locale's short date text breaks on any format but dd.MM.yyyy.
         currentDate = todayDate = platform::systemToday();
@@ -369,7 +373,8 @@ void TForm1::showHint(std::uint8_t area, int line) {
     hintLine_ = line;
     xl->setText(QString::fromStdString(L(line)));
     xl->adjustSize();
-    hintUnder_ = meanColour(Image1->picture, xl->geometry());
+    const QRect label = xl->geometry();
+    hintUnder_ = meanColour(Image1->picture, QRect(label.topLeft() * faceSet_, label.size() * faceSet_));
     hintFade_ = platform::rgbFromColorRef(kHintStartColour);
     showHintColour();
     xl->show();

@@ -136,6 +136,9 @@ public:
     // The face region and the 1 x 1 region, kept once the full face is loaded.
     platform::Region faceRegion;
     platform::Region dotRegion;
+    // The picture set the face was last painted in: 2 on a screen of more
+    // than 1.5 device pixels a pixel, where the face picture is 1200 x 900.
+    int faceSet() const { return faceSet_; }
     // The colour the hint label is drawn in now.
     platform::Rgb hintColour() const { return hintColour_; }
 
@@ -153,6 +156,8 @@ private:
     const QFont& faceFont(int font) const;
 
     platform::Picture frame_;  // background of every repaint and, at first, the window shape
+    std::string frameName_;    // its file in the 1x set
+    int faceSet_ = 1;          // the picture set the face is painted in (1 or 2)
     platform::Picture moon_;   // the moon texture
     bool regloadDone_ = false;
     bool shownOnce_ = false;

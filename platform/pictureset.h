@@ -1,0 +1,25 @@
+// The two sets of pictures the program ships: graphic\ drawn at 1x (Windows
+// bitmaps) and graphic2x\ drawn at 2x by the same code (PNG files of the
+// same base names). A window shows the set nearer its screen's device pixel
+// ratio; exports, scripts and printing always use the 1x set.
+#pragma once
+
+#include <string>
+
+#include "platform/picture.h"
+
+namespace kl::platform {
+
+// The set for a device pixel ratio: 2 above 1.5, else 1.
+int pictureSetFor(double devicePixelRatio);
+
+// The name a picture of the 1x set ("graphic\pyr0.bmp") has in set `set`:
+// itself in set 1, "graphic2x\pyr0.png" in set 2.
+std::string pictureInSet(const std::string& name, int set);
+
+// A picture of the 1x set as set `set` has it: that set's file, or, when it
+// is missing or unreadable, the 1x picture scaled smoothly to `set` times its
+// size. Throws PictureError when the 1x picture cannot be read either.
+Picture loadInSet(const std::string& name, int set);
+
+}  // namespace kl::platform
