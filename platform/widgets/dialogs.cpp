@@ -119,11 +119,11 @@ ColourHandler setColourHandler(ColourHandler handler) {
     return std::exchange(colourHandler(), std::move(handler));
 }
 
-Answer askQuestion(const std::string& text) {
+Answer askQuestion(const std::string& text, QWidget* over) {
     if (questionHandler()) return questionHandler()(text);
     if (!haveDesktop()) return Answer::Cancel;
     QMessageBox box(QMessageBox::Question, QString(kProgramTitle), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, dialogParent());
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, over ? over : dialogParent());
     box.setDefaultButton(QMessageBox::Yes);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     switch (box.exec()) {

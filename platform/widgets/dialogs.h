@@ -12,6 +12,7 @@
 #include "layout/colour.h"
 
 class QPrinter;
+class QWidget;
 
 namespace kl::platform {
 
@@ -52,9 +53,9 @@ using ColourHandler = std::function<std::optional<Rgb>(Rgb, const std::string&)>
 ColourHandler setColourHandler(ColourHandler handler);
 
 // A question with the buttons Yes, No and Cancel (Cancel also when the
-// dialog is closed).
+// dialog is closed), over the window `over` (else the active window).
 enum class Answer { Yes, No, Cancel };
-Answer askQuestion(const std::string& text);
+Answer askQuestion(const std::string& text, QWidget* over = nullptr);
 using QuestionHandler = std::function<Answer(const std::string&)>;
 QuestionHandler setQuestionHandler(QuestionHandler handler);
 

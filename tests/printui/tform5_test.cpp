@@ -1,6 +1,9 @@
 // The print manager window driven through its handlers.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWindow>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -366,15 +369,41 @@ TEST_F(ScriptFiles, SaveAndLoadRoundTrip) {
     setMemo(script);
     files.push_back(platform::FileChoice{path("page"), 2});
     form->mb2Click();
-    EXPECT_EQ(readFile("page.spt"), print::scriptBytes(script));
+    // The file carries the page size after the script's headers.
+    Lines saved = script;
+    saved.insert(saved.begin() + 1, "/[PAGE 768 1024]");
+    EXPECT_EQ(readFile("page.spt"), print::scriptBytes(saved));
     EXPECT_FALSE(form->scriptChanged());
+    EXPECT_EQ(memoLines(), script) << "the editor's script stays as typed";
     setMemo({"other"});
     answers.push_back(platform::Answer::No);  // discard "other"
     files.push_back(platform::FileChoice{path("page.spt"), 2});
     form->mb1Click();
     EXPECT_EQ(questions.size(), 1u);
-    EXPECT_EQ(memoLines(), script);
+    EXPECT_EQ(memoLines(), saved);
     EXPECT_FALSE(form->scriptChanged());
+}
+
+TEST_F(ScriptFiles, ALoadedScriptBringsItsPageSizeBack) {
+    form->spw->setValue(380);
+    form->sph->setValue(300);
+    setMemo({"TEXT 0 0 cnt 'card'"});
+    files.push_back(platform::FileChoice{path("card.spt"), 2});
+    form->mb2Click();
+    form->spw->setValue(100);
+    form->sph->setValue(100);
+    files.push_back(platform::FileChoice{path("card.spt"), 2});
+    form->mb1Click();
+    EXPECT_EQ(form->page.width(), 380);
+    EXPECT_EQ(form->page.height(), 300);
+    EXPECT_EQ(form->spw->value(), 380);
+    EXPECT_EQ(form->sph->value(), 300);
+    // A size no page can have is not taken.
+    writeFile("huge.spt", "/[PAGE 99999 10]\r\nTEXT 0 0 cnt 'x'\r\n");
+    files.push_back(platform::FileChoice{path("huge.spt"), 2});
+    form->mb1Click();
+    EXPECT_EQ(form->page.width(), 380);
+    EXPECT_TRUE(recorded().messages.empty());
 }
 
 // The dialog's answer is the file: one that differs in letter case only is
@@ -385,7 +414,7 @@ TEST_F(ScriptFiles, TheChosenNameIsTakenExactly) {
     files.push_back(platform::FileChoice{path("CARD.spt"), 2});
     form->mb2Click();
     EXPECT_EQ(readFile("card.spt"), "TEXT 0 0 cnt 'mine'\r\n");
-    EXPECT_EQ(readFile("CARD.spt"), "new\r\n");
+    EXPECT_EQ(readFile("CARD.spt"), "/[PAGE 768 1024]\r\nnew\r\n");
     files.push_back(platform::FileChoice{path("Card.SPT"), 2});
     form->mb1Click();
     ASSERT_EQ(recorded().messages.size(), 1u);
@@ -411,7 +440,7 @@ TEST_F(ScriptFiles, UnencodableCharactersAreNamedBeforeSaving) {
     files.push_back(platform::FileChoice{path("a.spt"), 2});
     answers.push_back(platform::Answer::Yes);
     form->mb2Click();
-    EXPECT_EQ(readFile("a.spt"), "TEXT 0 0 cnt '? ok'\r\n");
+    EXPECT_EQ(readFile("a.spt"), "/[PAGE 768 1024]\r\nTEXT 0 0 cnt '? ok'\r\n");
 }
 
 TEST_F(ScriptFiles, FailuresSaySo) {
@@ -440,7 +469,7 @@ TEST_F(ScriptFiles, SavedYearScriptCarriesItsSubScript) {
     files.push_back(platform::FileChoice{path("year.spt"), 2});
     form->mb2Click();
     const Lines saved = print::scriptLines(readFile("year.spt"));
-    EXPECT_EQ(saved, (Lines{"[Year script]", "FONT 0 -14 0 0 255 thn nrm DejaVu Sans",
+    EXPECT_EQ(saved, (Lines{"[Year script]", "/[PAGE 200 100]", "FONT 0 -14 0 0 255 thn nrm DejaVu Sans",
                             "FONT 0 -14 255 0 0 thn nrm DejaVu Sans", "TEXT 10 10 rgt 'grid'",
                             "MOON 100 10 30 40 IMAGE", "TEXT 10 60 rgt 'title'"}));
     // The saved script draws the same page on its own.
@@ -451,6 +480,32 @@ TEST_F(ScriptFiles, SavedYearScriptCarriesItsSubScript) {
     form->mb3Click();
     EXPECT_TRUE(withYear.image() == form->page.image());
     EXPECT_TRUE(recorded().messages.empty());
+}
+
+// The question about the script is the print manager's own box, whichever
+// window is active (the compact window when the program is being ended), so
+// it never brings another window over the script it asks about.
+TEST_F(ScriptFiles, TheChangedScriptQuestionIsAskedOverThePrintManager) {
+    QWidget other;
+    other.show();
+    form->show();
+    setMemo({"my own line"});
+    other.activateWindow();
+    const platform::QuestionHandler test = platform::setQuestionHandler({});
+    QWidget* parent = nullptr;
+    QWindow* transient = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        parent = box->parentWidget();
+        transient = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+        box->close();  // Cancel
+    });
+    EXPECT_FALSE(form->confirmDiscard());
+    platform::setQuestionHandler(test);
+    EXPECT_EQ(parent, form.get());
+    EXPECT_EQ(transient, form->windowHandle());
+    EXPECT_EQ(memoLines(), Lines{"my own line"});
 }
 
 TEST_F(ScriptFiles, ChangedScriptAsksBeforeItIsReplaced) {
@@ -466,7 +521,7 @@ TEST_F(ScriptFiles, ChangedScriptAsksBeforeItIsReplaced) {
     answers.push_back(platform::Answer::Yes);
     files.push_back(platform::FileChoice{path("mine.spt"), 2});
     form->exportClick(0, false);
-    EXPECT_EQ(readFile("mine.spt"), "my own line\r\n");
+    EXPECT_EQ(readFile("mine.spt"), "/[PAGE 380 380]\r\nmy own line\r\n");
     EXPECT_EQ(memoLines().front(), "[Day info script]");
     // Yes but the save is cancelled: nothing replaced.
     setMemo({"second"});

@@ -245,7 +245,12 @@ void TForm5::buildCreativePanel() {
 
     Label1 = new QLabel("Export script from calendar", panel1);
     Label1->setFont(bold);
-    v->addWidget(Label1);
+    // The exports' heading, with the year's printed calendar at its end.
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(Label1, 1);
+    yearCalendarCreative = pictureButton(panel1, "yearCalendarCreative");
+    heading->addWidget(yearCalendarCreative);
+    v->addLayout(heading);
     auto* exports = new QGridLayout;
     exports->setSpacing(1);
     for (int i = 0; i < 9; ++i) {
@@ -263,8 +268,7 @@ void TForm5::buildCreativePanel() {
     mb2 = pictureButton(panel1, "mb2");
     mb3 = pictureButton(panel1, "mb3");
     myButton25 = pictureButton(panel1, "myButton25");
-    yearCalendarCreative = pictureButton(panel1, "yearCalendarCreative");
-    for (TmyButton* b : {mb1, mb2, mb3, myButton25, yearCalendarCreative}) files->addWidget(b);
+    for (TmyButton* b : {mb1, mb2, mb3, myButton25}) files->addWidget(b);
     v->addLayout(files);
 
     Memo1 = new QPlainTextEdit(panel1);

@@ -238,6 +238,11 @@ private:
     // Runs one line on the page as a preview of the item being placed.
     void drawPreviewLine(const std::string& line);
     void savePicture();
+    // The window a question about the script is asked over: this one, in
+    // front, while it is shown (a box over the active window, say the
+    // full-screen one, would bring that window over this one and hide the
+    // script it asks about); else none.
+    QWidget* questionOwner();
     std::string pictureName(const std::string& path) const;
 
     TForm6* setup_ = nullptr;

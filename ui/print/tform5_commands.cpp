@@ -23,6 +23,7 @@
 
 #include "core/state.h"
 #include "data/errorlog.h"
+#include "layout/scriptpage.h"
 #include "platform/widgets/mybutton.h"
 #include "platform/widgets/dialogs.h"
 #include "platform/files.h"
@@ -158,10 +159,18 @@ bool TForm5::scriptChanged() {
     return withoutMarkers(state.script.lines) != baseline_ || state.script.yearExportList != baselineYear_;
 }
 
+QWidget* TForm5::questionOwner() {
+    if (!isVisible()) return nullptr;
+    raise();
+    activateWindow();
+    return this;
+}
+
 bool TForm5::confirmDiscard() {
     if (!scriptChanged()) return true;
     switch (platform::askQuestion("The print script has been changed since it was last saved.\n"
-                                  "Save it before it is replaced?")) {
+                                  "Save it before it is replaced?",
+                                  questionOwner())) {
     case platform::Answer::Yes: return saveScriptAs();
     case platform::Answer::No: return true;
     case platform::Answer::Cancel: break;
@@ -410,6 +419,13 @@ void TForm5::mb1Click() {
         return;
     }
     state.script.lines = std::move(*lines);
+    // The page comes back at the size the script carries, not clipped to
+    // whatever size was set.
+    if (const auto size = layout::scriptPageSize(state.script.lines);
+        size && print::validPageSize(size->width, size->height)) {
+        setSpins(size->width, size->height);
+        if (setcanvas(size->width, size->height, true)) fillPage();
+    }
     scriptToMemo();
     markBaseline();
 }
@@ -433,16 +449,19 @@ bool TForm5::saveScriptAs() {
     if (!hasExtension(path)) path += choice->filterIndex == 1 ? ".txt" : ".spt";
     // The year sub-script lives only in memory: the file gets its lines in
     // place of the YEAR line, which draws the same page.
-    const std::vector<std::string> lines =
+    std::vector<std::string> lines =
         state.script.yearExportList.empty() ? state.script.lines
                                             : print::inlineYearList(state.script.lines, state.script.yearExportList);
+    // The file carries the page's size, so loading it brings the page back
+    // at that size (the editor's script stays as typed).
+    layout::setScriptPageSize(lines, state.canvasWidth(), state.canvasHeight());
     const std::vector<std::string> lost = print::unencodableCharacters(lines);
     if (!lost.empty()) {
         std::string names;
         for (const std::string& c : lost) names += (names.empty() ? "" : ", ") + c;
         const std::string text = "These characters cannot be written in a script file and would be saved as \"?\":\n" +
                                  names + "\n\nSave the script anyway?";
-        if (platform::askQuestion(text) != platform::Answer::Yes) return false;
+        if (platform::askQuestion(text, questionOwner()) != platform::Answer::Yes) return false;
     }
     std::string why;
     if (!print::saveScriptFile(platform::UserPath(path), lines, why)) {
