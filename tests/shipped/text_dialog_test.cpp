@@ -3,6 +3,7 @@
 // is shown).
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 #include "ui/config/tform4.h"
+#include "ui/print/tform5.h"
 #include "platform/files.h"
 #include "support/testsupport.h"
 
@@ -51,6 +53,27 @@ TEST_P(ShippedDialogTexts, ConfigurationCaptionsFitTheirControls) {
             form.grab().save(QString("%1/config_shipped_%2.png").arg(shots, test::languageTestName({GetParam(), 0}).c_str()));
         form.hide();
         setLanguageOverride(std::nullopt);
+    }
+    platform::setProgramDirectory(previous);
+}
+
+// The print manager's detailed panel: the labels and the switch show their
+// whole caption.
+TEST_P(ShippedDialogTexts, PrintManagerCaptionsFitTheirControls) {
+    const std::string previous = platform::programDirectory();
+    platform::setProgramDirectory(KL_SHIPPED_DIR);
+    {
+        const test::TextLanguageScope language(GetParam());
+        TForm5 form;
+        form.show();
+        form.myButton22Click();
+        QApplication::processEvents();
+        for (QLabel* label : {form.l8, form.l9, form.l10, form.Prs, form.Label1})
+            EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+        EXPECT_LE(form.CheckBox1->sizeHint().width(), form.CheckBox1->width()) << form.CheckBox1->text().toStdString();
+        if (const char* shots = std::getenv("KL_SHOT_DIR"))
+            form.grab().save(QString("%1/print_manager_%2.png").arg(shots, test::languageTestName({GetParam(), 0}).c_str()));
+        form.hide();
     }
     platform::setProgramDirectory(previous);
 }

@@ -258,12 +258,14 @@ void TForm5::buildCreativePanel() {
         exports->addWidget(creativeExports[static_cast<std::size_t>(i)], 0, i);
     }
     v->addLayout(exports);
-    // The script's own tools: textmode, then load, save, show and fit.
-    auto* files = new QHBoxLayout;
-    files->setSpacing(2);
+    // The script's own tools: textmode on a row of its own, so its caption
+    // is never cut by the buttons, then load, save, show, fit and the year.
     CheckBox1 = new QCheckBox("textmode", panel1);
     CheckBox1->setChecked(true);
-    files->addWidget(CheckBox1, 1);
+    v->addWidget(CheckBox1);
+    auto* files = new QHBoxLayout;
+    files->setSpacing(2);
+    files->addStretch(1);
     mb1 = pictureButton(panel1, "mb1");
     mb2 = pictureButton(panel1, "mb2");
     mb3 = pictureButton(panel1, "mb3");
