@@ -84,6 +84,16 @@ TEST_F(ErrorLogTest, ProvidersFillTheWindowState) {
     EXPECT_EQ(buildErrorReport(1, "x", {})[37], "STATE:-101");
 }
 
+// A window's section must not outlive it: once gone, the report prints the
+// initial values instead of calling into a destroyed window.
+TEST_F(ErrorLogTest, ASectionFillsTheReportOnlyWhileItLives) {
+    {
+        const ReportSection section("test", [](WindowReportState& s) { s.STATE = 3; });
+        EXPECT_EQ(buildErrorReport(1, "x", {})[37], "STATE:3");
+    }
+    EXPECT_EQ(buildErrorReport(1, "x", {})[37], "STATE:-101");
+}
+
 TEST_F(ErrorLogTest, AReportThatCannotBeWrittenEndsWithTheFatalMessage) {
     platform::setProgramDirectory(dir + "/no/such/dir");
     EXPECT_FALSE(writeerror(101, "readtext in kestral"));
