@@ -7,7 +7,7 @@ namespace kl {
 
 namespace {
 
-// Read by the start-up loader's thread too (through the text files it names).
+// Atomic: a reader off the GUI thread (a text file read there) is safe.
 std::atomic<Language> currentLanguage{Language::Russian};
 std::optional<Language> overridden;
 std::function<void()>& changeHandler() {
