@@ -89,6 +89,17 @@ void BM_CopyView(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyView)->Unit(benchmark::kMicrosecond);
 
+// The key-colour blend's bytes copied, for its ratio to a copy.
+void BM_CopyFace(benchmark::State& state) {
+    const Picture source = faceShape();
+    Picture dest = noise(kViewWidth, kViewHeight, 2);
+    for (auto _ : state) {
+        for (int y = 0; y < kFaceHeight; ++y) std::memcpy(dest.row(10 + y) + 30, source.row(y), 3 * kFaceWidth);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyFace)->Unit(benchmark::kMicrosecond);
+
 // The opacity blend's rows on each vector width (0 the scalar rule, then
 // 16, 32 and 64 bytes); a width the processor lacks is skipped.
 void BM_OpacityRowsByPath(benchmark::State& state) {

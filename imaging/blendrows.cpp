@@ -1,5 +1,6 @@
 #include "imaging/blendrows.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -142,42 +143,62 @@ KL_INLINE void mixRowN(std::uint8_t* d, const std::uint8_t* s, const std::uint8_
     mixScalar(d, s, mask, invert, alpha, i, n);
 }
 
-// Whole-vector byte shifts, zeros shifted in: towards lower indices
-// (down) and towards higher ones (up).
-template <int K, class B, std::size_t... I>
-KL_INLINE B shiftDown(const B& v, std::index_sequence<I...>) {
-    return __builtin_shufflevector(v, B{}, (I + K)...);
-}
-template <int K, class B, std::size_t... I>
-KL_INLINE B shiftUp(const B& v, std::index_sequence<I...>) {
-    return __builtin_shufflevector(B{}, v, (I + sizeof(B) - K)...);
-}
-
-// N/3 whole pixels per vector; the bytes past them are stored back
-// unchanged and done again by the next step.
+// N pixels, three vectors, a step. A pixel is kept when its three bytes
+// equal the key's: each byte is compared in five loads of the source
+// shifted by -2..2 bytes, so that it sees the other two bytes of its pixel
+// in its own lane, with no shuffles across the vector. Doing a pixel twice
+// gives what doing it once does, so the last step ends at the row's end,
+// over pixels already done. A row too short for a step goes to half the
+// width.
 template <int N>
 KL_INLINE void keyRowN(std::uint8_t* d, const std::uint8_t* s, Rgb key, int width) {
+    if (width < N + 2) {
+        if constexpr (N > 16) keyRowN<N / 2>(d, s, key, width);
+        else keyScalar(d, s, key, 0, width);
+        return;
+    }
     using B = typename Vec<N>::Bytes;
-    constexpr int kPixels = N / 3, kBytes = 3 * kPixels;
-    constexpr auto lanes = std::make_index_sequence<N>();
-    B k, starts, rest;
-    for (int j = 0; j < N; ++j) {
-        k[j] = j % 3 == 0 ? key.r : j % 3 == 1 ? key.g : key.b;
-        starts[j] = j < kBytes && j % 3 == 0 ? 0xFF : 0;
-        rest[j] = j >= kBytes ? 0xFF : 0;
-    }
-    int c = 0;
-    for (; 3 * c + N <= 3 * width; c += kPixels) {
-        std::uint8_t* dp = d + 3 * c;
-        const B sv = load<B>(s + 3 * c), dv = load<B>(dp);
-        const B same = (B)(sv == k);
-        // All three channels equal the key: at each pixel's first byte, then
-        // spread over the pixel.
-        const B keyed = same & shiftDown<1>(same, lanes) & shiftDown<2>(same, lanes) & starts;
-        const B keep = keyed | shiftUp<1>(keyed, lanes) | shiftUp<2>(keyed, lanes) | rest;
-        store(dp, (dv & keep) | (sv & ~keep));
-    }
-    keyScalar(d, s, key, c, width);
+    // Lanes j with j % 3 == q.
+    static const struct Masks {
+        std::uint8_t bytes[3][N];
+        Masks() {
+            for (int q = 0; q < 3; ++q)
+                for (int j = 0; j < N; ++j) bytes[q][j] = j % 3 == q ? 0xFF : 0;
+        }
+    } masks;
+    const B lanes[3] = {load<B>(masks.bytes[0]), load<B>(masks.bytes[1]), load<B>(masks.bytes[2])};
+    // The key repeated: loaded r bytes in, lane j holds channel (j + r) % 3.
+    const std::uint8_t channel[3] = {key.r, key.g, key.b};
+    std::uint8_t repeated[N + 2];
+    std::memcpy(repeated, channel, 3);
+    for (int filled = 3; filled < N + 2; filled *= 2)
+        std::memcpy(repeated + filled, repeated, std::min(filled, N + 2 - filled));
+    const B k[3] = {load<B>(repeated), load<B>(repeated + 1), load<B>(repeated + 2)};
+    // One vector at byte `at` of the row; `r` is at % 3, the channel of its first lane.
+    const auto vector = [&](int at, int r) {
+        const std::uint8_t* sp = s + at;
+        // Each load's difference from the key; a lane is kept when its
+        // pixel's three differences are all zero.
+        const B m2 = load<B>(sp - 2) ^ k[(r + 1) % 3], m1 = load<B>(sp - 1) ^ k[(r + 2) % 3];
+        const B e = load<B>(sp) ^ k[r], p1 = load<B>(sp + 1) ^ k[(r + 1) % 3], p2 = load<B>(sp + 2) ^ k[(r + 2) % 3];
+        // Lanes holding channel c are those with j % 3 == (c - r) mod 3.
+        const B apart = (lanes[(3 - r) % 3] & (e | p1 | p2)) | (lanes[(4 - r) % 3] & (m1 | e | p1)) |
+                        (lanes[(5 - r) % 3] & (m2 | m1 | e));
+        const B keep = (B)(apart == 0);
+        store(d + at, (load<B>(d + at) & keep) | (load<B>(sp) & ~keep));
+    };
+    const auto step = [&](int c) {
+        vector(3 * c, 0);
+        vector(3 * c + N, N % 3);
+        vector(3 * c + 2 * N, 2 * N % 3);
+    };
+    // The first pixel and the last by the rule: the loads reach two bytes
+    // to either side of the vectors.
+    keyScalar(d, s, key, 0, 1);
+    int c = 1;
+    for (; c + N < width; c += N) step(c);
+    if (c < width - 1) step(width - 1 - N);
+    keyScalar(d, s, key, width - 1, width);
 }
 
 template <int N>
