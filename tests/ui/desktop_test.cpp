@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QToolTip>
 
 #include <cstdlib>
@@ -150,6 +151,46 @@ TEST_F(Desktop, EveryButtonTellsWhatItDoes) {
     QApplication::sendEvent(form1->myButton1, &help);
     EXPECT_EQ(QToolTip::text(), "Open the calendar");
     QToolTip::hideText();
+}
+
+// The screen's ratio is fixed when the application starts: where it is 1,
+// the test runs itself again on a screen of ratio 2.
+TEST_F(Desktop, OnAScreenOfRatioTwoTheFaceIsPaintedFromTheTwiceSet) {
+    if (qApp->devicePixelRatio() < 1.5) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_SCALE_FACTOR", "2");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=Desktop.OnAScreenOfRatioTwoTheFaceIsPaintedFromTheTwiceSet"});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const std::string out = child.readAll().toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << out;
+        EXPECT_NE(out.find("[  PASSED  ] 1 test"), std::string::npos) << out;
+        return;
+    }
+    // The seals have pictures of their own in the 2x set, in another colour;
+    // the face's background has none and is the 1x one scaled.
+    std::filesystem::create_directories(path("graphic2x"));
+    for (int s = 0; s < 20; ++s) {
+        QImage seal(152, 152, QImage::Format_RGB888);
+        seal.fill(QColor(30, 200, 200));
+        ASSERT_TRUE(seal.save(QString::fromStdString(path("graphic2x/" + std::to_string(s) + "Y.png")), "PNG"));
+    }
+    QImage opaque(152, 152, QImage::Format_RGB888);
+    opaque.fill(Qt::white);
+    ASSERT_TRUE(opaque.save(QString::fromStdString(path("graphic2x/SBalfa.png")), "PNG"));
+    createWindows();
+    makeReady();
+    EXPECT_EQ(form1->faceSet(), 2);
+    const QImage& face = form1->Image1->picture.image();
+    EXPECT_EQ(face.size(), QSize(1200, 900));
+    EXPECT_EQ(face.devicePixelRatio(), 2.0);
+    EXPECT_EQ(form1->Image1->picture.pixel(2 * 260, 2 * 258), (platform::Rgb{30, 200, 200}));  // hot rectangle 2
+    EXPECT_EQ(form1->Image1->picture.pixel(2 * 10, 2 * 440), (platform::Rgb{20, 10, 60}));
+    EXPECT_EQ(form1->mask().boundingRect(), QRect(20, 20, 560, 410));  // the shape in the window's own units
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "platform/autostart.h"
 #include "platform/identity.h"
 #include "platform/keys.h"
+#include "platform/pictureset.h"
 #include "platform/system.h"
 #include "platform/widgets/shape.h"
 #include "platform/widgets/tooltip.h"
@@ -191,6 +192,13 @@ void TForm1::showEvent(QShowEvent* e) {
     if (!shownOnce_) {
         shownOnce_ = true;
         FormShow();
+        // Moved to a screen of another pixel ratio, the face is painted
+        // again from the picture set of that screen.
+        if (QWindow* w = windowHandle()) {
+            connect(w, &QWindow::screenChanged, this, [this] {
+                if (STATE >= 0 && !closed && platform::pictureSetFor(devicePixelRatioF()) != faceSet_) FILLPYR(currentDay);
+            });
+        }
     }
 }
 
