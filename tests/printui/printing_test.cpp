@@ -40,12 +40,32 @@ TEST_F(Printing, APdfPrinterPrintsThePage) {
     const std::string pdf = readFile("page.pdf");
     ASSERT_GT(pdf.size(), 1000u);
     EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-    // The picture is in it: a page of one image.
+    // Drawn from its script: texts in embedded fonts, the pictures as images.
+    EXPECT_TRUE(contains(pdf, "/FontFile2"));
     EXPECT_TRUE(contains(pdf, "/Image"));
     EXPECT_TRUE(recorded().messages.empty());
     // For a look at the printed page: KL_PRINT_SAMPLE names where to copy it.
     if (const char* out = std::getenv("KL_PRINT_SAMPLE"))
         std::filesystem::copy_file(path("page.pdf"), out, std::filesystem::copy_options::overwrite_existing);
+}
+
+// Fitting smooths a large page for the screen; it still prints sharp. The
+// smooth button is a filter asked for: that page prints as its bitmap.
+TEST_F(Printing, OnlyASmoothingAskedForPrintsTheBitmap) {
+    form->paperQuery = [] { return std::optional<print::PaperSize>{}; };
+    form->exportClick(0, true);
+    ASSERT_EQ(form->page.width(), 1520);
+    prints.push_back(toPdf(path("fitted.pdf")));
+    EXPECT_TRUE(form->printgraphic());
+    EXPECT_TRUE(contains(readFile("fitted.pdf"), "/FontFile2"));
+    form->exportClick(0, false);
+    form->mb3Click();
+    form->smbClick();
+    prints.push_back(toPdf(path("page.pdf")));
+    EXPECT_TRUE(form->printgraphic());
+    const std::string pdf = readFile("page.pdf");
+    EXPECT_FALSE(contains(pdf, "/FontFile2"));
+    EXPECT_TRUE(contains(pdf, "/Image"));
 }
 
 TEST_F(Printing, AFailingPrinterIsReportedAndAnswersFalse) {

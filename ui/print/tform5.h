@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -249,6 +250,11 @@ private:
     QWidget* config_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPrinter> calendarPrinter_;
+    // The state the page was last drawn from by "show", so that printing
+    // draws it again sharp at the printer's resolution; none once anything
+    // else has drawn on the page (smoothing, an item being placed, a fill, a
+    // resize), which is then printed as the bitmap it is.
+    std::optional<print::PrintState> drawnFrom_;
     int busy_ = 0;
     bool memoEdited_ = false;
     bool fsizeLoaded_ = false;

@@ -56,6 +56,12 @@ const std::vector<std::pair<std::string, std::string>> kScriptFilters{
     {"Text files", "*.txt"}, {"Scripts", "*.spt"}, {"All files", "*.*"}};
 constexpr int kScriptDefaultFilter = 2;
 
+// The paper's way up as the printer (its set-up and print dialogs) left it.
+print::Orientation printerTurn(const QPrinter& p) {
+    return p.pageLayout().orientation() == QPageLayout::Landscape ? print::Orientation::Landscape
+                                                                   : print::Orientation::Portrait;
+}
+
 bool hasExtension(const std::string& path) { return std::filesystem::path(path).has_extension(); }
 
 // _Export is false after an export however it ended.
@@ -193,6 +199,7 @@ bool TForm5::setcanvas(int width, int height, bool resize) {
         return false;
     }
     if (page.width() != width || page.height() != height) {
+        drawnFrom_.reset();
         platform::Picture fresh(width, height, state.background);
         if (fresh.isNull()) {
             platform::showMessage(print::kTooLargeMessage);
@@ -216,6 +223,7 @@ bool TForm5::setcanvas(int width, int height, bool resize) {
 }
 
 void TForm5::fillPage() {
+    drawnFrom_.reset();
     page.fill(state.background);
     pb->update();
 }
@@ -292,6 +300,8 @@ void TForm5::mb3Click() {
     Busy busy(*this);
     const print::RunHooks h2 = hooks();
     const print::RunResult result = print::showPage(state, page, h2);
+    if (result.refused) drawnFrom_.reset();
+    else drawnFrom_ = state;
     scriptToMemo();
     setShownSize();
     afterRun(result);
@@ -314,6 +324,12 @@ void TForm5::optimize() {
     const print::RunHooks h = hooks();
     const QSize view = ScrollBox1->viewport()->size();
     const print::OptimizeResult r = print::optimize(state, page, paperQuery, view.width(), view.height(), h);
+    // Fitting draws the page. The smoothing it adds to a large page only
+    // softens the bitmap's steps, which a page drawn again at the printer's
+    // resolution does not have: the page still prints sharp. (The smooth
+    // button is a filter the user asks for, and prints the bitmap.)
+    if (r.run.refused) drawnFrom_.reset();
+    else drawnFrom_ = state;
     setSpins(page.width(), page.height());
     setShownSize();
     scriptToMemo();
@@ -383,6 +399,7 @@ void TForm5::smbClick() {
     prg->show();
     const print::RunHooks h = hooks();
     print::smoothPage(state, page, h);
+    drawnFrom_.reset();
     pb->update();
     prg->hide();
 }
@@ -522,10 +539,21 @@ bool TForm5::printgraphic() {
     Busy busy(*this);
     try {
         if (page.isNull() || page.width() < 1 || page.height() < 1) throw std::runtime_error("there is no page to print");
-        QPainter painter;
-        if (!painter.begin(&p)) throw std::runtime_error("the print job could not begin");
-        print::drawFitted(painter, p.width(), p.height(), state.margin, page);
-        if (!painter.end()) throw std::runtime_error("the print job did not end");
+        if (drawnFrom_ && drawnFrom_->canvasWidth() == page.width() && drawnFrom_->canvasHeight() == page.height()) {
+            // The page as its script draws it, at the printer's resolution:
+            // texts in their fonts, moons as shapes, pictures lossless.
+            print::PrintState sharp = *drawnFrom_;
+            sharp.margin = state.margin;
+            print::SheetRun run(p, std::nullopt);
+            const print::RunResult r = print::printPage(run, sharp, printerTurn(p));
+            if (r.refused) throw std::runtime_error(r.refusal);
+            if (!run.finish()) throw std::runtime_error("the print job did not end");
+        } else {
+            QPainter painter;
+            if (!painter.begin(&p)) throw std::runtime_error("the print job could not begin");
+            print::drawFitted(painter, p.width(), p.height(), state.margin, page);
+            if (!painter.end()) throw std::runtime_error("the print job did not end");
+        }
         if (p.printerState() == QPrinter::Error || p.printerState() == QPrinter::Aborted)
             throw std::runtime_error("the printer reported an error");
         return true;
@@ -562,9 +590,7 @@ bool TForm5::yearCalendarClick() {
     prg->setValue(0);
     prg->show();
     // Each page turned the way the print dialog left the paper.
-    const print::Orientation turn = p.pageLayout().orientation() == QPageLayout::Landscape
-                                        ? print::Orientation::Landscape
-                                        : print::Orientation::Portrait;
+    const print::Orientation turn = printerTurn(p);
     print::RunResult r;
     bool printed = false;
     try {

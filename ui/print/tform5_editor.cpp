@@ -64,6 +64,7 @@ void TForm5::previewRun() {
 }
 
 void TForm5::drawPreviewLine(const std::string& line) {
+    drawnFrom_.reset();
     std::vector<std::string> one{line};
     const std::uint8_t progress = state.progressMode;
     state.progressMode = 20;
