@@ -259,7 +259,7 @@ void TForm5::buildCreativePanel() {
     }
     v->addLayout(exports);
     // The script's own tools: textmode on a row of its own, so its caption
-    // is never cut by the buttons, then load, save, show, fit and the year.
+    // is never cut by the buttons, then load, save, show and fit.
     CheckBox1 = new QCheckBox("textmode", panel1);
     CheckBox1->setChecked(true);
     v->addWidget(CheckBox1);
