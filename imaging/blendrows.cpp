@@ -143,18 +143,57 @@ KL_INLINE void mixRowN(std::uint8_t* d, const std::uint8_t* s, const std::uint8_
     mixScalar(d, s, mask, invert, alpha, i, n);
 }
 
+// Whole-vector byte shifts, zeros shifted in: towards lower indices
+// (down) and towards higher ones (up).
+template <int K, class B, std::size_t... I>
+KL_INLINE B shiftDown(const B& v, std::index_sequence<I...>) {
+    return __builtin_shufflevector(v, B{}, (I + K)...);
+}
+template <int K, class B, std::size_t... I>
+KL_INLINE B shiftUp(const B& v, std::index_sequence<I...>) {
+    return __builtin_shufflevector(B{}, v, (I + sizeof(B) - K)...);
+}
+
+// For rows shorter than a step of keyRowN: N/3 whole pixels per vector;
+// the bytes past them are stored back unchanged and done again by the
+// next vector. Its setup is lighter, which short rows (glyphs, small
+// signs) feel more than the stall of loading what was just stored.
+template <int N>
+KL_INLINE void keyShortRowN(std::uint8_t* d, const std::uint8_t* s, Rgb key, int width) {
+    using B = typename Vec<N>::Bytes;
+    constexpr int kPixels = N / 3, kBytes = 3 * kPixels;
+    constexpr auto lanes = std::make_index_sequence<N>();
+    B k, starts, rest;
+    for (int j = 0; j < N; ++j) {
+        k[j] = j % 3 == 0 ? key.r : j % 3 == 1 ? key.g : key.b;
+        starts[j] = j < kBytes && j % 3 == 0 ? 0xFF : 0;
+        rest[j] = j >= kBytes ? 0xFF : 0;
+    }
+    int c = 0;
+    for (; 3 * c + N <= 3 * width; c += kPixels) {
+        std::uint8_t* dp = d + 3 * c;
+        const B sv = load<B>(s + 3 * c), dv = load<B>(dp);
+        const B same = (B)(sv == k);
+        // All three channels equal the key: at each pixel's first byte, then
+        // spread over the pixel.
+        const B keyed = same & shiftDown<1>(same, lanes) & shiftDown<2>(same, lanes) & starts;
+        const B keep = keyed | shiftUp<1>(keyed, lanes) | shiftUp<2>(keyed, lanes) | rest;
+        store(dp, (dv & keep) | (sv & ~keep));
+    }
+    keyScalar(d, s, key, c, width);
+}
+
 // N pixels, three vectors, a step. A pixel is kept when its three bytes
 // equal the key's: each byte is compared in five loads of the source
 // shifted by -2..2 bytes, so that it sees the other two bytes of its pixel
-// in its own lane, with no shuffles across the vector. Doing a pixel twice
-// gives what doing it once does, so the last step ends at the row's end,
-// over pixels already done. A row too short for a step goes to half the
-// width.
+// in its own lane, with no shuffles across the vector, and no vector loads
+// what the one before it stored but at the row's end: doing a pixel twice
+// gives what doing it once does, so the last step ends there, over pixels
+// already done.
 template <int N>
 KL_INLINE void keyRowN(std::uint8_t* d, const std::uint8_t* s, Rgb key, int width) {
     if (width < N + 2) {
-        if constexpr (N > 16) keyRowN<N / 2>(d, s, key, width);
-        else keyScalar(d, s, key, 0, width);
+        keyShortRowN<N>(d, s, key, width);
         return;
     }
     using B = typename Vec<N>::Bytes;
