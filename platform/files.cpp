@@ -9,6 +9,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <system_error>
+#include <ctime>
+#include <vector>
+#include <unordered_map>
+#include <optional>
+#include <mutex>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -73,6 +78,47 @@ std::string startingDirectory() {
 
 namespace {
 
+// The entry of `dir` named `name` without regard to case, or nullopt. A
+// directory's names are listed once while the directory stays unchanged (a
+// name added, removed or renamed moves its time); one changed within the
+// last second is listed again, as its time may not have moved yet.
+std::optional<std::string> nameInDirectory(const std::string& dir, std::string_view name) {
+    struct Listing {
+        std::uint64_t device = 0, inode = 0;
+        std::int64_t modified = 0;
+        std::vector<std::string> names;
+    };
+    static std::mutex mutex;
+    static std::unordered_map<std::string, Listing> listings;
+    struct stat st {};
+    if (::stat(dir.empty() ? "." : dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    const std::int64_t modified = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    const auto pick = [name](const std::vector<std::string>& names) -> std::optional<std::string> {
+        for (const std::string& n : names)
+            if (equalNoCase(n, name)) return n;
+        return std::nullopt;
+    };
+    {
+        std::lock_guard lock(mutex);
+        const auto it = listings.find(dir);
+        if (it != listings.end() && it->second.device == st.st_dev && it->second.inode == st.st_ino &&
+            it->second.modified == modified)
+            return pick(it->second.names);
+    }
+    Listing listing{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino), modified, {}};
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        listing.names.push_back(it->path().filename().string());
+    std::optional<std::string> found = pick(listing.names);
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const std::int64_t ns = static_cast<std::int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+    std::lock_guard lock(mutex);
+    if (!ec && ns - modified >= 1'000'000'000) listings[dir] = std::move(listing);
+    else listings.erase(dir);
+    return found;
+}
+
 // True when no part of a '/'-separated name is empty, "." or "..": joined to
 // a directory it reads as the walk part by part below would build it.
 bool plainParts(std::string_view name) {
@@ -114,15 +160,9 @@ std::string resolvePath(std::string_view name) {
         fs::path next = at / part;
         std::error_code ec;
         if (matching && !fs::exists(next, ec)) {
-            bool found = false;
-            for (fs::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec)) {
-                if (equalNoCase(it->path().filename().string(), p)) {
-                    next = it->path();
-                    found = true;
-                    break;
-                }
-            }
-            matching = found;
+            const std::optional<std::string> found = nameInDirectory(at.string(), p);
+            if (found) next = at / *found;
+            matching = found.has_value();
         }
         at = next;
     }

@@ -34,6 +34,21 @@ TEST_F(FilesTest, NamesMatchWithoutRegardToCaseAndAcceptBackslashes) {
     EXPECT_EQ(resolvePath("Graphic\\new.bmp"), path("graphic/new.bmp"));
 }
 
+// Directories are listed once for case-blind names while they stay
+// unchanged: a file added later is still found.
+TEST_F(FilesTest, ACaseBlindNameSeesFilesAddedToItsDirectory) {
+    std::filesystem::create_directories(path("texts"));
+    writeFile("texts/A.txt", "a");
+    backdate("texts", 3600);
+    EXPECT_EQ(resolvePath("texts/a.TXT"), path("texts/A.txt"));
+    EXPECT_EQ(resolvePath("texts/b.txt"), path("texts/b.txt"));  // not there yet
+    writeFile("texts/B.TXT", "b");
+    EXPECT_EQ(resolvePath("texts/b.txt"), path("texts/B.TXT"));
+    std::filesystem::remove(path("texts/A.txt"));
+    backdate("texts", 3600);
+    EXPECT_EQ(resolvePath("texts/a.TXT"), path("texts/a.TXT"));
+}
+
 TEST_F(FilesTest, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
     writeFile("conf.dat", "old");
     ASSERT_TRUE(writeFileAtomic("conf.dat", "new contents"));
