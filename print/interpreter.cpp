@@ -299,12 +299,12 @@ QFont pageQFont(const FontSpec& fontSpec, int editorFontHeight) {
 RewriteLimits interpreterLimits(int editorFontHeight) {
     RewriteLimits limits;
     limits.pixelSize = [editorFontHeight](const FontLine& f) {
-        FontSpec spec;
-        spec.face = f.face;
-        spec.height = f.height;
-        spec.bold = equalsWord(f.bold, "BLD");
-        spec.italic = equalsWord(f.italic, "ITL");
-        return pageQFont(spec, editorFontHeight).pixelSize();
+        FontSpec font;
+        font.face = f.face;
+        font.height = f.height;
+        font.bold = equalsWord(f.bold, "BLD");
+        font.italic = equalsWord(f.italic, "ITL");
+        return pageQFont(font, editorFontHeight).pixelSize();
     };
     return limits;
 }
