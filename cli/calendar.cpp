@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "cli/output.h"
+#include "cli/pagecommands.h"
 #include "cli/views.h"
+#include "platform/codec.h"
 #include "print/fitting.h"
 #include "print/report.h"
 #include "print/sheets.h"
@@ -38,34 +40,17 @@ bool endsWithPdf(const std::string& name) {
 
 std::optional<CalendarRequest> parseCalendarArgs(const std::vector<std::string>& args, std::string& err) {
     CalendarRequest request;
+    std::optional<int> margin;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
+        const PaperOption paperOption = takePaperOption(args, i, request.paper, request.orientation, margin, err);
+        if (paperOption == PaperOption::Bad) return std::nullopt;
+        if (paperOption == PaperOption::Taken) continue;
         if (a == "--mono") {
             request.mono = true;
         } else if (a == "--glyphs") {
             request.glyphs = true;
-        } else if (a == "--paper" && hasValue) {
-            request.paper = print::paperNamed(args[++i]);
-            if (!request.paper) {
-                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + args[i] + "\n";
-                return std::nullopt;
-            }
-        } else if (a == "--orientation" && hasValue) {
-            const auto turn = print::orientationNamed(args[++i]);
-            if (!turn) {
-                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + args[i] + "\n";
-                return std::nullopt;
-            }
-            request.orientation = *turn;
-        } else if (a == "--margin" && hasValue) {
-            std::int64_t margin = 0;
-            if (!wholeNumber(args[++i], margin, 2) || margin > print::kMaxMargin) {
-                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + args[i] + "\n";
-                return std::nullopt;
-            }
-            request.margin = static_cast<int>(margin);
         } else if (a.size() > 1 && a[0] == '-') {
             err += kCalendarUsage;
             return std::nullopt;
@@ -79,13 +64,14 @@ std::optional<CalendarRequest> parseCalendarArgs(const std::vector<std::string>&
     }
     std::int64_t year = 0;
     if (!wholeNumber(positional[0], year, 10) || !validCalendarYear(year)) {
-        err += "kestralune-cli: not a year (want 1.." + std::to_string(kCalendarLastYear) + "): " + positional[0] + "\n";
+        err += "kestralune-cli: not a year (want 1.." + std::to_string(kCalendarLastYear) + "): " + platform::escapedControls(positional[0]) + "\n";
         return std::nullopt;
     }
     request.year = static_cast<std::int32_t>(year);
+    if (margin) request.margin = *margin;
     request.output = positional[1];
     if (!endsWithPdf(request.output)) {
-        err += "kestralune-cli: the calendar is written as .pdf: " + request.output + "\n";
+        err += "kestralune-cli: the calendar is written as .pdf: " + platform::escapedControls(request.output) + "\n";
         return std::nullopt;
     }
     return request;

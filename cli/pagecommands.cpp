@@ -263,12 +263,43 @@ int rescale(const std::vector<std::string>& args, std::istream& in, std::string&
 
 }  // namespace
 
+PaperOption takePaperOption(const std::vector<std::string>& args, std::size_t& i, std::optional<print::Paper>& paper,
+                            print::Orientation& orientation, std::optional<int>& margin, std::string& err) {
+    const std::string& a = args[i];
+    if (i + 1 >= args.size() || (a != "--paper" && a != "--orientation" && a != "--margin")) return PaperOption::NotOne;
+    const std::string& value = args[++i];
+    if (a == "--paper") {
+        paper = print::paperNamed(value);
+        if (paper) return PaperOption::Taken;
+        err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + platform::escapedControls(value) + "\n";
+    } else if (a == "--orientation") {
+        const auto turn = print::orientationNamed(value);
+        if (turn) {
+            orientation = *turn;
+            return PaperOption::Taken;
+        }
+        err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + platform::escapedControls(value) + "\n";
+    } else {
+        int percent = 0;
+        if (parseMargin(value, percent)) {
+            margin = percent;
+            return PaperOption::Taken;
+        }
+        err += "kestralune-cli: not a margin (want a whole percent 0..45): " + platform::escapedControls(value) + "\n";
+    }
+    return PaperOption::Bad;
+}
+
 std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, std::string& err) {
     PageRequest request;
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
+        const PaperOption paperOption =
+            takePaperOption(args, i, request.paper, request.orientation, request.margin, err);
+        if (paperOption == PaperOption::Bad) return std::nullopt;
+        if (paperOption == PaperOption::Taken) continue;
         if (a == "--mono") {
             request.mono = true;
         } else if (a == "--smooth") {
@@ -294,26 +325,6 @@ std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, s
                 return std::nullopt;
             }
             request.background = colour;
-        } else if (a == "--paper" && hasValue) {
-            request.paper = print::paperNamed(args[++i]);
-            if (!request.paper) {
-                err += "kestralune-cli: not a paper (want A4, A5, A3, Letter or Legal): " + platform::escapedControls(args[i]) + "\n";
-                return std::nullopt;
-            }
-        } else if (a == "--orientation" && hasValue) {
-            const auto turn = print::orientationNamed(args[++i]);
-            if (!turn) {
-                err += "kestralune-cli: not an orientation (want auto, portrait or landscape): " + platform::escapedControls(args[i]) + "\n";
-                return std::nullopt;
-            }
-            request.orientation = *turn;
-        } else if (a == "--margin" && hasValue) {
-            int margin = 0;
-            if (!parseMargin(args[++i], margin)) {
-                err += "kestralune-cli: not a margin (want a whole percent 0..45): " + platform::escapedControls(args[i]) + "\n";
-                return std::nullopt;
-            }
-            request.margin = margin;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             err += kPageUsage;
             return std::nullopt;

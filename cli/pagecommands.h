@@ -30,6 +30,13 @@ struct PageRequest {
     std::optional<int> margin;  // percent 0..45
 };
 
+// One of the paper's options (--paper, --orientation, --margin) at args[i],
+// which `page` and `calendar` share: Taken moves i past its value, Bad puts
+// the one line that says what is wrong in `err`, NotOne leaves all as it was.
+enum class PaperOption { NotOne, Taken, Bad };
+PaperOption takePaperOption(const std::vector<std::string>& args, std::size_t& i, std::optional<print::Paper>& paper,
+                            print::Orientation& orientation, std::optional<int>& margin, std::string& err);
+
 // The request of `page`'s arguments (after the word "page"), or nothing,
 // with the one line that says what is wrong in `err`.
 std::optional<PageRequest> parsePageArgs(const std::vector<std::string>& args, std::string& err);
