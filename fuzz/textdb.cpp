@@ -18,19 +18,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 namespace {
 
-// Line n of the bytes by the file format's rule: lines end at LF, a CR
-// before the LF is not part of the line, and nothing follows the last LF.
+// Line n of the bytes by the file format's rule: a line ends at LF, at
+// CR LF or at a lone CR, and nothing follows the last end.
 std::string_view lineOf(std::string_view bytes, int n) {
     std::size_t start = 0;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t lf = bytes.find('\n', start);
-        if (lf == std::string_view::npos) return {};
-        start = lf + 1;
+    for (int i = 0;; ++i) {
+        if (start >= bytes.size()) return {};
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+        if (i == n) return bytes.substr(start, end - start);
+        if (end == bytes.size()) return {};
+        start = end + (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1);
     }
-    if (start >= bytes.size()) return {};
-    std::string_view line = bytes.substr(start, bytes.find('\n', start) - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
 }
 
 }  // namespace
