@@ -87,6 +87,14 @@ void blurrect(Picture& picture, int x1, int y1, int x2, int y2, const std::funct
     }
 }
 
+// The union of rects[lo, hi), built by halves: markers may overlap, and
+// adding them one by one costs the square of their number.
+static Region unionOf(const std::vector<QRect>& rects, std::size_t lo, std::size_t hi) {
+    if (hi - lo == 1) return Region(rects[lo]);
+    const std::size_t mid = lo + (hi - lo) / 2;
+    return unionOf(rects, lo, mid).united(unionOf(rects, mid, hi));
+}
+
 Region bmptorgn(const Picture& picture, std::uint32_t keyColour, bool keepKey) {
     const Rgb key = platform::rgbFromColorRef(keyColour);
     const int width = picture.width(), height = picture.height();
@@ -155,7 +163,7 @@ Region bmptorgn(const Picture& picture, std::uint32_t keyColour, bool keepKey) {
 
     Region region;
     if (!rects.empty()) region.setRects(rects.data(), static_cast<int>(rects.size()));
-    for (const QRect& m : markerRects) region += m;
+    if (!markerRects.empty()) region += unionOf(markerRects, 0, markerRects.size());
     return region;
 }
 
