@@ -12,7 +12,7 @@
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "platform/files.h"
-#include "fullscreen/viewfixture.h"
+#include "fullscreen/clifixture.h"
 #include "ui/fullscreen/fullstate.h"
 
 namespace kl::test {
@@ -20,21 +20,8 @@ namespace {
 
 using Args = std::vector<std::string>;
 
-class CliViews : public ViewTest {
+class CliViews : public CliViewTest {
 protected:
-    void SetUp() override {
-        ViewTest::SetUp();
-        cli::forgetFailure();
-        setReportSink([](const std::string& bytes) {
-            cli::recordFailure(bytes);
-            return true;
-        });
-    }
-    void TearDown() override {
-        setReportSink({});
-        cli::forgetFailure();
-        ViewTest::TearDown();
-    }
     int render(const Args& a) { return cli::runRender(a, out, err); }
     int exportScript(const Args& a) { return cli::runExport(a, out, err); }
     std::string out, err;

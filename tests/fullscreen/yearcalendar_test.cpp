@@ -11,7 +11,7 @@
 #include "cli/views.h"
 #include "core/state.h"
 #include "data/errorlog.h"
-#include "fullscreen/viewfixture.h"
+#include "fullscreen/clifixture.h"
 #include "print/sheets.h"
 #include "ui/fullscreen/yearcalendar.h"
 
@@ -64,21 +64,8 @@ TEST_F(YearCalendar, PrintsFifteenSheetsAndKeepsTheDayOnShow) {
     EXPECT_EQ(reports(), 0);
 }
 
-class CliCalendar : public ViewTest {
+class CliCalendar : public CliViewTest {
 protected:
-    void SetUp() override {
-        ViewTest::SetUp();
-        cli::forgetFailure();
-        setReportSink([](const std::string& bytes) {
-            cli::recordFailure(bytes);
-            return true;
-        });
-    }
-    void TearDown() override {
-        setReportSink({});
-        cli::forgetFailure();
-        ViewTest::TearDown();
-    }
     std::string err;
 };
 
