@@ -1,7 +1,6 @@
 // kestralune-cli: the day's calendar values, the full-screen views as
 // pictures and print scripts, and print pages, for scripts.
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -21,24 +20,21 @@
 #include "data/errorlog.h"
 #include "data/language.h"
 #include "platform/codec.h"
+#include "platform/drawingapp.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/system.h"
 
 namespace {
 
-// Drawing needs the font system; without a display it runs off-screen.
-std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv) {
-    const auto set = [](const char* name) {
-        const char* v = std::getenv(name);
-        return v && *v;
-    };
-    if (!set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+// Drawing needs the font system, on the off-screen platform whatever the
+// session. The views draw only in their own few fonts; pages of scripts may
+// name any.
+std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv, kl::platform::DrawingUse use) {
     // The toolkit's own notes (a missing runtime directory and the like) are
     // not failures of the command; stderr is kept for the one failure line.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    auto app = std::make_unique<QGuiApplication>(argc, argv);
+    auto app = kl::platform::startDrawingApplication(argc, argv, use);
     // The program's own symbol faces, for glyph pages; a missing one is a
     // line on stderr and its face falls back.
     kl::platform::registerProgramFonts();
@@ -120,7 +116,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (command == "render" || command == "export" || command == "calendar" || kl::cli::isPrintCommand(command)) {
         int qtArgc = 1;
-        auto app = startFonts(qtArgc, argv);
+        auto app = startFonts(qtArgc, argv,
+                              command == "render" ? kl::platform::DrawingUse::Views : kl::platform::DrawingUse::Pages);
         if (command == "render") status = kl::cli::runRender(args, out, err);
         else if (command == "export") status = kl::cli::runExport(args, out, err);
         else if (command == "calendar") status = kl::cli::runCalendar({args.begin() + 1, args.end()}, err);

@@ -12,6 +12,7 @@
 #include "core/state.h"
 #include "data/conffile.h"
 #include "platform/codec.h"
+#include "platform/drawingapp.h"
 #include "platform/files.h"
 #include "platform/picture.h"
 #include "platform/system.h"
@@ -125,6 +126,7 @@ int runRender(const std::vector<std::string>& args, std::string& out, std::strin
     if (failed("drawing", err)) return 1;
     // A fine JPEG; the others at their formats' defaults (for PNG a quality
     // is a compression level).
+    platform::prepareImageWriter(format);
     const std::string bytes = platform::encodedImage(viewPicture().image(), format, format == std::string("JPEG") ? 90 : -1);
     if (bytes.empty()) {
         err += "kestralune-cli: cannot make the picture: " + platform::escapedControls(target) + "\n";
