@@ -27,10 +27,13 @@ void noise(Picture& p, unsigned seed) {
     }
 }
 
-void BM_CrossFadeTick(benchmark::State& state) {
+// One tick of a fade in picture set `set` (2: the picture of a HiDPI screen).
+void crossFadeTicks(benchmark::State& state, int set) {
     QWidget window;
     kl::PictureBox box(&window);
-    Picture view(kl::kViewWidth, kl::kViewHeight);
+    box.setPictureSet(set);
+    Picture view(kl::kViewWidth * set, kl::kViewHeight * set);
+    view.setScale(set);
     kl::TransitionTarget target;
     unsigned seed = 1;
     // Two different views, drawn once when the fade begins.
@@ -54,7 +57,10 @@ void BM_CrossFadeTick(benchmark::State& state) {
     }
     if (kl::spin <= 0) state.SkipWithError("the fade ended during the measurement");
 }
+void BM_CrossFadeTick(benchmark::State& state) { crossFadeTicks(state, 1); }
 BENCHMARK(BM_CrossFadeTick)->Unit(benchmark::kMicrosecond);
+void BM_CrossFadeTick2x(benchmark::State& state) { crossFadeTicks(state, 2); }
+BENCHMARK(BM_CrossFadeTick2x)->Unit(benchmark::kMicrosecond);
 
 // The two parts of a tick that are not blends.
 void BM_FillViewPicture(benchmark::State& state) {

@@ -7,7 +7,7 @@ namespace kl {
 
 namespace {
 
-// The ring: a pale blue-grey at low opacity, a pixel and a half wide, on
+// The ring: a pale blue-grey at low opacity, a pixel and a half wide (at 1x), on
 // the disc's edge (the mask's disc fills its square but for a pixel).
 constexpr Rgb kOutline{150, 160, 205};
 constexpr double kOutlineStrength = 0.45;
@@ -31,15 +31,19 @@ double litShare(const platform::Picture& opacity) {
     return disc > 0 ? lit / disc : 0;
 }
 
-void drawDarkMoonOutline(platform::Picture& dest, const platform::Picture& opacity, int left, int top) {
+void drawDarkMoonOutline(platform::Picture& dest, const platform::Picture& opacity, int left, int top, int scale) {
     const int size = std::min(opacity.width(), opacity.height());
     if (size <= 0 || left < 0 || top < 0 || left + size > dest.width() || top + size > dest.height()) return;
     if (litShare(opacity) >= kDarkMoonLitShare) return;
-    const double c = size / 2.0, r = discRadius(size) - kOutlineWidth / 2;
+    // The ring's full-strength core plus its one-pixel soft edge make its
+    // weight: at `scale` the weight grows as the disc does, and the edge
+    // stays one pixel, so the ring is as heavy and sharper.
+    const double width = (kOutlineWidth + 1) * std::max(1, scale) - 1;
+    const double c = size / 2.0, r = discRadius(size) - width / 2;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const double off = std::abs(std::hypot(x + 0.5 - c, y + 0.5 - c) - r);
-            const double ring = std::clamp(1.0 - (off - kOutlineWidth / 2), 0.0, 1.0);
+            const double ring = std::clamp(1.0 - (off - width / 2), 0.0, 1.0);
             const double a = ring * kOutlineStrength * (1.0 - opacity.pixel(x, y).r / 255.0);
             if (a <= 0) continue;
             const Rgb d = dest.pixel(left + x, top + y);

@@ -18,7 +18,9 @@ double litShare(const platform::Picture& opacity);
 // When `opacity` lights less than kDarkMoonLitShare of its disc, blends a
 // faint ring along the disc's edge into `dest` with the mask's top-left at
 // (left, top), only where the mask is dark. Otherwise, or when the moon
-// would not fit inside `dest`, leaves `dest` unchanged.
-void drawDarkMoonOutline(platform::Picture& dest, const platform::Picture& opacity, int left, int top);
+// would not fit inside `dest`, leaves `dest` unchanged. `scale` is the
+// pixels per unit of the picture set the moon is drawn in: the ring's weight
+// grows that many times, so it keeps its share of the disc.
+void drawDarkMoonOutline(platform::Picture& dest, const platform::Picture& opacity, int left, int top, int scale = 1);
 
 }  // namespace kl

@@ -1,6 +1,7 @@
 #include "platform/picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include <QBuffer>
@@ -16,6 +17,10 @@ Picture::Picture(int width, int height, Rgb fill) : image_(width, height, QImage
     if (image_.isNull() && width > 0 && height > 0) throw PictureError("cannot make a picture");
     this->fill(fill);
 }
+
+int Picture::scale() const { return std::max(1, static_cast<int>(std::lround(image_.devicePixelRatio()))); }
+
+void Picture::setScale(int scale) { image_.setDevicePixelRatio(std::max(1, scale)); }
 
 namespace {
 

@@ -37,8 +37,14 @@ public:
     // Saves as a 24-bit Windows bitmap; throws PictureError on failure.
     void save(const std::string& name) const;
 
+    // Sizes in pixels of the picture itself.
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
+    // How many pixels of the picture stand for one unit of the coordinates it
+    // is drawn in (its device pixel ratio): 1, or 2 for a picture of the 2x
+    // set. The platform painter draws in those units; pixel routines do not.
+    int scale() const;
+    void setScale(int scale);
     bool isNull() const { return image_.isNull(); }
 
     std::uint8_t* row(int y) { return image_.scanLine(y); }

@@ -107,7 +107,7 @@ void TmyButton::setMouseInside(bool inside) {
 }
 
 QSize TmyButton::sizeHint() const {
-    const QSize g = glyph_.isNull() ? QSize() : QSize(glyph_.width() / numGlyphs_, glyph_.height());
+    const QSize g = glyph_.isNull() ? QSize() : glyphOf(Normal).deviceIndependentSize().toSize();
     if (caption_.isEmpty()) return g.isEmpty() ? QSize(23, 22) : g;
     const QSize t = fontMetrics().size(Qt::TextSingleLine, caption_);
     const bool row = layout_ == Layout::GlyphLeft || layout_ == Layout::GlyphRight;
@@ -128,7 +128,7 @@ void TmyButton::paintEvent(QPaintEvent*) {
     }
 
     const QImage picture = glyphOf(state_);
-    const QSize g = picture.size();
+    const QSize g = picture.deviceIndependentSize().toSize();  // a 2x strip takes its 1x room
     const QSize t = caption_.isEmpty() ? QSize() : fontMetrics().size(Qt::TextSingleLine, caption_);
     const int gap = g.isEmpty() || t.isEmpty() ? 0 : spacing_;
     const bool row = layout_ == Layout::GlyphLeft || layout_ == Layout::GlyphRight;

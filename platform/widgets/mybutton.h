@@ -17,7 +17,9 @@ public:
 
     explicit TmyButton(QWidget* parent = nullptr);
 
-    // A strip of NumGlyphs pictures of equal width side by side.
+    // A strip of NumGlyphs pictures of equal width side by side. A strip
+    // with a device pixel ratio of 2 has twice the pixels and takes the room
+    // of its 1x size.
     void setGlyph(const QImage& strip);
     const QImage& glyph() const { return glyph_; }
     void setNumGlyphs(int n);

@@ -169,6 +169,19 @@ TEST_F(MoonDrawing, ADarkMoonShowsItsDiscAsAFaintRing) {
         EXPECT_GT(edge.b, kBg.b + 30);
         EXPECT_LT(edge.r, 120);  // faint: far from the lit moon's texture
     }
+    // At 2x the ring keeps its share of the disc: twice as much ink across it.
+    const auto across = [](const platform::Picture& p, int y, int from, int to) {
+        int n = 0;
+        for (int x = from; x < to; ++x) n += p.pixel(x, y).b - kBg.b;
+        return n;
+    };
+    platform::Picture once(670, 550, kBg), twice(1340, 1100, kBg);
+    twice.setScale(2);
+    xmoonOn(once, 0, 390, 216, true);
+    xmoonOn(twice, 0, 390, 216, true);
+    const int single = across(once, 246, 390, 420);
+    ASSERT_GT(single, 0);
+    EXPECT_NEAR(double(across(twice, 492, 780, 840)) / single, 2.0, 0.25);
     // A quarter moon: its dark half is left as the view was.
     platform::Picture quarter(670, 550, kBg);
     xmoonOn(quarter, 250'000'000, 390, 216, true);

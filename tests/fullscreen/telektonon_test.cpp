@@ -2,12 +2,16 @@
 // day out of time's page and the script an export leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/state.h"
 #include "data/errorlog.h"
 #include "data/settings.h"
 #include "fullscreen/viewfixture.h"
+#include "layout/signcodes.h"
+#include "layout/signtable.h"
+#include "platform/pictureset.h"
 #include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
@@ -191,6 +195,63 @@ TEST_F(Telektonon, PiecesAreDrawnWhereTheyStand) {
             }
         }
     }
+    EXPECT_EQ(reports(), 0);
+}
+
+// On a screen of twice the pixels the view picture is drawn at 2x: the board
+// with the 2x set's own pixels, the pieces at twice their places, the texts
+// at full resolution; the 1x view is the same before and after.
+TEST_F(Telektonon, AtTheTwiceSetTheBoardIsItsOwnPixelsAndThePiecesStandAtTwiceTheirPlaces) {
+    writeAllSigns();
+    writeTelektononPieces();
+    // The 2x board: a checker inside the key's rim, which no 1x picture
+    // doubled can show.
+    const int board = layout::code::kTelektononBoard;
+    const std::string file = layout::signFileName(board);
+    platform::Picture sharp(80, 80, layout::signKeyColor(board));
+    const platform::Rgb a{10, 200, 90}, b{200, 10, 90};
+    for (int y = 2; y < 78; ++y)
+        for (int x = 2; x < 78; ++x) sharp.setPixel(x, y, (x + y) % 2 ? b : a);
+    std::string twiceFile = platform::pictureInSet(file, 2);
+    std::replace(twiceFile.begin(), twiceFile.end(), '\\', '/');
+    std::filesystem::create_directories(path("graphic2x"));
+    ASSERT_TRUE(sharp.image().save(QString::fromStdString(path(twiceFile))));
+
+    paintall(13, 255);
+    const platform::Picture single = viewPicture();
+    setViewPictureSet(2);
+    paintall(13, 255);
+    const platform::Picture twice = viewPicture();
+    setViewPictureSet(1);
+    paintall(13, 255);
+    EXPECT_EQ(viewPicture().image(), single.image()) << "the 1x view after the 2x one";
+    EXPECT_EQ(viewPicture().scale(), 1);
+
+    ASSERT_EQ(twice.width(), 1340);
+    ASSERT_EQ(twice.height(), 1100);
+    EXPECT_EQ(twice.scale(), 2);
+    // The board's corner, where its rim ends: the 2x picture's own pixels.
+    EXPECT_EQ(twice.pixel(2, 2), a);
+    EXPECT_EQ(twice.pixel(3, 2), b);
+    EXPECT_EQ(twice.pixel(1, 1), layout::kViewBackground);
+    // The pieces are solid pictures: at 2x each pixel of theirs is the 1x
+    // pixel of its place.
+    const Pieces pieces = views::telektononPieces(currentDay, computeKinRelations(currentDay), false);
+    int mismatched = 0;
+    for (const PiecePlacement& p : pieces)
+        for (int y = p.top; y < p.top + 20; ++y)
+            for (int x = p.left; x < p.left + 20; ++x)
+                for (int k = 0; k < 4; ++k) mismatched += twice.pixel(2 * x + k % 2, 2 * y + k / 2) != single.pixel(x, y);
+    EXPECT_EQ(mismatched, 0);
+    // Texts are drawn at 2x: some 2 x 2 blocks outside the board differ
+    // within themselves.
+    int sharpBlocks = 0;
+    for (int y = 100; y < 1100; y += 2)
+        for (int x = 0; x < 1340; x += 2) {
+            const platform::Rgb c = twice.pixel(x, y);
+            sharpBlocks += twice.pixel(x + 1, y) != c || twice.pixel(x, y + 1) != c || twice.pixel(x + 1, y + 1) != c;
+        }
+    EXPECT_GT(sharpBlocks, 100);
     EXPECT_EQ(reports(), 0);
 }
 

@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "data/settings.h"
 #include "layout/signtable.h"
+#include "ui/fullscreen/dispatcher.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/viewexport.h"
@@ -55,6 +56,7 @@ void ViewTest::SetUp() {
 
 void ViewTest::TearDown() {
     _TEXTGRAPHIC = true;
+    setViewPictureSet(1);
     ProgramDirTest::TearDown();
 }
 

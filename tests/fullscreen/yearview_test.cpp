@@ -126,6 +126,17 @@ TEST_F(YearView, TheGridIsDrawnOnceAYear) {
     EXPECT_EQ(pb2yt, 0);
 }
 
+TEST_F(YearView, AChangeOfPictureSetLetsGoOfTheHeldGrid) {
+    const platform::Picture single = draw(9);
+    ASSERT_EQ(pb2ys, 9);
+    setViewPictureSet(2);
+    const platform::Picture twice = draw(9);
+    ASSERT_EQ(single.pixel(22, 24), signColour(154 + 9));
+    EXPECT_EQ(twice.pixel(2 * 22, 2 * 24), signColour(154 + 9)) << "26 July's seal, at twice its place";
+    setViewPictureSet(1);
+    EXPECT_TRUE(draw(9).image() == single.image());
+}
+
 TEST_F(YearView, DrawnAndHeldGridsAgreeOnEveryDayOfAYear) {
     views::PageDate d{26, 7, 2026};
     for (int i = 0; i < 365; ++i, d.forward()) {

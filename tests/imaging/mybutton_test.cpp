@@ -96,6 +96,16 @@ TEST_F(ButtonTest, FlatButtonDrawsNothingButItsPicture) {
     EXPECT_NE(corner(button), QColor(Qt::magenta));  // the push-button frame
 }
 
+TEST_F(ButtonTest, AStripOfTwiceThePixelsTakesTheRoomOfItsSingleSize) {
+    QImage twice = strip().scaled(80, 20);
+    twice.setDevicePixelRatio(2);
+    button->setGlyph(twice);
+    EXPECT_EQ(button->sizeHint(), QSize(10, 10));
+    EXPECT_EQ(corner(button), QColor(Qt::magenta));  // centred in 20 x 20 as the 1x picture is
+    EXPECT_EQ(shown(button, {6, 6}), QColor(Qt::red));
+    EXPECT_EQ(shown(button, {14, 14}), QColor(Qt::red));
+}
+
 TEST_F(ButtonTest, DraggingOffAndBackAndReleasingOutside) {
     enter(button);
     press(button);

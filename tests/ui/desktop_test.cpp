@@ -15,6 +15,7 @@
 #include "platform/autostart.h"
 #include "platform/widgets/tooltip.h"
 #include "ui/compactfixture.h"
+#include "ui/fullscreen/dispatcher.h"
 
 namespace kl::test {
 namespace {
@@ -191,6 +192,15 @@ TEST_F(Desktop, OnAScreenOfRatioTwoTheFaceIsPaintedFromTheTwiceSet) {
     EXPECT_EQ(form1->Image1->picture.pixel(2 * 260, 2 * 258), (platform::Rgb{30, 200, 200}));  // hot rectangle 2
     EXPECT_EQ(form1->Image1->picture.pixel(2 * 10, 2 * 440), (platform::Rgb{20, 10, 60}));
     EXPECT_EQ(form1->mask().boundingRect(), QRect(20, 20, 560, 410));  // the shape in the window's own units
+    // The full-screen window draws its views and shows its buttons at 2x.
+    form3->show();
+    EXPECT_EQ(viewPictureSet(), 2);
+    EXPECT_EQ(form3->pbx->picture().image().size(), QSize(1340, 1080));
+    EXPECT_EQ(form3->pbx->picture().scale(), 2);
+    const QImage& strip = form3->buttons[0]->glyph();
+    EXPECT_EQ(strip.size(), QSize(320, 80));
+    EXPECT_EQ(strip.devicePixelRatio(), 2.0);
+    form3->hide();
 }
 
 }  // namespace

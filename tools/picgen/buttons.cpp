@@ -153,6 +153,27 @@ constexpr NamedButton kPrintButtons[] = {
     {"yearCalendarCreative", Icon::YearCalendar}, {"yearCalendarEasy", Icon::YearCalendar},
 };
 
+// A full-screen button's strip: the button is 33 x 33 and its plate fills
+// the middle of each 40 x 40 state, so that the icon is whole however the
+// picture is placed. Drawn at the scale in force.
+QImage fullScreenStrip(Icon icon) {
+    const int px = drawScale();  // pixels of the strip per unit
+    QImage strip = canvas(kFullScreenState * 4, kFullScreenState, kNight);
+    const QImage inner = buttonStrip(33, 33, iconPainter(icon), nullptr, 5);
+    QPainter p(&strip);
+    for (int i = 0; i < 4; ++i)
+        p.drawImage(QPoint(i * kFullScreenState + 3, 3), inner.copy(i * 33 * px, 0, 33 * px, 33 * px));
+    p.end();
+    return strip;
+}
+
+// Draws at 2x while it lives; the scale in force before comes back after.
+struct DrawScaleTwice {
+    DrawScaleTwice() : before(drawScale()) { setDrawScale(2); }
+    ~DrawScaleTwice() { setDrawScale(before); }
+    int before;
+};
+
 // A review page of every strip, enlarged, with its resource path.
 void writeButtonSheet(const Output& out, const std::vector<std::pair<QString, QImage>>& strips) {
     constexpr int kScale = 2, kColumnWidth = 380;
@@ -194,14 +215,13 @@ void generateButtons(const Output& out) {
          "buttons/myButton2.bmp");
 
     for (const NamedButton& b : kFullScreenButtons) {
-        QImage strip = canvas(kFullScreenState * 4, kFullScreenState, kNight);
-        // The button is 33 x 33: its plate fills the middle of each 40 x 40
-        // state so that the icon is whole however the picture is placed.
-        const QImage inner = buttonStrip(33, 33, iconPainter(b.icon), nullptr, 5);
-        QPainter p(&strip);
-        for (int i = 0; i < 4; ++i) p.drawImage(QPoint(i * kFullScreenState + 3, 3), inner.copy(i * 33, 0, 33, 33));
-        p.end();
-        put(strip, "fullscreen", b.control, QString("buttons/fullscreen/") + b.control + ".bmp");
+        put(fullScreenStrip(b.icon), "fullscreen", b.control, QString("buttons/fullscreen/") + b.control + ".bmp");
+        // The same strip at 2x, for screens of twice the pixels: a PNG of
+        // twice the size, which the window shows at its 1x room.
+        const DrawScaleTwice twice;
+        const QString png = QString(b.control) + ".png";
+        writeBitmap(fullScreenStrip(b.icon), out.resources + "/fullscreen2x", QString(b.control) + ".bmp");
+        entries.push_back({"fullscreen2x/" + png, "buttons/fullscreen2x/" + png});
     }
     for (const NamedButton& b : kPrintButtons)
         put(buttonStrip(kPrintState, kPrintState, iconPainter(b.icon), nullptr, 5), "print", b.control,

@@ -122,7 +122,7 @@ void TForm1::paintMoon(std::int32_t moonPhase) {
     // moon is left out without a report.
     if (texture.width() != mask.width() || texture.height() != mask.height()) return;
     blendbmp(texture, Image1->picture, &mask, kMoonLeft * faceSet_, kMoonTop * faceSet_, 255, kBlendMask);
-    drawDarkMoonOutline(Image1->picture, mask, kMoonLeft * faceSet_, kMoonTop * faceSet_);
+    drawDarkMoonOutline(Image1->picture, mask, kMoonLeft * faceSet_, kMoonTop * faceSet_, faceSet_);
 }
 
 void TForm1::FILLPYR(const CalendarDay& day) {

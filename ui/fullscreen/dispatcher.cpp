@@ -30,6 +30,20 @@ platform::Picture& scratchPicture() {
     return picture;
 }
 
+void setViewPictureSet(int set) {
+    set = set == 2 ? 2 : 1;
+    if (set == viewPictureSet()) return;
+    for (platform::Picture* p : {&viewPicture(), &scratchPicture()}) {
+        *p = platform::Picture(kViewWidth * set, kViewHeight * set, kViewBackground);
+        p->setScale(set);
+    }
+    pb2ys = 0;
+    pb2yt = 0;
+    _teldrawed = false;
+}
+
+int viewPictureSet() { return viewPicture().scale(); }
+
 namespace {
 
 // The year view and the print manager's mode centre their texts on half the

@@ -28,11 +28,18 @@ struct DispatcherHooks {
 DispatcherHooks& dispatcherHooks();
 
 // The 670 x 550 picture every renderer draws into; created on first use and
-// kept for the whole run.
+// kept for the whole run. In picture set 2 it has twice the pixels (scale 2)
+// and the views still draw in its 670 x 550 units.
 platform::Picture& viewPicture();
-// The 670 x 550 work picture of the year view and of signs drawn while
-// USEPB2 is set; kept like the view picture.
+// The work picture of the year view and of signs drawn while USEPB2 is set;
+// kept like the view picture, always of its size and set.
 platform::Picture& scratchPicture();
+// The picture set the view and scratch pictures are drawn in: 1 (exports,
+// the command line, printing) unless the full-screen window's screen asks
+// for 2. A change makes both pictures anew, blank, and lets go of every
+// drawing held in them (the year grid, the telektonon board).
+void setViewPictureSet(int set);
+int viewPictureSet();
 
 // Draws `mode` (0..48; any other number draws only the background) into
 // viewPicture(). With `exportTo`, draws nothing and appends the mode's script

@@ -7,6 +7,7 @@
 #include "imaging/blend.h"
 #include "imaging/moonoutline.h"
 #include "layout/viewgeometry.h"
+#include "ui/fullscreen/viewset.h"
 
 namespace kl {
 
@@ -33,20 +34,22 @@ void drawmoon3(platform::Picture& mask, int p, bool linear) {
 void xmoonOn(platform::Picture& view, std::int32_t moonPhase, int x, int y, bool linear) {
     try {
         const int p = moonPercent(moonPhase);
+        const int s = view.scale();
+        const int size = layout::kViewMoonSize * s;  // the moon in the view's pixels
         platform::Picture mask(kMaskSize, kMaskSize);
         drawmoon3(mask, p, linear);
-        const platform::Picture texture = platform::Picture::load(kMoonTexture);
+        const platform::Picture texture = loadForView(view, kMoonTexture);
         blurrect(mask, 0, 0, kMaskSize - 1, kMaskSize - 1);
         const platform::Picture opacity = platform::Picture::fromImage(
-            mask.image().scaled(layout::kViewMoonSize, layout::kViewMoonSize, Qt::IgnoreAspectRatio,
-                                Qt::SmoothTransformation));
-        // The texture is the compact face's 60 x 60 moon; any other size is
-        // cut or padded to it, black standing for "not drawn".
-        platform::Picture moon(layout::kViewMoonSize, layout::kViewMoonSize);
+            mask.image().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        // The texture is the compact face's 60 x 60 moon (of the view's
+        // set); any other size is cut or padded to it, black standing for
+        // "not drawn".
+        platform::Picture moon(size, size);
         for (int row = 0; row < std::min(texture.height(), moon.height()); ++row)
             std::copy_n(texture.row(row), 3 * std::min(texture.width(), moon.width()), moon.row(row));
-        blendbmp(moon, view, &opacity, x, y, 200, kBlendMask);
-        drawDarkMoonOutline(view, opacity, x, y);
+        blendbmp(moon, view, &opacity, x * s, y * s, 200, kBlendMask);
+        drawDarkMoonOutline(view, opacity, x * s, y * s, s);
     } catch (...) {
         reportFailure(101, "xmoon",
                       {"y:" + std::to_string(y), "mnx:" + std::to_string(x), "x:" + std::to_string(moonPhase)});

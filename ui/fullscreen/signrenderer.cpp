@@ -10,6 +10,7 @@
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/viewset.h"
 
 namespace kl {
 
@@ -276,9 +277,10 @@ void drawsignOn(platform::Picture& target, int x, int y, int code, bool centred)
     int cx = 0;
     try {
         if (file.empty()) throw platform::PictureError("no picture for this sign code");
-        const platform::Picture picture = platform::Picture::load(file);
-        cx = centred ? layout::kViewCentre + x - picture.width() / 2 : x;
-        drawKeyed(picture, target, cx, y, layout::signKeyColor(code));
+        const platform::Picture picture = loadForView(target, file);
+        const int s = target.scale();
+        cx = centred ? layout::kViewCentre + x - picture.width() / s / 2 : x;
+        drawKeyed(picture, target, cx * s, y * s, layout::signKeyColor(code));
     } catch (...) {
         reportFailure(101, "DRAWSIGNP in fullmode",
                       {"filename:" + file, "X:" + num(x), "Y:" + num(y), "CX:" + num(cx), "ID" + num(code)});

@@ -10,9 +10,9 @@
 
 namespace kl {
 
-// Loads the sign's picture (every time; nothing is cached) and draws it
-// with its key colour transparent, clipped at the picture's edges: left
-// edge x, or centred on the view centre plus x; y is the top. A missing or
+// Loads the sign's picture in the target's picture set and draws it with
+// its key colour transparent, clipped at the picture's edges: left edge x,
+// or centred on the view centre plus x; y is the top (in the target's units). A missing or
 // unreadable picture, or a code without one, is reported
 // ("DRAWSIGNP in fullmode") and leaves the target unchanged.
 void drawsignOn(platform::Picture& target, int x, int y, int code, bool centred);

@@ -43,6 +43,13 @@ void crossFade(const platform::Picture& older, const platform::Picture& newer, s
         blendrows::fadeRow(mix.row(y), background.data(), older.row(y), newer.row(y), level, 3 * w);
 }
 
+void Transition::matchView(platform::Picture& picture) const {
+    if (picture.width() == view_.width() && picture.height() == view_.height() && picture.scale() == view_.scale())
+        return;
+    picture = platform::Picture(view_.width(), view_.height(), kViewBackground);
+    picture.setScale(view_.scale());
+}
+
 bool Transition::paint(int mode, std::uint8_t level) {
     if (!target_.paint) return true;
     if (target_.paint(mode, level)) return true;
@@ -66,8 +73,9 @@ bool Transition::tick() {
         _newstate = static_cast<std::uint8_t>(target);
         if (target != fullmodeState) {
             if (!paint(target, _trc)) return true;
-            for (int y = 0; y < kViewHeight && y < view_.height(); ++y)
-                std::memcpy(next_.row(y), view_.row(y), std::size_t(std::min(view_.width(), kViewWidth)) * 3);
+            matchView(next_);
+            for (int y = 0; y < view_.height(); ++y)
+                std::memcpy(next_.row(y), view_.row(y), std::size_t(view_.width()) * 3);
             // The step count is taken once: a change of the setting during
             // the fade (the configuration dialog opened by it) cannot alter it.
             steps_ = settings()._spconst;
@@ -92,6 +100,7 @@ bool Transition::tick() {
     if ((spin == steps_ - 1 || spin == 1) && target_.setButtonsEnabled) target_.setButtonsEnabled(false);
     _trc = level(steps_, spin);
     platform::Picture* screen = target_.frame ? target_.frame() : nullptr;
+    if (!screen) matchView(mix_);
     platform::Picture& frame = screen ? *screen : mix_;
     crossFade(view_, next_, _trc, frame);
     if (target_.show) target_.show(frame);

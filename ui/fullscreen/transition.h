@@ -35,7 +35,8 @@ struct TransitionTarget {
 class Transition {
 public:
     // `view` is the picture the dispatcher draws into; it holds the old view
-    // while a fade runs.
+    // while a fade runs. The fade works in the view picture's pixels,
+    // whichever its set.
     Transition(platform::Picture& view, TransitionTarget target);
 
     // One timer tick:
@@ -64,6 +65,9 @@ public:
 
 private:
     bool paint(int mode, std::uint8_t level);
+    // Makes `picture` of the view picture's size and set (the set follows
+    // the window's screen), blank, unless it is already.
+    void matchView(platform::Picture& picture) const;
 
     platform::Picture& view_;
     platform::Picture next_;  // the new view while a fade runs

@@ -9,6 +9,7 @@
 #include "data/errorlog.h"
 #include "imaging/blend.h"
 #include "platform/picture.h"
+#include "ui/fullscreen/viewset.h"
 
 namespace kl::views {
 
@@ -104,10 +105,15 @@ void pulsar(ViewCanvas& canvas, int a, int b, int picture, int d, int e) {
             to = tonexy(b);
         }
         if (picture < 0 || picture >= kPulsePictures) throw platform::PictureError("no such pulse picture");
-        const platform::Picture stamp = platform::Picture::load(kPulseFiles[static_cast<std::size_t>(picture)]);
-        const platform::Picture mask = platform::Picture::load(kPulseMask);
-        for (const layout::Point& p : pulseStamps(from.x, from.y, to.x, to.y))
-            blendbmp(stamp, *view, &mask, p.x, p.y, 0, kBlendMask);
+        const platform::Picture stamp = loadForView(*view, kPulseFiles[static_cast<std::size_t>(picture)]);
+        const platform::Picture mask = loadForView(*view, kPulseMask);
+        // One stamp per unit along the line, as at 1x, so the stamps overlap
+        // as often and the line is as strong; across it they sit at the
+        // view picture's own pixels.
+        const int s = view->scale();
+        const std::vector<layout::Point> stamps = pulseStamps(from.x * s, from.y * s, to.x * s, to.y * s);
+        for (std::size_t i = 0; i < stamps.size(); i += static_cast<std::size_t>(s))
+            blendbmp(stamp, *view, &mask, stamps[i].x, stamps[i].y, 0, kBlendMask);
     } catch (...) {
         reportFailure(105, "pulsar in fullmode");
     }

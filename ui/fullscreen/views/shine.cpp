@@ -3,6 +3,7 @@
 #include "data/errorlog.h"
 #include "imaging/blend.h"
 #include "platform/picture.h"
+#include "ui/fullscreen/viewset.h"
 
 namespace kl::views {
 
@@ -38,9 +39,9 @@ void shine(ViewContext& v, int x, int y, int type) {
     platform::Picture* view = v.canvas.picture();
     if (files.picture.empty() || !view) return;  // an export has no shine
     try {
-        const platform::Picture picture = platform::Picture::load(files.picture);
-        const platform::Picture mask = platform::Picture::load(files.mask);
-        const int result = blendbmp(picture, *view, &mask, x, y, 0, kBlendMask);
+        const platform::Picture picture = loadForView(*view, files.picture);
+        const platform::Picture mask = loadForView(*view, files.mask);
+        const int result = blendIntoView(picture, *view, &mask, x, y, 0, kBlendMask);
         if (v.hooks.setCaption) v.hooks.setCaption(shineCaption(result));
     } catch (...) {
         reportFailure(101, "loadrect in fullmode",

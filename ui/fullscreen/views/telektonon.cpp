@@ -19,6 +19,7 @@
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/renderstate.h"
 #include "ui/fullscreen/views/views.h"
+#include "ui/fullscreen/viewset.h"
 #include "ui/fullscreen/workpictures.h"
 
 namespace kl::views {
@@ -279,16 +280,16 @@ void telektonon(ViewContext& v, int) {
         for (const PiecePlacement& piece : pieces) {
             if (piece.picture != spriteName) {
                 spriteName.clear();
-                sprite = platform::Picture::load(piece.picture);
+                sprite = loadForView(*view, piece.picture);
                 spriteName = piece.picture;
             }
             if (piece.mask != maskName) {
                 maskName.clear();
-                mask = platform::Picture::load(piece.mask);
+                mask = loadForView(*view, piece.mask);
                 maskName = piece.mask;
             }
             // A piece that does not fit inside the view is left out.
-            blendbmp(sprite, *view, &mask, piece.left, piece.top, tk::kPieceAlpha, kBlendMask);
+            blendIntoView(sprite, *view, &mask, piece.left, piece.top, tk::kPieceAlpha, kBlendMask);
         }
     } catch (...) {
         reportFailure(106, "telectonon in fullmode");

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #include <cstring>
 
@@ -15,6 +16,7 @@
 #include "data/errorlog.h"
 #include "platform/identity.h"
 #include "platform/keys.h"
+#include "platform/pictureset.h"
 #include "platform/system.h"
 #include "platform/widgets/tooltip.h"
 #include "data/textdb.h"
@@ -69,18 +71,27 @@ PictureBox::PictureBox(QWidget* parent)
     resize(kWidth, kHeight);
 }
 
+void PictureBox::setPictureSet(int set) {
+    if (set == picture_.scale()) return;
+    picture_ = platform::Picture(kWidth * set, kHeight * set, kViewBackground);
+    picture_.setScale(set);
+    update();
+}
+
 void PictureBox::showPicture(const platform::Picture& frame) {
     if (&frame == &picture_) {
         update();
         return;
     }
-    const int rows = std::min(kHeight, frame.height());
-    const std::size_t bytes = std::size_t(std::min(kWidth, frame.width())) * 3;
+    const int rows = std::min(picture_.height(), frame.height());
+    const std::size_t bytes = std::size_t(std::min(picture_.width(), frame.width())) * 3;
     for (int y = 0; y < rows; ++y) std::memcpy(picture_.row(y), frame.row(y), bytes);
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    // The picture's scale makes the painter place its pixels at their
+    // ratio: a 2x picture fills the box with its own pixels.
     QPainter p(this);
     p.drawImage(0, 0, picture_.image());
 }
@@ -143,13 +154,12 @@ TForm3::TForm3() {
         b->setNumGlyphs(4);
         b->setFlat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        const QImage glyph(QString(":/buttons/fullscreen/%1.bmp").arg(kButtons[i].name));
-        if (!glyph.isNull()) b->setGlyph(glyph);
         connect(b, &TmyButton::clicked, this, [this, i] { buttonClick(i); });
         // What the button shows, named in the language in force.
         platform::setLiveTooltip(b, [i] { return QString::fromStdString(L(layout::base::tooltip::kFullScreenButtons + i)); });
         buttons[i] = b;
     }
+    loadButtonPictures(1);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimerInterval);
@@ -208,6 +218,7 @@ TForm3::~TForm3() {
     configDialog() = nullptr;
     telektononPicture1() = platform::Picture();
     telektononPicture2() = platform::Picture();
+    setViewPictureSet(1);
 }
 
 void TForm3::setConfiguration(TForm4* config) {
@@ -238,6 +249,31 @@ void TForm3::placePictureBox() {
     pbx->move((screen.width() - PictureBox::kWidth) / 2, (screen.height() - PictureBox::kHeight) / 2 + 20);
 }
 
+void TForm3::loadButtonPictures(int set) {
+    for (int i = 0; i < kButtonCount; ++i) {
+        // The strips of the 2x set are PNGs drawn at twice the size; the
+        // 1x ones stand in when a strip is missing (the button scales it).
+        QImage glyph;
+        if (set == 2) {
+            glyph = QImage(QString(":/buttons/fullscreen2x/%1.png").arg(kButtons[i].name));
+            if (!glyph.isNull()) glyph.setDevicePixelRatio(2);
+        }
+        if (glyph.isNull()) glyph = QImage(QString(":/buttons/fullscreen/%1.bmp").arg(kButtons[i].name));
+        if (!glyph.isNull()) buttons[i]->setGlyph(glyph);
+    }
+}
+
+void TForm3::followScreenSet() {
+    const int set = platform::pictureSetFor(devicePixelRatioF());
+    if (set == viewPictureSet() && set == pbx->picture().scale()) return;
+    setViewPictureSet(set);
+    pbx->setPictureSet(set);
+    loadButtonPictures(set);
+    // A fade under way ends at its target, drawn in the new set.
+    if (spin > 0) spin = 0;
+    if (fullmodeState >= 0) repaintView();
+}
+
 void TForm3::setModeButtonsEnabled(bool enabled) {
     for (int i = 0; i < kButtonCount; ++i)
         if (std::strcmp(kButtons[i].name, "myButton10") != 0) buttons[i]->setEnabled(enabled);
@@ -253,6 +289,11 @@ void TForm3::buttonClick(int index) {
 
 void TForm3::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (!screenWatched_ && windowHandle()) {
+        screenWatched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { followScreenSet(); });
+    }
+    followScreenSet();
     if (!e->spontaneous()) FormShow();
 }
 

@@ -39,9 +39,12 @@ public:
     static constexpr int kHeight = 540;
 
     explicit PictureBox(QWidget* parent);
-    // Copies the top-left 670 x 540 of `frame` (nothing when it is the box's
-    // own picture) and repaints.
+    // Copies the top-left 670 x 540 units of `frame` (nothing when it is the
+    // box's own picture) and repaints. The frame is of the box's set.
     void showPicture(const platform::Picture& frame);
+    // The picture set shown (1, or 2 with twice the pixels); a change
+    // blanks the picture.
+    void setPictureSet(int set);
     const platform::Picture& picture() const { return picture_; }
     // The picture shown, for drawing a frame straight into it.
     platform::Picture& canvas() { return picture_; }
@@ -106,6 +109,10 @@ public:
     void retranslate();
     // Places the picture box in the middle of the screen, 20 pixels low.
     void placePictureBox();
+    // Draws the views and shows the buttons in the picture set of the
+    // window's screen (2x above a ratio of 1.5); on a change the view on
+    // show is drawn again in the new set.
+    void followScreenSet();
 
     // Set by the print manager once it exists: loads its window and paper
     // sizes on every show of this window. Until then nothing is loaded.
@@ -129,6 +136,7 @@ protected:
 
 private:
     void setModeButtonsEnabled(bool enabled);
+    void loadButtonPictures(int set);
     void hideFromClick();
     void openDateDialog();
     void openConfiguration();
@@ -136,6 +144,7 @@ private:
     std::unique_ptr<Transition> transition_;
     TForm4* config_ = nullptr;
     bool destroying_ = false;
+    bool screenWatched_ = false;
 };
 
 }  // namespace kl
