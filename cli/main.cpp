@@ -35,9 +35,10 @@ std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv, kl::platform
     // not failures of the command; stderr is kept for the one failure line.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     auto app = kl::platform::startDrawingApplication(argc, argv, use);
-    // The program's own symbol faces, for glyph pages; a missing one is a
-    // line on stderr and its face falls back.
-    kl::platform::registerProgramFonts();
+    // The program's own symbol faces, for glyph pages and scripts; a missing
+    // one is a line on stderr and its face falls back. The views draw their
+    // signs as pictures.
+    if (use == kl::platform::DrawingUse::Pages) kl::platform::registerProgramFonts();
     return app;
 }
 
