@@ -5,6 +5,7 @@
 #pragma once
 
 #include "layout/calendarviews.h"
+#include "layout/colour.h"
 #include "layout/signcodes.h"
 
 namespace kl::layout {
@@ -71,6 +72,10 @@ constexpr Point shineAt(int kin) {
     return {kPitchX * ((kin - 1) / 20) + kShineOrigin.x, kPitchY * ((kin - 1) % 20) + kShineOrigin.y};
 }
 inline constexpr int kShineType = 2;
+// Fills of the marked cells, which the legend repeats: the mystic column
+// (kins 121..140) and the portal kins.
+inline constexpr Rgb kMysticFill{88, 88, 102};
+inline constexpr Rgb kPortalFill{20, 92, 36};
 }  // namespace tzolkin
 
 }  // namespace kl::layout

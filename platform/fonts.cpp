@@ -45,4 +45,8 @@ std::vector<std::string> registerProgramFonts(const std::string& directory) {
     return problems;
 }
 
+bool fontFamilyAvailable(const std::string& family) {
+    return QFontDatabase::hasFamily(QString::fromStdString(family));
+}
+
 }  // namespace kl::platform

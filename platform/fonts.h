@@ -26,4 +26,8 @@ const std::vector<ProgramFont>& programFonts();
 // Returns those lines (empty when every font was registered).
 std::vector<std::string> registerProgramFonts(const std::string& directory = "fonts");
 
+// True when the font system has the family itself (a registered or installed
+// font), not merely a substitute for it.
+bool fontFamilyAvailable(const std::string& family);
+
 }  // namespace kl::platform

@@ -176,9 +176,9 @@ void reviewTzolkin(const Output& out, const QMap<int, QString>& L) {
         viewText(p, 141, 22 * i + 19, false, 6, L.value(170 + i), true, QColor(192, 192, 192));
     }
     p.setPen(Qt::white);
-    p.setBrush(QColor(192, 192, 192));
+    p.setBrush(QColor(layout::tzolkin::kMysticFill.r, layout::tzolkin::kMysticFill.g, layout::tzolkin::kMysticFill.b));
     p.drawRect(QRect(QPoint(153, 485), QPoint(173, 505)));
-    p.setBrush(QColor(0, 64, 0));
+    p.setBrush(QColor(layout::tzolkin::kPortalFill.r, layout::tzolkin::kPortalFill.g, layout::tzolkin::kPortalFill.b));
     p.drawRect(QRect(QPoint(310, 485), QPoint(330, 505)));
     viewText(p, 177, 488, false, 6, L.value(416));
     viewText(p, 334, 484, false, 6, L.value(414));

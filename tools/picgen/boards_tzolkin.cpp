@@ -17,8 +17,10 @@ using namespace style;
 // The grid lines are drawn crisp in this colour, so that a check can find
 // the border between two cells.
 const QColor kTzolkinGridLine(96, 80, 150);
-const QColor kPortalFill(20, 92, 36);    // the legend's green box
-const QColor kMysticFill(88, 88, 102);   // the mystic column, dark enough for the numbers
+// The portal kins' green and the mystic column's grey, dark enough for the
+// numbers; the view's legend repeats them.
+const QColor kPortalFill(layout::tzolkin::kPortalFill.r, layout::tzolkin::kPortalFill.g, layout::tzolkin::kPortalFill.b);
+const QColor kMysticFill(layout::tzolkin::kMysticFill.r, layout::tzolkin::kMysticFill.g, layout::tzolkin::kMysticFill.b);
 const QColor kKinNumber(236, 232, 255);
 
 QColor tzolkinCellColour(int kin) {

@@ -7,12 +7,8 @@
 namespace kl::picgen {
 
 QColor sealColor(int i) {
-    switch (((i % 4) + 4) % 4) {
-        case 0: return QColor(232, 52, 44);
-        case 1: return QColor(242, 242, 238);
-        case 2: return QColor(64, 128, 255);
-        default: return QColor(252, 214, 40);
-    }
+    const Rgb c = palette::sealColour(i);
+    return QColor(c.r, c.g, c.b);
 }
 
 QColor chromaticColor(int c) {

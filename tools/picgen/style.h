@@ -12,6 +12,7 @@
 
 #include "platform/picture.h"
 #include "tools/picgen/picgen.h"
+#include "layout/signpalette.h"
 #include "layout/signtable.h"
 #include "layout/viewgeometry.h"
 
@@ -24,12 +25,12 @@ using namespace kl::layout;
 inline const QColor kViewBackground(layout::kViewBackground.r, layout::kViewBackground.g, layout::kViewBackground.b);
 // Plates behind the symbols: a little lighter than the background so that a
 // sign reads as a tile.
-inline const QColor kPlate(28, 22, 68);
+inline const QColor kPlate(palette::kPlate.r, palette::kPlate.g, palette::kPlate.b);
 inline const QColor kPlateEdge(52, 44, 104);
 // Dark ink for symbols drawn on a coloured tile (15-pixel seals).
-inline const QColor kInk(16, 10, 40);
+inline const QColor kInk(palette::kInk.r, palette::kInk.g, palette::kInk.b);
 // Neutral light colour of the tones, pieces and dots.
-inline const QColor kBone(244, 238, 222);
+inline const QColor kBone(palette::kBone.r, palette::kBone.g, palette::kBone.b);
 inline const QColor kGold(236, 196, 96);
 
 // The four colours of the count, red, white, blue, yellow, cycling from seal 1.

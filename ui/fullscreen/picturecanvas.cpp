@@ -3,6 +3,7 @@
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/moonpicture.h"
 #include "ui/fullscreen/renderstate.h"
+#include "ui/fullscreen/scaledsign.h"
 #include "ui/fullscreen/signrenderer.h"
 #include "ui/fullscreen/textrenderer.h"
 
@@ -14,6 +15,10 @@ void PictureCanvas::drawtxt(int x, int y, const std::string& text, int preset, b
 
 void PictureCanvas::sign(int x, int y, int code, bool centred) {
     drawsignOn(USEPB2 ? scratch_ : view_, x, y, code, centred);
+}
+
+void PictureCanvas::drawsignIn(const layout::ViewBox& box, int code) {
+    drawScaledSignOn(USEPB2 ? scratch_ : view_, box, code);
 }
 
 void PictureCanvas::xmoon(std::int32_t moonPhase, int x, int y) { xmoonOn(view_, moonPhase, x, y, settings_._Mlinear); }

@@ -15,6 +15,7 @@ public:
 
     void drawtxt(int x, int y, const std::string& text, int preset, bool centred) override;
     void xmoon(std::int32_t moonPhase, int x, int y) override;
+    void drawsignIn(const layout::ViewBox& box, int code) override;
     void drawtxt2(int x, int y, const std::string& text, int preset, int startAngle, int endAngle, int radius,
                   bool rainbow, bool centreLine, bool centreUp) override;
     void paint(const std::function<void(platform::Painter&)>& draw) override;

@@ -32,6 +32,11 @@ public:
     // day's own sign; the marks are cleared after every call.
     void drawsign(int x, int y, int code, bool centred, SignRole role = SignRole::None);
 
+    // The large seal, tone or plasma of code n as large as fits in `box`,
+    // centred in it, drawn from the sign font's glyphs. Drawing only: an
+    // export skips it, as the print script places signs by picture.
+    virtual void drawsignIn(const layout::ViewBox& box, int code) {}
+
     // The day's 60 x 60 moon with its top-left corner at (x, y).
     virtual void xmoon(std::int32_t moonPhase, int x, int y) = 0;
 

@@ -64,12 +64,13 @@ void tzolkin(ViewContext& v, int) {
         c.drawtxt(141, kRowPitch * i + 19, L(kSealEssence + i), p.essence, false);
         rightallign = false;
     }
-    // The legend: the mystic column's grey and the portals' green.
+    // The legend: boxes in the board's own fills of the mystic column and
+    // the portals, so each names the cells it looks like.
     c.paint([](platform::Painter& p) {
         p.setPen({255, 255, 255});
-        p.setBrush({192, 192, 192});
+        p.setBrush(layout::tzolkin::kMysticFill);
         p.rectangle(153, 485, 173, 505);
-        p.setBrush({0, 64, 0});
+        p.setBrush(layout::tzolkin::kPortalFill);
         p.rectangle(310, 485, 330, 505);
     });
     c.drawtxt(177, 488, L(kMysticColumn), 6, false);

@@ -1,0 +1,118 @@
+#include "ui/fullscreen/scaledsign.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "layout/signcodes.h"
+#include "layout/signpalette.h"
+#include "layout/signtable.h"
+#include "platform/draw.h"
+#include "platform/fonts.h"
+
+namespace kl {
+
+namespace {
+
+struct Layer {
+    std::string glyph;
+    Rgb colour;
+};
+
+// The glyph that spans the family's whole design box (the box the others
+// are placed in), and the layers of the sign, bottom first.
+struct GlyphSign {
+    std::string frame;
+    std::vector<Layer> layers;
+    double aspect = 1;
+};
+
+std::optional<GlyphSign> glyphSign(int code) {
+    using namespace layout::code;
+    namespace pal = layout::palette;
+    if (inFamily(code, kLargeSeal, kSeals, true)) {
+        const int seal = code == kLargeSeal ? 20 : code - kLargeSeal;
+        // The tile in the seal's colour, the emblem in ink over it.
+        return GlyphSign{"W", {{"W", pal::sealColour(seal - 1)}, {std::string(1, char('A' + seal - 1)), pal::kInk}}, 1.0};
+    }
+    if (inFamily(code, kLargeTone, kTones)) {
+        const int tone = code - kLargeTone;
+        // Tone 13 fills the box: a row of dots over the bars.
+        return GlyphSign{"m", {{std::string(1, char('a' + tone - 1)), pal::kBone}},
+                         double(layout::kToneLarge.w) / layout::kToneLarge.h};
+    }
+    if (inFamily(code, kLargePlasma, kPlasmas)) {
+        const int plasma = code - kLargePlasma;
+        // The disc's plate, then its rim and emblem in the plasma's colour.
+        return GlyphSign{"X", {{"X", pal::kPlate}, {std::to_string(plasma), pal::sealColour(plasma + 2)}}, 1.0};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<double> scaledSignAspect(int code) {
+    const auto sign = glyphSign(code);
+    if (!sign) return std::nullopt;
+    return sign->aspect;
+}
+
+namespace {
+
+// The box a glyph really inks, relative to its line box's top-left corner,
+// found by drawing it: the font's own bounding boxes of the sign glyphs are
+// not tight.
+std::optional<layout::ViewBox> glyphInk(const platform::FontSpec& font, const std::string& glyph) {
+    const int margin = font.pixelHeight / 2 + 2;
+    platform::Picture scratch(platform::textWidth(font, glyph) + 2 * margin,
+                              platform::lineHeight(font) + 2 * margin, Rgb{0, 0, 0});
+    {
+        platform::Painter painter(scratch);
+        painter.setFont(font);
+        painter.setTextColour({255, 255, 255});
+        painter.text(margin, margin, glyph);
+    }
+    int left = scratch.width(), top = scratch.height(), right = -1, bottom = -1;
+    for (int y = 0; y < scratch.height(); ++y)
+        for (int x = 0; x < scratch.width(); ++x)
+            if (scratch.pixel(x, y).g > 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    if (right < 0) return std::nullopt;
+    return layout::ViewBox{left - margin, top - margin, right - left + 1, bottom - top + 1};
+}
+
+}  // namespace
+
+std::optional<layout::ViewBox> drawScaledSignOn(platform::Picture& target, const layout::ViewBox& box, int code) {
+    const auto sign = glyphSign(code);
+    if (!sign || box.empty() || !platform::fontFamilyAvailable(platform::kSignFontFamily)) return std::nullopt;
+    // The em that makes the frame glyph fill the box: scaled from a
+    // reference size, then stepped down while hinting leaves it too large.
+    constexpr int kReference = 120;
+    platform::FontSpec font{platform::kSignFontFamily, kReference};
+    const std::optional<layout::ViewBox> reference = glyphInk(font, sign->frame);
+    if (!reference) return std::nullopt;
+    const double scale = std::min(double(box.width) / reference->width, double(box.height) / reference->height);
+    font.pixelHeight = std::max(1, static_cast<int>(std::floor(kReference * scale)));
+    std::optional<layout::ViewBox> ink = glyphInk(font, sign->frame);
+    while (ink && font.pixelHeight > 1 && (ink->width > box.width || ink->height > box.height)) {
+        --font.pixelHeight;
+        ink = glyphInk(font, sign->frame);
+    }
+    if (!ink || ink->width > box.width || ink->height > box.height) return std::nullopt;
+    // Every layer at the same origin: the glyphs of a family share one placement.
+    const int x = box.left + (box.width - ink->width) / 2 - ink->left;
+    const int y = box.top + (box.height - ink->height) / 2 - ink->top;
+    platform::Painter painter(target);
+    painter.setFont(font);
+    for (const Layer& l : sign->layers) {
+        painter.setTextColour(l.colour);
+        painter.text(x, y, l.glyph);
+    }
+    return layout::ViewBox{x + ink->left, y + ink->top, ink->width, ink->height};
+}
+
+}  // namespace kl
