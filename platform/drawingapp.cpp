@@ -131,10 +131,13 @@ std::unique_ptr<QGuiApplication> startDrawingApplication(int& argc, char** argv,
     if (viewFontsApply(variable, pathExists)) {
         // Made the process's configuration before the toolkit's first use of
         // fonts; if it cannot be made, the default one is loaded as usual.
+        // The configuration is kept for the life of the process: older
+        // fontconfig takes no reference of its own to the current one.
         if (FcConfig* config = FcConfigCreate()) {
             const auto* xml = reinterpret_cast<const FcChar8*>(viewFontSetup().configuration.c_str());
-            if (FcConfigParseAndLoadFromMemory(config, xml, FcTrue) && FcConfigBuildFonts(config)) FcConfigSetCurrent(config);
-            FcConfigDestroy(config);  // a current configuration holds its own reference
+            if (!FcConfigParseAndLoadFromMemory(config, xml, FcTrue) || !FcConfigBuildFonts(config) ||
+                !FcConfigSetCurrent(config))
+                FcConfigDestroy(config);
         }
     }
     if (registerInstalledPlugin("platforms", "libqoffscreen.so")) {
