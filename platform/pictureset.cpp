@@ -28,4 +28,21 @@ Picture loadInSet(const std::string& name, int set) {
                                                     Qt::SmoothTransformation));
 }
 
+QImage buttonStripInSet(const QString& resource, int set) {
+    if (set == 2) {
+        const QString prefix = ":/buttons/";
+        QString twice = resource;
+        if (twice.startsWith(prefix)) {
+            twice.insert(prefix.size(), "2x/");
+            twice = twice.left(twice.lastIndexOf('.')) + ".png";
+            QImage strip(twice);
+            if (!strip.isNull()) {
+                strip.setDevicePixelRatio(2);
+                return strip;
+            }
+        }
+    }
+    return QImage(resource);
+}
+
 }  // namespace kl::platform

@@ -6,6 +6,9 @@
 
 #include <string>
 
+#include <QImage>
+#include <QString>
+
 #include "platform/picture.h"
 
 namespace kl::platform {
@@ -21,5 +24,11 @@ std::string pictureInSet(const std::string& name, int set);
 // is missing or unreadable, the 1x picture scaled smoothly to `set` times its
 // size. Throws PictureError when the 1x picture cannot be read either.
 Picture loadInSet(const std::string& name, int set);
+
+// A button strip compiled into the program (":/buttons/print/mb1.bmp") as
+// set `set` has it: in set 2 the strip drawn at twice the size
+// (":/buttons/2x/print/mb1.png") with a device pixel ratio of 2, when there
+// is one; else the 1x strip. Null when neither is there.
+QImage buttonStripInSet(const QString& resource, int set);
 
 }  // namespace kl::platform

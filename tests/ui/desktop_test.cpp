@@ -192,6 +192,8 @@ TEST_F(Desktop, OnAScreenOfRatioTwoTheFaceIsPaintedFromTheTwiceSet) {
     EXPECT_EQ(form1->Image1->picture.pixel(2 * 260, 2 * 258), (platform::Rgb{30, 200, 200}));  // hot rectangle 2
     EXPECT_EQ(form1->Image1->picture.pixel(2 * 10, 2 * 440), (platform::Rgb{20, 10, 60}));
     EXPECT_EQ(form1->mask().boundingRect(), QRect(20, 20, 560, 410));  // the shape in the window's own units
+    EXPECT_EQ(form1->myButton1->glyph().size(), QSize(120, 34));  // the small buttons' strips too
+    EXPECT_EQ(form1->myButton1->glyph().devicePixelRatio(), 2.0);
     // The full-screen window draws its views and shows its buttons at 2x.
     form3->show();
     EXPECT_EQ(viewPictureSet(), 2);

@@ -198,34 +198,40 @@ void writeButtonSheet(const Output& out, const std::vector<std::pair<QString, QI
 void generateButtons(const Output& out) {
     std::vector<ResourceEntry> entries;
     std::vector<std::pair<QString, QImage>> sheet;
-    auto put = [&](const QImage& strip, const QString& folder, const QString& control, const QString& alias) {
+    // Every strip is drawn twice: at 1x as a bitmap ("buttons/print/mb1.bmp"),
+    // and at 2x, for screens of twice the pixels, as a PNG of twice the size
+    // under "2x/" ("buttons/2x/print/mb1.png"), which a window shows in the
+    // 1x strip's room.
+    auto put = [&](const std::function<QImage()>& draw, const QString& folder, const QString& control,
+                   const QString& alias) {
+        const QImage strip = draw();
         writeBitmap(strip, out.resources + "/" + folder, control + ".bmp");
         entries.push_back({folder + "/" + control + ".bmp", alias});
         sheet.push_back({alias, strip});
+        const DrawScaleTwice twice;
+        writeBitmap(draw(), out.resources + "/2x/" + folder, control + ".bmp");
+        const QString png = alias.mid(alias.indexOf('/') + 1).chopped(4) + ".png";
+        entries.push_back({"2x/" + folder + "/" + control + ".png", "buttons/2x/" + png});
     };
 
     // Compact window: the strips start from the face under each button, so
     // that only the plate shows on the cap.
-    const QImage face = drawFace();
-    const QImage underOpen = face.copy(kCompactOpenButton);
-    const QImage underClose = face.copy(kCompactCloseButton);
-    put(buttonStrip(15, 17, iconPainter(Icon::FullScreen), &underOpen, 3), "compact", "myButton1",
-         "buttons/myButton1.bmp");
-    put(buttonStrip(15, 17, iconPainter(Icon::Close), &underClose, 3), "compact", "myButton2",
-         "buttons/myButton2.bmp");
+    const auto onFace = [](const QRect& place, Icon icon) {
+        return [place, icon] {
+            const int px = drawScale();
+            const QImage under = drawFace().copy(QRect(place.topLeft() * px, place.size() * px));
+            return buttonStrip(place.width(), place.height(), iconPainter(icon), &under, 3);
+        };
+    };
+    put(onFace(kCompactOpenButton, Icon::FullScreen), "compact", "myButton1", "buttons/myButton1.bmp");
+    put(onFace(kCompactCloseButton, Icon::Close), "compact", "myButton2", "buttons/myButton2.bmp");
 
-    for (const NamedButton& b : kFullScreenButtons) {
-        put(fullScreenStrip(b.icon), "fullscreen", b.control, QString("buttons/fullscreen/") + b.control + ".bmp");
-        // The same strip at 2x, for screens of twice the pixels: a PNG of
-        // twice the size, which the window shows at its 1x room.
-        const DrawScaleTwice twice;
-        const QString png = QString(b.control) + ".png";
-        writeBitmap(fullScreenStrip(b.icon), out.resources + "/fullscreen2x", QString(b.control) + ".bmp");
-        entries.push_back({"fullscreen2x/" + png, "buttons/fullscreen2x/" + png});
-    }
+    for (const NamedButton& b : kFullScreenButtons)
+        put([icon = b.icon] { return fullScreenStrip(icon); }, "fullscreen", b.control,
+            QString("buttons/fullscreen/") + b.control + ".bmp");
     for (const NamedButton& b : kPrintButtons)
-        put(buttonStrip(kPrintState, kPrintState, iconPainter(b.icon), nullptr, 5), "print", b.control,
-             QString("buttons/print/") + b.control + ".bmp");
+        put([icon = b.icon] { return buttonStrip(kPrintState, kPrintState, iconPainter(icon), nullptr, 5); }, "print",
+            b.control, QString("buttons/print/") + b.control + ".bmp");
 
     QDir().mkpath(out.resources + "/icons");
     const QString iconPath = out.resources + "/icons/kestralune.png";

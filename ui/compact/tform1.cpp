@@ -68,6 +68,10 @@ void FaceImage::mouseReleaseEvent(QMouseEvent* e) {
 
 namespace {
 
+// The two small buttons' strips (their 2x forms are found beside them).
+constexpr const char* kOpenStrip = ":/buttons/myButton1.bmp";
+constexpr const char* kCloseStrip = ":/buttons/myButton2.bmp";
+
 QScreen* screenOf(const QWidget* w) {
     return w->screen() ? w->screen() : QGuiApplication::primaryScreen();
 }
@@ -102,12 +106,11 @@ TForm1::TForm1()
         b->setNumGlyphs(4);
         b->setFlat(true);
         b->setFocusPolicy(Qt::NoFocus);
-        const QImage glyph(strip);
-        if (!glyph.isNull()) b->setGlyph(glyph);
         return b;
     };
-    myButton1 = makeButton(264, ":/buttons/myButton1.bmp");
-    myButton2 = makeButton(320, ":/buttons/myButton2.bmp");
+    myButton1 = makeButton(264, kOpenStrip);
+    myButton2 = makeButton(320, kCloseStrip);
+    loadButtonStrips();
     connect(myButton1, &TmyButton::clicked, this, &TForm1::myButton1Click);
     connect(myButton1, &TmyButton::mouseMoved, this, [this](int, int) { myButton1MouseMove(); });
     connect(myButton2, &TmyButton::clicked, this, &TForm1::myButton2Click);
@@ -196,9 +199,18 @@ void TForm1::showEvent(QShowEvent* e) {
         // again from the picture set of that screen.
         if (QWindow* w = windowHandle()) {
             connect(w, &QWindow::screenChanged, this, [this] {
+                loadButtonStrips();
                 if (STATE >= 0 && !closed && platform::pictureSetFor(devicePixelRatioF()) != faceSet_) FILLPYR(currentDay);
             });
         }
+    }
+}
+
+void TForm1::loadButtonStrips() {
+    const int set = platform::pictureSetFor(devicePixelRatioF());
+    for (const auto& [button, strip] : {std::pair{myButton1, kOpenStrip}, std::pair{myButton2, kCloseStrip}}) {
+        const QImage glyph = platform::buttonStripInSet(strip, set);
+        if (!glyph.isNull()) button->setGlyph(glyph);
     }
 }
 

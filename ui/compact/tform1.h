@@ -149,6 +149,8 @@ protected:
     void leaveEvent(QEvent* e) override;
 
 private:
+    // The small buttons' strips in the picture set of the window's screen.
+    void loadButtonStrips();
     void showHint(std::uint8_t area, int line);
     void showHintColour();
     void endHint();

@@ -30,6 +30,7 @@
 #include "data/errorlog.h"
 #include "platform/widgets/mybutton.h"
 #include "platform/files.h"
+#include "platform/pictureset.h"
 #include "print/fitting.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/print/printerpage.h"
@@ -54,7 +55,9 @@ TmyButton* pictureButton(QWidget* parent, const char* name, int width = 32, int 
     b->setNumGlyphs(4);
     b->setFlat(true);
     b->setFocusPolicy(Qt::NoFocus);
-    const QImage glyph(QString(":/buttons/print/") + name + ".bmp");
+    // The strip of the picture set of the screen the window opens on.
+    const QImage glyph = platform::buttonStripInSet(QString(":/buttons/print/") + name + ".bmp",
+                                                    platform::pictureSetFor(parent->devicePixelRatioF()));
     if (!glyph.isNull()) b->setGlyph(glyph);
     b->setFixedSize(width, height);
     return b;

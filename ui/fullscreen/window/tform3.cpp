@@ -251,14 +251,7 @@ void TForm3::placePictureBox() {
 
 void TForm3::loadButtonPictures(int set) {
     for (int i = 0; i < kButtonCount; ++i) {
-        // The strips of the 2x set are PNGs drawn at twice the size; the
-        // 1x ones stand in when a strip is missing (the button scales it).
-        QImage glyph;
-        if (set == 2) {
-            glyph = QImage(QString(":/buttons/fullscreen2x/%1.png").arg(kButtons[i].name));
-            if (!glyph.isNull()) glyph.setDevicePixelRatio(2);
-        }
-        if (glyph.isNull()) glyph = QImage(QString(":/buttons/fullscreen/%1.bmp").arg(kButtons[i].name));
+        const QImage glyph = platform::buttonStripInSet(QString(":/buttons/fullscreen/%1.bmp").arg(kButtons[i].name), set);
         if (!glyph.isNull()) buttons[i]->setGlyph(glyph);
     }
 }
