@@ -57,7 +57,7 @@ TmyButton* pictureButton(QWidget* parent, const char* name, int width = 32, int 
     b->setFocusPolicy(Qt::NoFocus);
     // The strip of the picture set of the screen the window opens on.
     const QImage glyph = platform::buttonStripInSet(QString(":/buttons/print/") + name + ".bmp",
-                                                    platform::pictureSetFor(parent->devicePixelRatioF()));
+                                                    platform::pictureSetFor(b->devicePixelRatioF()));
     if (!glyph.isNull()) b->setGlyph(glyph);
     b->setFixedSize(width, height);
     return b;
