@@ -6,7 +6,8 @@
 // and before the warm rounds, so run one filter per process to see a mode's
 // first paint (the first mode of a process also pays for the fonts):
 //   bench_boardviews_bench --benchmark_filter='BM_BoardFirst/12/2026'
-// BM_BoardWarm repeats the paint once the files are in the page cache.
+// BM_BoardWarm repeats the paint once the files are in the page cache;
+// BM_BoardWarm2x the same at 2x.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -44,8 +45,17 @@ void boardArgs(benchmark::internal::Benchmark* b) {
         for (int year : {2026, 1'000'000}) b->Args({mode, year});
 }
 
+// The warm paint in the 2x picture set of a screen of twice the pixels,
+// beside the telektonon (13) at 1x.
+void BM_BoardWarm2x(benchmark::State& state) {
+    kl::setViewPictureSet(2);
+    BM_BoardWarm(state);
+    kl::setViewPictureSet(1);
+}
+
 BENCHMARK(BM_BoardFirst)->Apply(boardArgs)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BoardWarm)->Apply(boardArgs)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoardWarm)->Apply(boardArgs)->Args({13, 2026})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoardWarm2x)->Args({5, 2026})->Args({12, 2026})->Args({13, 2026})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
