@@ -203,6 +203,10 @@ TEST_F(Desktop, OnAScreenOfRatioTwoTheFaceIsPaintedFromTheTwiceSet) {
     EXPECT_EQ(strip.size(), QSize(320, 80));
     EXPECT_EQ(strip.devicePixelRatio(), 2.0);
     form3->hide();
+    ASSERT_TRUE(form5);
+    form5->show();
+    EXPECT_EQ(form5->mb1->glyph().size(), QSize(256, 64));  // the print manager's too
+    form5->hide();
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "core/state.h"
 #include "data/errorlog.h"
@@ -491,7 +492,21 @@ void TForm5::myButton23Click() {
 
 void TForm5::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    if (!screenWatched_ && windowHandle()) {
+        screenWatched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { loadButtonStrips(); });
+        loadButtonStrips();
+    }
     if (!e->spontaneous()) FormShow();
+}
+
+void TForm5::loadButtonStrips() {
+    const int set = platform::pictureSetFor(devicePixelRatioF());
+    for (TmyButton* b : findChildren<TmyButton*>()) {
+        if (b->objectName().isEmpty()) continue;
+        const QImage strip = platform::buttonStripInSet(":/buttons/print/" + b->objectName() + ".bmp", set);
+        if (!strip.isNull()) b->setGlyph(strip);
+    }
 }
 
 void TForm5::hideEvent(QHideEvent* e) {

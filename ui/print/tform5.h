@@ -217,6 +217,8 @@ private:
     private:
         TForm5& form_;
     };
+    // The picture buttons' strips in the picture set of the window's screen.
+    void loadButtonStrips();
     void buildCreativePanel();
     void buildEasyPanel();
     void buildBar();
@@ -256,6 +258,7 @@ private:
     // resize), which is then printed as the bitmap it is.
     std::optional<print::PrintState> drawnFrom_;
     int busy_ = 0;
+    bool screenWatched_ = false;
     bool memoEdited_ = false;
     bool fsizeLoaded_ = false;
     bool fsizeReported_ = false;
