@@ -36,9 +36,10 @@ std::unique_ptr<QGuiApplication> startFonts(int& argc, char** argv, kl::platform
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     auto app = kl::platform::startDrawingApplication(argc, argv, use);
     // The program's own symbol faces, for glyph pages and scripts; a missing
-    // one is a line on stderr and its face falls back. The views draw their
-    // signs as pictures.
+    // one is a line on stderr and its face falls back. Of them the views draw
+    // only in the sign font (the larger signs of the tone, seal and plasma pages).
     if (use == kl::platform::DrawingUse::Pages) kl::platform::registerProgramFonts();
+    else kl::platform::registerSignFont();
     return app;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/fonts.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
@@ -22,16 +23,23 @@ const std::vector<ProgramFont>& programFonts() {
     return fonts;
 }
 
-std::vector<std::string> registerProgramFonts(const std::string& directory) {
+namespace {
+
+// Registers `fonts` from `directory`; the problems, each also a line on stderr.
+std::vector<std::string> registerFonts(const std::string& directory, const std::vector<ProgramFont>& fonts) {
     std::vector<std::string> problems;
     const std::string dir = resolvePath(directory);
-    for (const ProgramFont& font : programFonts()) {
+    for (const ProgramFont& font : fonts) {
         const std::string path = dir + "/" + font.file;
         std::string problem;
         if (!fileExists(path)) {
             problem = "font " + std::string(font.family) + ": " + path + " is missing";
+        } else if (std::string bytes; !readFileBytes(path, bytes)) {
+            problem = "font " + std::string(font.family) + ": " + path + " cannot be read";
         } else {
-            const int id = QFontDatabase::addApplicationFont(QString::fromStdString(path));
+            // From the bytes read here: the font system then draws from them
+            // and never opens the file a second time.
+            const int id = QFontDatabase::addApplicationFontFromData(QByteArray(bytes.data(), qsizetype(bytes.size())));
             const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
             if (id < 0) problem = "font " + std::string(font.family) + ": " + path + " cannot be read";
             else if (!families.contains(QString::fromUtf8(font.family)))
@@ -43,6 +51,16 @@ std::vector<std::string> registerProgramFonts(const std::string& directory) {
         }
     }
     return problems;
+}
+
+}  // namespace
+
+std::vector<std::string> registerProgramFonts(const std::string& directory) {
+    return registerFonts(directory, programFonts());
+}
+
+std::vector<std::string> registerSignFont(const std::string& directory) {
+    return registerFonts(directory, {programFonts().front()});
 }
 
 bool fontFamilyAvailable(const std::string& family) {

@@ -25,6 +25,8 @@ const std::vector<ProgramFont>& programFonts();
 // stderr; its face then falls back to whatever the font system substitutes.
 // Returns those lines (empty when every font was registered).
 std::vector<std::string> registerProgramFonts(const std::string& directory = "fonts");
+// The same for the sign font alone, all the views draw in.
+std::vector<std::string> registerSignFont(const std::string& directory = "fonts");
 
 // True when the font system has the family itself (a registered or installed
 // font), not merely a substitute for it.

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <unistd.h>
@@ -18,9 +19,9 @@ namespace {
 using CliRenderTest = ProgramDirTest;
 
 // Runs `render MODE 2026-12-08 OUT --lang ru` with `environment` put before
-// the command; the exit status.
-int render(const std::string& environment, int mode, const std::string& out) {
-    const std::string cmd = environment + " KESTRALUNE_DIR='" + KL_SHIPPED_DIR + "' " + KL_CLI_PATH + " render " +
+// the command, in the program directory `dir`; the exit status.
+int render(const std::string& environment, int mode, const std::string& out, const std::string& dir = KL_SHIPPED_DIR) {
+    const std::string cmd = environment + " KESTRALUNE_DIR='" + dir + "' " + KL_CLI_PATH + " render " +
                             std::to_string(mode) + " 2026-12-08 '" + out + "' --lang ru 2>/dev/null";
     const int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -43,6 +44,23 @@ TEST_F(CliRenderTest, PicturesDoNotDependOnTheSessionOrTheFontConfiguration) {
             EXPECT_EQ(QImage(QString::fromStdString(system)), expected) << mode;
         }
     }
+}
+
+// The seal page draws its larger sign in the shipped sign font: without the
+// font the picture lacks it (the command once drew the views without it).
+TEST_F(CliRenderTest, TheViewsDrawInTheShippedSignFont) {
+    const std::string withoutFonts = path("nofonts");
+    std::filesystem::create_directory(withoutFonts);
+    for (const auto& entry : std::filesystem::directory_iterator(KL_SHIPPED_DIR))
+        if (entry.path().filename() != "fonts")
+            std::filesystem::create_symlink(entry.path(), withoutFonts + "/" + entry.path().filename().string());
+    const std::string with = path("with.png"), without = path("without.png");
+    ASSERT_EQ(render("", 2, with), 0);
+    ASSERT_EQ(render("", 2, without, withoutFonts), 0);
+    const QImage a(QString::fromStdString(with)), b(QString::fromStdString(without));
+    ASSERT_FALSE(a.isNull());
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_FALSE(a == b) << "the seal page is the same without the sign font";
 }
 
 }  // namespace
