@@ -60,13 +60,14 @@ std::optional<double> scaledSignAspect(int code) {
 
 namespace {
 
-// The box a glyph really inks, relative to its line box's top-left corner,
-// found by drawing it: the font's own bounding boxes of the sign glyphs are
-// not tight.
-std::optional<layout::ViewBox> glyphInk(const platform::FontSpec& font, const std::string& glyph) {
+// The box a glyph really inks, in drawing units relative to its line box's
+// top-left corner, found by drawing it on a picture of the target's scale:
+// the font's own bounding boxes of the sign glyphs are not tight.
+std::optional<layout::ViewBox> glyphInk(const platform::FontSpec& font, const std::string& glyph, int scale) {
     const int margin = font.pixelHeight / 2 + 2;
-    platform::Picture scratch(platform::textWidth(font, glyph) + 2 * margin,
-                              platform::lineHeight(font) + 2 * margin, Rgb{0, 0, 0});
+    platform::Picture scratch(scale * (platform::textWidth(font, glyph) + 2 * margin),
+                              scale * (platform::lineHeight(font) + 2 * margin), Rgb{0, 0, 0});
+    scratch.setScale(scale);
     {
         platform::Painter painter(scratch);
         painter.setFont(font);
@@ -81,7 +82,9 @@ std::optional<layout::ViewBox> glyphInk(const platform::FontSpec& font, const st
                 top = std::min(top, y), bottom = std::max(bottom, y);
             }
     if (right < 0) return std::nullopt;
-    return layout::ViewBox{left - margin, top - margin, right - left + 1, bottom - top + 1};
+    // Whole units that hold every inked pixel.
+    const int l = left / scale, t = top / scale, r = right / scale + 1, b = bottom / scale + 1;
+    return layout::ViewBox{l - margin, t - margin, r - l, b - t};
 }
 
 }  // namespace
@@ -93,14 +96,14 @@ std::optional<layout::ViewBox> drawScaledSignOn(platform::Picture& target, const
     // reference size, then stepped down while hinting leaves it too large.
     constexpr int kReference = 120;
     platform::FontSpec font{platform::kSignFontFamily, kReference};
-    const std::optional<layout::ViewBox> reference = glyphInk(font, sign->frame);
+    const std::optional<layout::ViewBox> reference = glyphInk(font, sign->frame, target.scale());
     if (!reference) return std::nullopt;
     const double scale = std::min(double(box.width) / reference->width, double(box.height) / reference->height);
     font.pixelHeight = std::max(1, static_cast<int>(std::floor(kReference * scale)));
-    std::optional<layout::ViewBox> ink = glyphInk(font, sign->frame);
+    std::optional<layout::ViewBox> ink = glyphInk(font, sign->frame, target.scale());
     while (ink && font.pixelHeight > 1 && (ink->width > box.width || ink->height > box.height)) {
         --font.pixelHeight;
-        ink = glyphInk(font, sign->frame);
+        ink = glyphInk(font, sign->frame, target.scale());
     }
     if (!ink || ink->width > box.width || ink->height > box.height) return std::nullopt;
     // Every layer at the same origin: the glyphs of a family share one placement.
