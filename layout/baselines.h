@@ -130,4 +130,26 @@ inline constexpr int kFullScreenButtons = 726;  // + 0..16, the full-screen stri
 inline constexpr int kFaceFullScreen = 743, kFaceDayView = 744, kFaceExit = 745;
 }  // namespace tooltip
 
+// The print manager's messages and titles. A message with a file in it is
+// its line, a line break, the name and the reason.
+namespace printmessage {
+inline constexpr int kNotLoaded = 746, kNotSaved = 747, kPictureNotSaved = 748;
+inline constexpr int kPictureNotMade = 749;  // the reason, after the name
+inline constexpr int kUnencodable = 750;     // followed by the characters
+inline constexpr int kSaveAnyway = 751;
+inline constexpr int kChanged = 752, kSaveBeforeReplacing = 753;
+inline constexpr int kSavePictureTitle = 754, kNoCalendarYear = 755, kMoonColourTitle = 756;
+inline constexpr int kFailedLines = 757;     // followed by the count
+inline constexpr int kLinesMarked = 758;
+inline constexpr int kPicturesNotDrawn = 759;  // followed by the count
+}  // namespace printmessage
+
+// What the settings say of a conf.dat they could not read.
+namespace confmessage {
+inline constexpr int kStoppedAtLine = 760;  // followed by the line and the reason
+inline constexpr int kEarlierUsed = 761;
+inline constexpr int kUnreadable = 762;     // followed by the reason
+inline constexpr int kValuesKept = 763;
+}  // namespace confmessage
+
 }  // namespace kl::layout::base

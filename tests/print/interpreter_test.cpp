@@ -141,7 +141,7 @@ TEST_F(Interpreter, UnreadableLinesAreMarkedAndTheRunGoesOn) {
     const std::string& box = kl::test::recorded().messages[0];
     EXPECT_NE(box.find("ERROR! ERROR CODE:106"), std::string::npos);
     EXPECT_NE(box.find("Syntax error at line 1"), std::string::npos);
-    EXPECT_NE(box.find("2 lines failed"), std::string::npos);
+    EXPECT_NE(box.find("Lines failed in this run: 2."), std::string::npos) << box;
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("string:TEXT x 0 cnt 'a'"), std::string::npos);
     EXPECT_NE(reports[0].find("ERROR SENDER:text in printpage"), std::string::npos);
@@ -174,7 +174,7 @@ TEST_F(Interpreter, MissingPicturesGiveOneMessageWithACount) {
     ASSERT_EQ(kl::test::recorded().messages.size(), 1u);
     const std::string& box = kl::test::recorded().messages[0];
     EXPECT_NE(box.find(kMissingFileMessage), std::string::npos);
-    EXPECT_NE(box.find("4 pictures"), std::string::npos);
+    EXPECT_NE(box.find("Pictures not drawn: 4."), std::string::npos) << box;
     EXPECT_FALSE(logWritten());
 }
 

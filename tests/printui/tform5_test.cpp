@@ -229,7 +229,7 @@ TEST_F(Running, ATypoIsMarkedAndTheRunGoesOn) {
     EXPECT_EQ(recorded().terminateRequests, 0);
     ASSERT_EQ(recorded().messages.size(), 1u);  // one box for the whole run
     EXPECT_TRUE(contains(recorded().messages[0], "Syntax error at line 2"));
-    EXPECT_TRUE(contains(recorded().messages[0], "2 lines failed"));
+    EXPECT_TRUE(contains(recorded().messages[0], "L757 2. L758")) << recorded().messages[0];
     const Lines lines = memoLines();
     EXPECT_EQ(countOf(lines, std::string(print::kMarkerBefore)), 2);
     // The line after the typo was drawn: red ink on the page.
@@ -418,7 +418,7 @@ TEST_F(ScriptFiles, TheChosenNameIsTakenExactly) {
     files.push_back(platform::FileChoice{path("Card.SPT"), 2});
     form->mb1Click();
     ASSERT_EQ(recorded().messages.size(), 1u);
-    EXPECT_TRUE(contains(recorded().messages[0], "could not be loaded"));
+    EXPECT_TRUE(contains(recorded().messages[0], "L746\n")) << recorded().messages[0];
     EXPECT_EQ(memoLines(), Lines{"new"});
     // A folder under the name is refused, and the message says why.
     std::filesystem::create_directory(path("folder.spt"));
@@ -447,13 +447,19 @@ TEST_F(ScriptFiles, FailuresSaySo) {
     files.push_back(platform::FileChoice{path("missing.spt"), 2});
     form->mb1Click();
     ASSERT_EQ(recorded().messages.size(), 1u);
-    EXPECT_TRUE(contains(recorded().messages[0], "could not be loaded"));
+    EXPECT_TRUE(contains(recorded().messages[0], "L746\n")) << recorded().messages[0];
     setMemo({"x"});
     files.push_back(platform::FileChoice{path("no-such-folder/a.spt"), 2});
     form->mb2Click();
     ASSERT_EQ(recorded().messages.size(), 2u);
-    EXPECT_TRUE(contains(recorded().messages[1], "not saved"));
+    EXPECT_TRUE(contains(recorded().messages[1], "L747\n")) << recorded().messages[1];
     EXPECT_TRUE(form->scriptChanged());
+    // A control character in the name is shown escaped: the message stays one visible line.
+    files.push_back(platform::FileChoice{path("no-such-folder/a\x01\nb.spt"), 2});
+    form->mb2Click();
+    ASSERT_EQ(recorded().messages.size(), 3u);
+    EXPECT_TRUE(contains(recorded().messages[2], "a\\x01\\nb.spt: ")) << recorded().messages[2];
+    EXPECT_FALSE(contains(recorded().messages[2], "\x01"));
     EXPECT_EQ(recorded().terminateRequests, 0);
 }
 
@@ -555,7 +561,7 @@ TEST_F(PagePicture, RightClickSavesTheBitmapUnderTheChosenName) {
     form->pbMouseDown(Qt::RightButton, 5, 5);
     form->pbMouseUp(Qt::RightButton, 5, 5);
     ASSERT_EQ(recorded().messages.size(), 1u);
-    EXPECT_TRUE(contains(recorded().messages[0], "not saved"));
+    EXPECT_TRUE(contains(recorded().messages[0], "L748\n")) << recorded().messages[0];
 }
 
 }  // namespace

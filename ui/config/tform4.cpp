@@ -321,14 +321,11 @@ bool TForm4::loadAtStartup() {
         load();
         return true;
     } catch (const ConfigError& e) {
-        platform::showMessage("The settings file conf.dat could not be read completely: reading "
-                              "stopped at line " +
-                              std::to_string(e.line()) + " (" + e.what() +
-                              "). The settings before that line are used; the others keep "
-                              "their values.");
+        platform::showMessage(L(layout::base::confmessage::kStoppedAtLine) + " " + std::to_string(e.line()) + " (" +
+                              platform::escapedControls(e.what()) + "). " + L(layout::base::confmessage::kEarlierUsed));
     } catch (const std::exception& e) {
-        platform::showMessage(std::string("The settings file conf.dat could not be read (") +
-                              e.what() + "). The settings keep their values.");
+        platform::showMessage(L(layout::base::confmessage::kUnreadable) + " (" + platform::escapedControls(e.what()) + "). " +
+                              L(layout::base::confmessage::kValuesKept));
     }
     assignv();
     return false;

@@ -23,9 +23,12 @@
 
 #include "core/state.h"
 #include "data/errorlog.h"
+#include "data/textdb.h"
+#include "layout/baselines.h"
 #include "layout/scriptpage.h"
 #include "platform/widgets/mybutton.h"
 #include "platform/widgets/dialogs.h"
+#include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/system.h"
 #include "print/filters.h"
@@ -43,6 +46,7 @@
 namespace kl {
 
 using namespace print::captionline;
+namespace msg = layout::base::printmessage;
 
 namespace {
 
@@ -63,6 +67,12 @@ print::Orientation printerTurn(const QPrinter& p) {
 }
 
 bool hasExtension(const std::string& path) { return std::filesystem::path(path).has_extension(); }
+
+// A message about a file: its line, then the name (control characters
+// shown escaped, so the name stays one visible line) and the reason.
+std::string fileMessage(int line, const std::string& path, const std::string& why) {
+    return L(line) + "\n" + platform::escapedControls(path) + ": " + why;
+}
 
 // _Export is false after an export however it ended.
 struct ExportFlag {
@@ -174,9 +184,7 @@ QWidget* TForm5::questionOwner() {
 
 bool TForm5::confirmDiscard() {
     if (!scriptChanged()) return true;
-    switch (platform::askQuestion("The print script has been changed since it was last saved.\n"
-                                  "Save it before it is replaced?",
-                                  questionOwner())) {
+    switch (platform::askQuestion(L(msg::kChanged) + "\n" + L(msg::kSaveBeforeReplacing), questionOwner())) {
     case platform::Answer::Yes: return saveScriptAs();
     case platform::Answer::No: return true;
     case platform::Answer::Cancel: break;
@@ -432,7 +440,7 @@ void TForm5::mb1Click() {
     std::string why;
     auto lines = print::loadScriptFile(platform::UserPath(choice->path), why);
     if (!lines) {
-        platform::showMessage("The script could not be loaded.\n" + choice->path + ": " + why);
+        platform::showMessage(fileMessage(msg::kNotLoaded, choice->path, why));
         return;
     }
     state.script.lines = std::move(*lines);
@@ -476,13 +484,13 @@ bool TForm5::saveScriptAs() {
     if (!lost.empty()) {
         std::string names;
         for (const std::string& c : lost) names += (names.empty() ? "" : ", ") + c;
-        const std::string text = "These characters cannot be written in a script file and would be saved as \"?\":\n" +
-                                 names + "\n\nSave the script anyway?";
+        const std::string text =
+            L(msg::kUnencodable) + "\n" + platform::escapedControls(names) + "\n\n" + L(msg::kSaveAnyway);
         if (platform::askQuestion(text, questionOwner()) != platform::Answer::Yes) return false;
     }
     std::string why;
     if (!print::saveScriptFile(platform::UserPath(path), lines, why)) {
-        platform::showMessage("The script was not saved.\n" + path + ": " + why);
+        platform::showMessage(fileMessage(msg::kNotSaved, path, why));
         return false;
     }
     markBaseline();
@@ -494,7 +502,7 @@ bool TForm5::saveScriptAs() {
 void TForm5::savePicture() {
     platform::FileRequest request;
     request.kind = platform::FileRequest::Kind::SavePicture;
-    request.title = "Save picture";
+    request.title = L(msg::kSavePictureTitle);
     request.filters = {{"All", "*.*"}, {"Bitmaps", "*.bmp"}, {"Icons", "*.ico"},
                        {"Enhanced Metafiles", "*.emf"}, {"Metafiles", "*.wmf"}};
     request.defaultFilter = 2;
@@ -509,12 +517,12 @@ void TForm5::savePicture() {
     // Whatever the name, the file holds the page bitmap.
     const std::string bytes = platform::encodedImage(page.image(), "BMP");
     if (bytes.empty()) {
-        platform::showMessage("The page picture was not saved.\n" + path + ": the picture cannot be made.");
+        platform::showMessage(fileMessage(msg::kPictureNotSaved, path, L(msg::kPictureNotMade)));
         return;
     }
     const platform::Saved saved = platform::saveFile(platform::UserPath(path), bytes);
     if (saved != platform::Saved::Done)
-        platform::showMessage("The page picture was not saved.\n" + path + ": " + platform::saveFailureText(saved));
+        platform::showMessage(fileMessage(msg::kPictureNotSaved, path, platform::saveFailureText(saved)));
 }
 
 // Printing ---------------------------------------------------------------
@@ -568,7 +576,7 @@ bool TForm5::yearCalendarClick() {
     if (busy()) return false;
     const std::int64_t year = calendarYearOf(currentDate);
     if (!validCalendarYear(year)) {
-        platform::showMessage("No 13-moon year of the calendar's range holds this day.");
+        platform::showMessage(L(msg::kNoCalendarYear));
         return false;
     }
     // A printer of its own, so that the page's print dialog never proposes

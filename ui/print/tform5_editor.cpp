@@ -18,6 +18,8 @@
 #include "platform/files.h"
 #include "print/fitting.h"
 #include "print/script.h"
+#include "data/textdb.h"
+#include "layout/baselines.h"
 #include "ui/print/tform5.h"
 
 namespace kl {
@@ -249,7 +251,7 @@ void TForm5::mb7Click() {
         if (upper(look) == "IMAGE") {
             pendingLook = look;
             editorState = kEnteringSize;
-        } else if (const auto c = platform::askColour({0, 0, 0}, "Moon colour")) {
+        } else if (const auto c = platform::askColour({0, 0, 0}, L(layout::base::printmessage::kMoonColourTitle))) {
             pendingLook = std::to_string(c->r) + " " + std::to_string(c->g) + " " + std::to_string(c->b);
             editorState = kEnteringSize;
         }
