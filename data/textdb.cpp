@@ -58,6 +58,17 @@ std::string L(int n) {
     return s;
 }
 
+std::string baseLineOr(int n, std::string_view fallback) {
+    std::shared_ptr<const TextFile> file;
+    try {
+        file = readTextFile("BASE.DRS");
+    } catch (...) {
+    }
+    if (!file || n < 0 || static_cast<std::size_t>(n) >= file->lines.size() || file->lines[static_cast<std::size_t>(n)].empty())
+        return std::string(fallback);
+    return platform::fromCp1251(file->lines[static_cast<std::size_t>(n)]);
+}
+
 BaseLines::BaseLines() {
     try {
         file_ = readTextFile("BASE.DRS");

@@ -48,6 +48,11 @@ void readtext(int n, const std::string& fileName, std::string& out);
 // Convenience: line n of BASE.DRS.
 std::string L(int n);
 
+// Line n of BASE.DRS as L gives it, or `fallback` when the file cannot be
+// read or the line is empty, without a report: for the messages that tell
+// of a failure, which must read whole whatever state the files are in.
+std::string baseLineOr(int n, std::string_view fallback);
+
 // Lines of BASE.DRS from one reading of it, for texts made of many lines:
 // each line as L gives it, without looking at the file again. When the file
 // cannot be read, each line goes through L (and its failure report).

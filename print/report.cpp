@@ -3,7 +3,6 @@
 #include "data/errorlog.h"
 #include "data/textdb.h"
 #include "layout/baselines.h"
-#include "platform/codec.h"
 #include "platform/system.h"
 
 namespace kl::print {
@@ -12,13 +11,6 @@ namespace {
 
 namespace msg = layout::base::printmessage;
 
-// A line of the summary in the text language. The summary reports a run, so
-// a database that cannot be read gives the English words, not reports of its own.
-std::string summaryText(int line, const char* fallback) {
-    const std::shared_ptr<const TextFile> file = readTextFile("BASE.DRS");
-    if (!file || static_cast<std::size_t>(line) >= file->lines.size() || file->lines[line].empty()) return fallback;
-    return platform::fromCp1251(file->lines[line]);
-}
 
 const LineFailure* firstOf(const RunResult& r, bool pictures) {
     for (const LineFailure& f : r.failures)
@@ -47,13 +39,13 @@ std::string runSummary(const RunResult& r) {
         else if (f)
             addLine(where(*f) + ": " + f->detail);
         if (r.failedLines > 1)
-            addLine(summaryText(msg::kFailedLines, "Lines failed in this run:") + " " + std::to_string(r.failedLines) + ". " +
-                    summaryText(msg::kLinesMarked, "The lines that cannot be read are marked."));
+            addLine(baseLineOr(msg::kFailedLines, "Lines failed in this run:") + " " + std::to_string(r.failedLines) + ". " +
+                    baseLineOr(msg::kLinesMarked, "The lines that cannot be read are marked."));
     }
     if (r.missingPictures > 0) {
         addLine(kMissingFileMessage);
         if (const LineFailure* f = firstOf(r, true)) addLine(f->detail);
-        if (r.missingPictures > 1) addLine(summaryText(msg::kPicturesNotDrawn, "Pictures not drawn:") + " " + std::to_string(r.missingPictures) + ".");
+        if (r.missingPictures > 1) addLine(baseLineOr(msg::kPicturesNotDrawn, "Pictures not drawn:") + " " + std::to_string(r.missingPictures) + ".");
     }
     if (r.aborted) addLine(kRunFailedMessage);
     return text;

@@ -62,7 +62,7 @@ void ViewTest::TearDown() {
 
 void ViewTest::writeDatabase(const std::map<int, std::string>& overrides) {
     std::vector<std::string> lines;
-    for (int i = 0; i < 764; ++i) {
+    for (int i = 0; i < 669; ++i) {
         const auto it = overrides.find(i);
         lines.push_back(it != overrides.end() ? it->second : "L" + std::to_string(i));
     }

@@ -9,6 +9,10 @@ namespace kl::test {
 
 void PrintUiTest::SetUp() {
     ViewTest::SetUp();
+    // The print manager's messages, past the views' lines.
+    std::vector<std::string> base;
+    for (int i = 0; i <= 763; ++i) base.push_back(i < 669 || i >= 746 ? "L" + std::to_string(i) : "");
+    writeLines("BASE.DRS", base);
     writeAllSigns();
     writePicture("moon2.bmp", 64, 64, {230, 230, 210});
     oldFile_ = platform::setFileHandler([this](const platform::FileRequest& r) -> std::optional<platform::FileChoice> {

@@ -321,11 +321,13 @@ bool TForm4::loadAtStartup() {
         load();
         return true;
     } catch (const ConfigError& e) {
-        platform::showMessage(L(layout::base::confmessage::kStoppedAtLine) + " " + std::to_string(e.line()) + " (" +
-                              platform::escapedControls(e.what()) + "). " + L(layout::base::confmessage::kEarlierUsed));
+        platform::showMessage(baseLineOr(layout::base::confmessage::kStoppedAtLine,
+                                         "The settings file conf.dat could not be read completely: reading stopped at line") + " " + std::to_string(e.line()) + " (" +
+                              platform::escapedControls(e.what()) + "). " + baseLineOr(layout::base::confmessage::kEarlierUsed,
+                                         "The settings before that line are used; the others keep their values."));
     } catch (const std::exception& e) {
-        platform::showMessage(L(layout::base::confmessage::kUnreadable) + " (" + platform::escapedControls(e.what()) + "). " +
-                              L(layout::base::confmessage::kValuesKept));
+        platform::showMessage(baseLineOr(layout::base::confmessage::kUnreadable, "The settings file conf.dat could not be read") + " (" + platform::escapedControls(e.what()) + "). " +
+                              baseLineOr(layout::base::confmessage::kValuesKept, "The settings keep their values."));
     }
     assignv();
     return false;

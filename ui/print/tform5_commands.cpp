@@ -70,8 +70,8 @@ bool hasExtension(const std::string& path) { return std::filesystem::path(path).
 
 // A message about a file: its line, then the name (control characters
 // shown escaped, so the name stays one visible line) and the reason.
-std::string fileMessage(int line, const std::string& path, const std::string& why) {
-    return L(line) + "\n" + platform::escapedControls(path) + ": " + why;
+std::string fileMessage(int line, const char* fallback, const std::string& path, const std::string& why) {
+    return baseLineOr(line, fallback) + "\n" + platform::escapedControls(path) + ": " + why;
 }
 
 // _Export is false after an export however it ended.
@@ -184,7 +184,8 @@ QWidget* TForm5::questionOwner() {
 
 bool TForm5::confirmDiscard() {
     if (!scriptChanged()) return true;
-    switch (platform::askQuestion(L(msg::kChanged) + "\n" + L(msg::kSaveBeforeReplacing), questionOwner())) {
+    switch (platform::askQuestion(baseLineOr(msg::kChanged, "The print script has been changed since it was last saved.") + "\n" +
+                                      baseLineOr(msg::kSaveBeforeReplacing, "Save it before it is replaced?"), questionOwner())) {
     case platform::Answer::Yes: return saveScriptAs();
     case platform::Answer::No: return true;
     case platform::Answer::Cancel: break;
@@ -440,7 +441,7 @@ void TForm5::mb1Click() {
     std::string why;
     auto lines = print::loadScriptFile(platform::UserPath(choice->path), why);
     if (!lines) {
-        platform::showMessage(fileMessage(msg::kNotLoaded, choice->path, why));
+        platform::showMessage(fileMessage(msg::kNotLoaded, "The script could not be loaded.", choice->path, why));
         return;
     }
     state.script.lines = std::move(*lines);
@@ -485,12 +486,14 @@ bool TForm5::saveScriptAs() {
         std::string names;
         for (const std::string& c : lost) names += (names.empty() ? "" : ", ") + c;
         const std::string text =
-            L(msg::kUnencodable) + "\n" + platform::escapedControls(names) + "\n\n" + L(msg::kSaveAnyway);
+            baseLineOr(msg::kUnencodable,
+                       "These characters cannot be written in a script file and would be saved as \"?\":") +
+            "\n" + platform::escapedControls(names) + "\n\n" + baseLineOr(msg::kSaveAnyway, "Save the script anyway?");
         if (platform::askQuestion(text, questionOwner()) != platform::Answer::Yes) return false;
     }
     std::string why;
     if (!print::saveScriptFile(platform::UserPath(path), lines, why)) {
-        platform::showMessage(fileMessage(msg::kNotSaved, path, why));
+        platform::showMessage(fileMessage(msg::kNotSaved, "The script was not saved.", path, why));
         return false;
     }
     markBaseline();
@@ -502,7 +505,7 @@ bool TForm5::saveScriptAs() {
 void TForm5::savePicture() {
     platform::FileRequest request;
     request.kind = platform::FileRequest::Kind::SavePicture;
-    request.title = L(msg::kSavePictureTitle);
+    request.title = baseLineOr(msg::kSavePictureTitle, "Save picture");
     request.filters = {{"All", "*.*"}, {"Bitmaps", "*.bmp"}, {"Icons", "*.ico"},
                        {"Enhanced Metafiles", "*.emf"}, {"Metafiles", "*.wmf"}};
     request.defaultFilter = 2;
@@ -517,12 +520,14 @@ void TForm5::savePicture() {
     // Whatever the name, the file holds the page bitmap.
     const std::string bytes = platform::encodedImage(page.image(), "BMP");
     if (bytes.empty()) {
-        platform::showMessage(fileMessage(msg::kPictureNotSaved, path, L(msg::kPictureNotMade)));
+        platform::showMessage(fileMessage(msg::kPictureNotSaved, "The page picture was not saved.", path,
+                                          baseLineOr(msg::kPictureNotMade, "the picture cannot be made.")));
         return;
     }
     const platform::Saved saved = platform::saveFile(platform::UserPath(path), bytes);
     if (saved != platform::Saved::Done)
-        platform::showMessage(fileMessage(msg::kPictureNotSaved, path, platform::saveFailureText(saved)));
+        platform::showMessage(fileMessage(msg::kPictureNotSaved, "The page picture was not saved.", path,
+                                          platform::saveFailureText(saved)));
 }
 
 // Printing ---------------------------------------------------------------
@@ -576,7 +581,7 @@ bool TForm5::yearCalendarClick() {
     if (busy()) return false;
     const std::int64_t year = calendarYearOf(currentDate);
     if (!validCalendarYear(year)) {
-        platform::showMessage(L(msg::kNoCalendarYear));
+        platform::showMessage(baseLineOr(msg::kNoCalendarYear, "No 13-moon year of the calendar's range holds this day."));
         return false;
     }
     // A printer of its own, so that the page's print dialog never proposes

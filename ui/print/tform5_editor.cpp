@@ -251,7 +251,7 @@ void TForm5::mb7Click() {
         if (upper(look) == "IMAGE") {
             pendingLook = look;
             editorState = kEnteringSize;
-        } else if (const auto c = platform::askColour({0, 0, 0}, L(layout::base::printmessage::kMoonColourTitle))) {
+        } else if (const auto c = platform::askColour({0, 0, 0}, baseLineOr(layout::base::printmessage::kMoonColourTitle, "Moon colour"))) {
             pendingLook = std::to_string(c->r) + " " + std::to_string(c->g) + " " + std::to_string(c->b);
             editorState = kEnteringSize;
         }
