@@ -89,33 +89,69 @@ std::optional<layout::ViewBox> glyphInk(const platform::FontSpec& font, const st
 
 }  // namespace
 
-std::optional<layout::ViewBox> drawScaledSignOn(platform::Picture& target, const layout::ViewBox& box, int code) {
-    const auto sign = glyphSign(code);
-    if (!sign || box.empty() || !platform::fontFamilyAvailable(platform::kSignFontFamily)) return std::nullopt;
+namespace {
+
+// The em at which a family's frame glyph fills a box, and the box it then
+// inks.
+struct Fit {
+    int pixelHeight;
+    layout::ViewBox ink;
+};
+
+std::optional<Fit> fitFrame(const std::string& frame, int width, int height, int scale) {
     // The em that makes the frame glyph fill the box: scaled from a
     // reference size, then stepped down while hinting leaves it too large.
     constexpr int kReference = 120;
     platform::FontSpec font{platform::kSignFontFamily, kReference};
-    const std::optional<layout::ViewBox> reference = glyphInk(font, sign->frame, target.scale());
+    const std::optional<layout::ViewBox> reference = glyphInk(font, frame, scale);
     if (!reference) return std::nullopt;
-    const double scale = std::min(double(box.width) / reference->width, double(box.height) / reference->height);
-    font.pixelHeight = std::max(1, static_cast<int>(std::floor(kReference * scale)));
-    std::optional<layout::ViewBox> ink = glyphInk(font, sign->frame, target.scale());
-    while (ink && font.pixelHeight > 1 && (ink->width > box.width || ink->height > box.height)) {
+    const double factor = std::min(double(width) / reference->width, double(height) / reference->height);
+    font.pixelHeight = std::max(1, static_cast<int>(std::floor(kReference * factor)));
+    std::optional<layout::ViewBox> ink = glyphInk(font, frame, scale);
+    while (ink && font.pixelHeight > 1 && (ink->width > width || ink->height > height)) {
         --font.pixelHeight;
-        ink = glyphInk(font, sign->frame, target.scale());
+        ink = glyphInk(font, frame, scale);
     }
-    if (!ink || ink->width > box.width || ink->height > box.height) return std::nullopt;
+    if (!ink || ink->width > width || ink->height > height) return std::nullopt;
+    return Fit{font.pixelHeight, *ink};
+}
+
+// The fits found so far: a page asks for the same few boxes on every paint,
+// and each search draws and scans the glyph several times.
+std::optional<Fit> cachedFit(const std::string& frame, int width, int height, int scale) {
+    struct Known {
+        std::string frame;
+        int width, height, scale;
+        std::optional<Fit> fit;
+    };
+    static std::vector<Known> known;
+    for (const Known& k : known)
+        if (k.frame == frame && k.width == width && k.height == height && k.scale == scale) return k.fit;
+    const std::optional<Fit> fit = fitFrame(frame, width, height, scale);
+    if (known.size() >= 32) known.clear();  // three families, a few boxes each, two scales
+    known.push_back({frame, width, height, scale, fit});
+    return fit;
+}
+
+}  // namespace
+
+std::optional<layout::ViewBox> drawScaledSignOn(platform::Picture& target, const layout::ViewBox& box, int code) {
+    const auto sign = glyphSign(code);
+    if (!sign || box.empty() || !platform::fontFamilyAvailable(platform::kSignFontFamily)) return std::nullopt;
+    const std::optional<Fit> fit = cachedFit(sign->frame, box.width, box.height, target.scale());
+    if (!fit) return std::nullopt;
+    const platform::FontSpec font{platform::kSignFontFamily, fit->pixelHeight};
+    const layout::ViewBox& ink = fit->ink;
     // Every layer at the same origin: the glyphs of a family share one placement.
-    const int x = box.left + (box.width - ink->width) / 2 - ink->left;
-    const int y = box.top + (box.height - ink->height) / 2 - ink->top;
+    const int x = box.left + (box.width - ink.width) / 2 - ink.left;
+    const int y = box.top + (box.height - ink.height) / 2 - ink.top;
     platform::Painter painter(target);
     painter.setFont(font);
     for (const Layer& l : sign->layers) {
         painter.setTextColour(l.colour);
         painter.text(x, y, l.glyph);
     }
-    return layout::ViewBox{x + ink->left, y + ink->top, ink->width, ink->height};
+    return layout::ViewBox{x + ink.left, y + ink.top, ink.width, ink.height};
 }
 
 }  // namespace kl
