@@ -18,21 +18,6 @@ namespace {
 
 constexpr int kDateFormats = 7;
 
-// conf.dat's bytes: the language is taken from it before the rest, and the
-// file is read once for both while it stays unchanged. False when it cannot
-// be read.
-bool readConfBytes(std::string& bytes) {
-    static platform::FileCache<std::string> cache;
-    const std::shared_ptr<const std::string> read =
-        cache.get("conf.dat", [](const std::string& path) -> std::shared_ptr<const std::string> {
-            auto b = std::make_shared<std::string>();
-            if (!platform::readFileBytes(path, *b)) return nullptr;
-            return b;
-        });
-    if (!read) return false;
-    bytes = *read;
-    return true;
-}
 
 // How a line holds its value.
 enum class ConfKind {
@@ -152,6 +137,19 @@ std::string writeLine(const ConfLine& row, const ConfValues& v) {
 }
 
 }  // namespace
+
+bool readConfBytes(std::string& bytes) {
+    static platform::FileCache<std::string> cache;
+    const std::shared_ptr<const std::string> read =
+        cache.get("conf.dat", [](const platform::FileStamp& file) -> std::shared_ptr<const std::string> {
+            auto b = std::make_shared<std::string>();
+            if (!platform::readFileBytes(file.path, *b)) return nullptr;
+            return b;
+        });
+    if (!read) return false;
+    bytes = *read;
+    return true;
+}
 
 int parseConf(const std::string& bytes, ConfValues& v, std::string* reason) {
     std::string_view rest(bytes);

@@ -46,6 +46,11 @@ Language languageOf(const ConfValues& values);
 // this many, as the shipped one does.
 int helpPagesFound();
 
+// conf.dat's bytes, read once while the file stays unchanged: the language
+// is taken from it before the rest, and the dialog reads it after the
+// program's start. False when it cannot be read.
+bool readConfBytes(std::string& bytes);
+
 // Reads conf.dat's bytes into `values`. Returns 0 when every line was read,
 // otherwise the 1-based line at which reading stopped (missing, not a
 // number, or a list position outside its list); the lines before it have

@@ -28,9 +28,9 @@ bool textFileNameInUse(std::string_view bareName) { return platform::nameInUse(t
 
 std::shared_ptr<const TextFile> readTextFile(const std::string& fileName) {
     static platform::FileCache<TextFile> cache;
-    return cache.get(textFilePath(fileName), [](const std::string& path) -> std::shared_ptr<const TextFile> {
+    return cache.get(textFilePath(fileName), [](const platform::FileStamp& stamp) -> std::shared_ptr<const TextFile> {
         auto file = std::make_shared<TextFile>();
-        if (!platform::readFileBytes(path, file->bytes)) return nullptr;
+        if (!platform::readFileBytes(stamp.path, file->bytes)) return nullptr;
         std::string_view rest(file->bytes);
         while (!rest.empty()) file->lines.push_back(platform::nextLine(rest));
         return file;

@@ -1,5 +1,6 @@
 #include "platform/filecache.h"
 
+#include <atomic>
 #include <ctime>
 
 #include <sys/stat.h>
@@ -22,7 +23,21 @@ std::optional<FileStamp> stampAt(const std::string& path) {
     return s;
 }
 
+std::atomic<std::uint64_t> g_scope{0};
+std::atomic<int> g_scopeDepth{0};
+std::atomic<std::uint64_t> g_scopesBegun{0};
+
 }  // namespace
+
+FileCheckScope::FileCheckScope() {
+    if (g_scopeDepth++ == 0) g_scope = ++g_scopesBegun;
+}
+
+FileCheckScope::~FileCheckScope() {
+    if (--g_scopeDepth == 0) g_scope = 0;
+}
+
+std::uint64_t currentFileCheckScope() { return g_scope; }
 
 bool stampIsRecent(const FileStamp& stamp) {
     timespec now{};

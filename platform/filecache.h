@@ -35,21 +35,75 @@ std::optional<FileStamp> stampFile(std::string_view name);
 // its stamp cannot yet vouch for its contents.
 bool stampIsRecent(const FileStamp& stamp);
 
-// Values made from data files, by resolved path. `make` reads the file at
-// the path it is given and answers null (or throws) when it cannot: a
+// While a FileCheckScope lives (one paint of a view, say), a name whose file
+// was checked once is not checked again: a view that draws the same sign
+// hundreds of times asks the file system once, and draws one version of it.
+// Scopes may nest; the outermost one counts.
+class FileCheckScope {
+public:
+    FileCheckScope();
+    ~FileCheckScope();
+    FileCheckScope(const FileCheckScope&) = delete;
+    FileCheckScope& operator=(const FileCheckScope&) = delete;
+};
+// The outermost living scope's number, or 0 when none lives.
+std::uint64_t currentFileCheckScope();
+
+// Values made from data files, by resolved path. `make` reads the file
+// whose stamp it is given (at stamp.path) and answers null (or throws) when it cannot: a
 // failure is never remembered, so the next get tries again. Safe to use from several
 // threads; `make` runs outside the lock. With a budget, the values least
 // recently used are let go once their sizes add up to more than it.
 template <class T>
 class FileCache {
 public:
-    using Make = std::function<std::shared_ptr<const T>(const std::string& path)>;
+    using Make = std::function<std::shared_ptr<const T>(const FileStamp& stamp)>;
     using Weigh = std::function<std::size_t(const T&)>;
 
     FileCache() = default;
     FileCache(std::size_t budget, Weigh weigh) : budget_(budget), weigh_(std::move(weigh)) {}
 
     std::shared_ptr<const T> get(std::string_view name, const Make& make) {
+        const std::uint64_t scope = currentFileCheckScope();
+        if (scope != 0) {
+            std::lock_guard lock(mutex_);
+            if (checkedScope_ != scope) {
+                checked_.clear();
+                checkedScope_ = scope;
+            }
+            if (auto found = checked_.find(name); found != checked_.end()) return found->second;
+        }
+        std::shared_ptr<const T> value = find(name, make);
+        if (scope != 0 && value) {
+            std::lock_guard lock(mutex_);
+            if (checkedScope_ == scope) checked_.emplace(std::string(name), value);
+        }
+        return value;
+    }
+
+    void clear() {
+        std::lock_guard lock(mutex_);
+        entries_.clear();
+        checked_.clear();
+        weight_ = 0;
+    }
+
+    std::size_t size() const {
+        std::lock_guard lock(mutex_);
+        return entries_.size();
+    }
+
+private:
+    struct Entry {
+        FileStamp stamp;
+        std::shared_ptr<const T> value;
+        std::uint64_t used = 0;
+        std::size_t weight = 0;
+    };
+
+    // The value of the file as it is now: the one held while its stamp is
+    // unchanged, else made afresh.
+    std::shared_ptr<const T> find(std::string_view name, const Make& make) {
         const std::optional<FileStamp> stamp = stampFile(name);
         if (!stamp) return nullptr;
         {
@@ -60,7 +114,7 @@ public:
                 return found->second.value;
             }
         }
-        std::shared_ptr<const T> value = make(stamp->path);
+        std::shared_ptr<const T> value = make(*stamp);
         // Changed while it was read: the next get sees the new stamp and
         // reads it again.
         std::lock_guard lock(mutex_);
@@ -80,25 +134,6 @@ public:
         return value;
     }
 
-    void clear() {
-        std::lock_guard lock(mutex_);
-        entries_.clear();
-        weight_ = 0;
-    }
-
-    std::size_t size() const {
-        std::lock_guard lock(mutex_);
-        return entries_.size();
-    }
-
-private:
-    struct Entry {
-        FileStamp stamp;
-        std::shared_ptr<const T> value;
-        std::uint64_t used = 0;
-        std::size_t weight = 0;
-    };
-
     void trim(const std::string& keep) {
         while (budget_ > 0 && weight_ > budget_ && entries_.size() > 1) {
             auto oldest = entries_.end();
@@ -112,6 +147,12 @@ private:
 
     mutable std::mutex mutex_;
     std::unordered_map<std::string, Entry> entries_;
+    // What the current scope has checked, by name as asked for.
+    struct NameHash : std::hash<std::string_view> {
+        using is_transparent = void;
+    };
+    std::unordered_map<std::string, std::shared_ptr<const T>, NameHash, std::equal_to<>> checked_;
+    std::uint64_t checkedScope_ = 0;
     std::uint64_t clock_ = 0;
     std::size_t budget_ = 0, weight_ = 0;
     Weigh weigh_;

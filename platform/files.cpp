@@ -174,35 +174,59 @@ bool fileExists(std::string_view name) {
     return fs::is_regular_file(resolvePath(name), ec);
 }
 
-namespace {
-
-bool readBytesAt(const std::string& path, std::string& out) {
-    if (path.find('\0') != std::string::npos) return false;  // names no file: the part before the NUL is another one
+FileReader::FileReader(const std::string& path) {
+    if (path.find('\0') != std::string::npos) return;  // names no file: the part before the NUL is another one
     // Opened without blocking and checked on the open descriptor: a FIFO or
     // a device put in a file's place is refused at once, never waited on.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);  // a directory reads as nothing
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))) {  // a directory reads as nothing
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (fd_ >= 0) size_ = static_cast<std::uint64_t>(st.st_size);
+}
+
+FileReader::~FileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileReader::readAt(std::uint64_t offset, void* into, std::size_t n) const {
+    auto* at = static_cast<char*>(into);
+    for (std::size_t got = 0; got < n;) {
+        const ssize_t r = ::pread(fd_, at + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) return false;
+        got += static_cast<std::size_t>(r);
+    }
+    return fd_ >= 0;
+}
+
+bool FileReader::readRest(std::uint64_t offset, std::string& out) const {
+    if (fd_ < 0) return false;
     // Read straight into a buffer of the file's size and one byte more, so
     // the read that finds the end needs no larger one; a file that grows
     // meanwhile is read to its end all the same.
-    std::string data(ok ? static_cast<std::size_t>(st.st_size) + 1 : 0, '\0');
+    std::string data(size_ > offset ? static_cast<std::size_t>(size_ - offset) + 1 : 1, '\0');
     std::size_t got = 0;
-    while (ok) {
+    for (;;) {
         if (got == data.size()) data.resize(data.size() * 2);
-        const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+        const ssize_t n = ::pread(fd_, data.data() + got, data.size() - got, static_cast<off_t>(offset + got));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
+        if (n < 0) return false;
+        if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
-    ::close(fd);
     data.resize(got);
-    if (ok) out = std::move(data);
-    return ok;
+    out = std::move(data);
+    return true;
+}
+
+namespace {
+
+bool readBytesAt(const std::string& path, std::string& out) {
+    const FileReader in(path);
+    return in.isOpen() && in.readRest(0, out);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 //   a UserPath, used exactly as given.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <functional>
 #include <string_view>
@@ -54,6 +56,29 @@ bool nameInUse(std::string_view name);
 // device, a directory, a link that leads nowhere): a data file that is
 // there, yet cannot be read as one.
 bool inUseButNoFile(std::string_view name);
+
+// A regular file open for reading pieces of it at given offsets, closed
+// when the reader goes. Opening refuses at once what is not a regular file
+// (a FIFO or a device is never waited on) and a path holding a NUL.
+class FileReader {
+public:
+    explicit FileReader(const std::string& path);
+    ~FileReader();
+    FileReader(const FileReader&) = delete;
+    FileReader& operator=(const FileReader&) = delete;
+    bool isOpen() const { return fd_ >= 0; }
+    // The length the file had when it was opened.
+    std::uint64_t size() const { return size_; }
+    // Reads exactly `n` bytes from `offset`; false when the file ends first
+    // (it may have been cut short since) or a read fails.
+    bool readAt(std::uint64_t offset, void* into, std::size_t n) const;
+    // Reads from `offset` to the end, however long the file has grown.
+    bool readRest(std::uint64_t offset, std::string& out) const;
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
 
 // Whole-file reads and writes of raw bytes. False on any failure; reading
 // anything but a regular file fails at once (a FIFO or a device is never

@@ -3,19 +3,65 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
+#include <utility>
+
+#include <sys/mman.h>
 
 #include <QBuffer>
 #include <QImageReader>
 
 #include "platform/filecache.h"
 #include "platform/files.h"
+#include "platform/picturepack.h"
 #include "platform/png.h"
 
 namespace kl::platform {
 
-Picture::Picture(int width, int height, Rgb fill) : image_(width, height, QImage::Format_RGB888) {
+namespace {
+
+// Pixels of a large picture come straight from the system, all their pages
+// in place at once: a picture is filled as soon as it is made, and taking
+// its pages one fault at a time costs far more than the fill itself.
+constexpr qsizetype kMappedPictureBytes = qsizetype{256} << 10;
+
+QImage newImage(int width, int height) {
+    const qsizetype bytesPerLine = (qsizetype{width} * 3 + 3) / 4 * 4;
+    const qsizetype bytes = bytesPerLine * height;
+    if (width > 0 && height > 0 && bytes >= kMappedPictureBytes && bytes / height == bytesPerLine) {
+        void* pixels = ::mmap(nullptr, static_cast<std::size_t>(bytes), PROT_READ | PROT_WRITE,
+                              MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+        if (pixels != MAP_FAILED) {
+            struct Mapping { void* at; std::size_t bytes; };
+            auto* mapping = new Mapping{pixels, static_cast<std::size_t>(bytes)};
+            return QImage(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB888,
+                          [](void* info) {
+                              auto* m = static_cast<Mapping*>(info);
+                              ::munmap(m->at, m->bytes);
+                              delete m;
+                          },
+                          mapping);
+        }
+    }
+    return QImage(width, height, QImage::Format_RGB888);
+}
+
+}  // namespace
+
+Picture::Picture(int width, int height, Rgb fill) : image_(newImage(width, height)) {
     if (image_.isNull() && width > 0 && height > 0) throw PictureError("cannot make a picture");
     this->fill(fill);
+}
+
+Picture Picture::copy() const {
+    Picture p;
+    p.image_ = newImage(width(), height());
+    if (p.image_.isNull() && !isNull()) throw PictureError("cannot make a picture");
+    for (int y = 0; y < height(); ++y) std::memcpy(p.row(y), row(y), std::size_t(width()) * 3);
+    p.image_.setDevicePixelRatio(image_.devicePixelRatio());
+    p.image_.setDotsPerMeterX(image_.dotsPerMeterX());
+    p.image_.setDotsPerMeterY(image_.dotsPerMeterY());
+    return p;
 }
 
 int Picture::scale() const { return std::max(1, static_cast<int>(std::lround(image_.devicePixelRatio()))); }
@@ -34,39 +80,99 @@ FileCache<Picture>& pictureCache() {
     return cache;
 }
 
-// The shipped pictures' own form, 24-bit uncompressed Windows bitmaps,
+// The shipped pictures' own form, 24-bit uncompressed Windows bitmaps, is
 // decoded straight into the picture's rows; the general decoder gives the
-// same pixels at several times the cost. False, with nothing made, for any
-// other form or a size outside the ordinary, which that decoder judges.
-bool decodePlainBitmap(std::string_view b, QImage& out) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
+// same pixels at several times the cost. Such a bitmap's 4-byte aligned
+// rows are laid out as the picture's are, so its pixel block is taken whole
+// and put in order where it lies.
+struct PlainBitmap {
+    int width = 0, height = 0;
+    bool topDown = false;
+    std::uint64_t start = 0, stride = 0;
+    int dotsPerMetreX = 0, dotsPerMetreY = 0;
+};
+constexpr std::size_t kBitmapHeaderBytes = 54;
+
+// The plain bitmap a header (its first 54 bytes) describes, in a file of
+// `fileSize` bytes; nullopt for any other form, a size outside the ordinary
+// or a file too short for its rows, which the general path judges.
+std::optional<PlainBitmap> plainBitmap(std::string_view b, std::uint64_t fileSize) {
+    if (b.size() < kBitmapHeaderBytes || b[0] != 'B' || b[1] != 'M') return std::nullopt;
     const auto le16 = [b](std::size_t at) {
         return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8);
     };
     const auto le32 = [&](std::size_t at) { return le16(at) | le16(at + 2) << 16; };
-    if (le32(14) != 40 || le16(26) != 1 || le16(28) != 24 || le32(30) != 0) return false;
+    if (le32(14) != 40 || le16(26) != 1 || le16(28) != 24 || le32(30) != 0) return std::nullopt;
     const std::int64_t width = static_cast<std::int32_t>(le32(18)), rows = static_cast<std::int32_t>(le32(22));
     const std::int64_t height = rows < 0 ? -rows : rows;
-    if (width <= 0 || width > 16384 || height == 0 || height > 16384) return false;
-    const std::uint64_t stride = (static_cast<std::uint64_t>(width) * 3 + 3) / 4 * 4;
-    const std::uint64_t start = std::max<std::uint64_t>(le32(10), 54);
-    if (start > b.size() || stride * static_cast<std::uint64_t>(height) > b.size() - start) return false;
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
-    if (image.isNull()) return false;
-    for (int y = 0; y < height; ++y) {
-        // Bottom-up unless the height is negative; each pixel B, G, R.
-        const std::int64_t from = rows < 0 ? y : height - 1 - y;
-        const auto* s = reinterpret_cast<const std::uint8_t*>(b.data() + start + stride * static_cast<std::uint64_t>(from));
-        std::uint8_t* d = image.scanLine(y);
-        for (std::int64_t x = 0; x < width; ++x, s += 3, d += 3) {
-            d[0] = s[2];
-            d[1] = s[1];
-            d[2] = s[0];
-        }
-    }
+    if (width <= 0 || width > 16384 || height == 0 || height > 16384) return std::nullopt;
+    PlainBitmap p;
+    p.width = static_cast<int>(width);
+    p.height = static_cast<int>(height);
+    p.topDown = rows < 0;
+    p.stride = (static_cast<std::uint64_t>(width) * 3 + 3) / 4 * 4;
+    p.start = std::max<std::uint64_t>(le32(10), kBitmapHeaderBytes);
+    if (p.start > fileSize || p.stride * static_cast<std::uint64_t>(height) > fileSize - p.start) return std::nullopt;
     const auto perMetre = [](std::uint32_t v) { return static_cast<int>(std::min<std::uint32_t>(v, INT32_MAX)); };
-    if (const int x = perMetre(le32(38)); x > 0) image.setDotsPerMeterX(x);
-    if (const int y = perMetre(le32(42)); y > 0) image.setDotsPerMeterY(y);
+    p.dotsPerMetreX = perMetre(le32(38));
+    p.dotsPerMetreY = perMetre(le32(42));
+    return p;
+}
+
+// A picture for the bitmap, to be filled with its pixel block; null when
+// its rows are laid out otherwise or it cannot be made.
+QImage imageFor(const PlainBitmap& p) {
+    QImage image = newImage(p.width, p.height);
+    if (image.isNull() || static_cast<std::uint64_t>(image.bytesPerLine()) != p.stride) return QImage();
+    return image;
+}
+
+// Turns the bitmap's pixel block, copied into the picture, into the
+// picture's order: rows top-down (a bitmap's run bottom-up unless its
+// height is negative), each pixel R, G, B (a bitmap's B, G, R).
+void putInPictureOrder(QImage& image, const PlainBitmap& p) {
+    const auto swapRedBlue = [w = p.width](std::uint8_t* row) {
+        for (int x = 0; x < w; ++x, row += 3) std::swap(row[0], row[2]);
+    };
+    const int h = p.height;
+    for (int y = 0; y < (p.topDown ? h : h / 2); ++y) {
+        std::uint8_t* top = image.scanLine(y);
+        swapRedBlue(top);
+        if (p.topDown) continue;
+        std::uint8_t* bottom = image.scanLine(h - 1 - y);
+        swapRedBlue(bottom);
+        std::swap_ranges(top, top + 3 * std::size_t(p.width), bottom);
+    }
+    if (!p.topDown && h % 2 == 1) swapRedBlue(image.scanLine(h / 2));
+    if (p.dotsPerMetreX > 0) image.setDotsPerMeterX(p.dotsPerMetreX);
+    if (p.dotsPerMetreY > 0) image.setDotsPerMeterY(p.dotsPerMetreY);
+}
+
+// A plain bitmap held in memory. False, with nothing made, for any other
+// form.
+bool decodePlainBitmap(std::string_view b, QImage& out) {
+    const std::optional<PlainBitmap> p = plainBitmap(b, b.size());
+    if (!p) return false;
+    QImage image = imageFor(*p);
+    if (image.isNull()) return false;
+    std::memcpy(image.bits(), b.data() + p->start, p->stride * static_cast<std::uint64_t>(p->height));
+    putInPictureOrder(image, *p);
+    out = std::move(image);
+    return true;
+}
+
+// A plain bitmap read from its file, the pixel block in one read straight
+// into the picture. False, with nothing made, for any other form or a read
+// that fails.
+bool readPlainBitmap(const FileReader& in, QImage& out) {
+    char header[kBitmapHeaderBytes];
+    if (in.size() < kBitmapHeaderBytes || !in.readAt(0, header, kBitmapHeaderBytes)) return false;
+    const std::optional<PlainBitmap> p = plainBitmap(std::string_view(header, kBitmapHeaderBytes), in.size());
+    if (!p) return false;
+    QImage image = imageFor(*p);
+    if (image.isNull() || !in.readAt(p->start, image.bits(), p->stride * static_cast<std::uint64_t>(p->height)))
+        return false;
+    putInPictureOrder(image, *p);
     out = std::move(image);
     return true;
 }
@@ -76,28 +182,38 @@ bool decodePlainBitmap(std::string_view b, QImage& out) {
 Picture Picture::load(const std::string& name) {
     // A copy shares the cached pixels; drawing on it copies them first.
     const std::shared_ptr<const Picture> cached =
-        pictureCache().get(name, [](const std::string& path) { return std::make_shared<const Picture>(decodeFile(path)); });
+        pictureCache().get(name, [](const FileStamp& file) { return std::make_shared<const Picture>(decodeFile(file)); });
     if (!cached) throw PictureError("not a readable picture: " + name);
     return *cached;
 }
 
 void Picture::forgetLoaded() { pictureCache().clear(); }
 
-Picture Picture::decodeFile(const std::string& name) {
-    // Read through the file layer, which refuses a FIFO or a device in a
-    // picture's place instead of waiting on it.
+Picture Picture::decodeFile(const FileStamp& file) {
+    const std::string& name = file.path;
     std::string bytes;
-    if (!readFileBytes(name, bytes)) throw PictureError("not a readable picture: " + name);
+    if (!readPackedPicture(file, bytes)) {
+        // Read through the file layer, which refuses a FIFO or a device in a
+        // picture's place instead of waiting on it.
+        const FileReader in(name);
+        if (!in.isOpen()) throw PictureError("not a readable picture: " + name);
+        if (Picture p; readPlainBitmap(in, p.image_)) return p;
+        if (!in.readRest(0, bytes)) throw PictureError("not a readable picture: " + name);
+    }
+    QImage img = decodePictureBytes(bytes, name);
+    if (img.isNull()) throw PictureError("not a readable picture: " + name);
+    return fromImage(img);
+}
+
+QImage decodePictureBytes(std::string_view bytes, const std::string& name) {
     if (!bitmapHoldsItsPixels(bytes)) throw PictureError("the picture is shorter than its pixel data: " + name);
-    if (Picture p; decodePlainBitmap(bytes, p.image_)) return p;
+    if (QImage plain; decodePlainBitmap(bytes, plain)) return plain;
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
-    QImage img = reader.read();
-    if (img.isNull()) throw PictureError("not a readable picture: " + name);
-    return fromImage(img);
+    return reader.read();
 }
 
 namespace {

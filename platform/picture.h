@@ -22,11 +22,16 @@ public:
 };
 
 using Rgb = kl::Rgb;
+struct FileStamp;
 
 class Picture {
 public:
     Picture() = default;
     Picture(int width, int height, Rgb fill = {});
+
+    // A picture of its own with the same pixels and scale; a plain copy
+    // shares them until either is drawn on, and then pays for the copy.
+    Picture copy() const;
 
     // Loads a picture file (name resolved as the program's data files are).
     // A file is decoded once while it stays unchanged; a failure is not
@@ -60,11 +65,18 @@ public:
     static Picture fromImage(const QImage& image);
 
 private:
-    // Reads and decodes a picture file, every time.
-    static Picture decodeFile(const std::string& name);
+    // Reads and decodes a picture file (or its packed copy), every time.
+    static Picture decodeFile(const FileStamp& file);
 
     QImage image_;
 };
+
+// The picture a picture file's bytes hold, as the program decodes its
+// files: a 24-bit uncompressed Windows bitmap directly, anything else by
+// the toolkit's decoder, which recognises the form by the bytes. Null when
+// the bytes hold no picture. Throws PictureError for a bitmap whose bytes
+// end before its pixels do, naming it by `name`.
+QImage decodePictureBytes(std::string_view bytes, const std::string& name);
 
 // False for a Windows bitmap (signature "BM") whose pixel data the file does
 // not hold to the end: rows of an uncompressed bitmap that its size cannot

@@ -1,5 +1,9 @@
 #include "platform/pictureset.h"
 
+#include <string_view>
+
+#include <QResource>
+
 namespace kl::platform {
 
 int pictureSetFor(double devicePixelRatio) { return devicePixelRatio > 1.5 ? 2 : 1; }
@@ -28,6 +32,24 @@ Picture loadInSet(const std::string& name, int set) {
                                                     Qt::SmoothTransformation));
 }
 
+namespace {
+
+// A compiled-in picture, decoded as picture files are: the strips are plain
+// bitmaps, read without the toolkit's decoder and the plug-ins it loads.
+QImage resourceImage(const QString& resource) {
+    const QResource r(resource);
+    if (!r.isValid()) return QImage();
+    const QByteArray bytes = r.uncompressedData();
+    try {
+        return decodePictureBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  resource.toStdString());
+    } catch (const PictureError&) {
+        return QImage();
+    }
+}
+
+}  // namespace
+
 QImage buttonStripInSet(const QString& resource, int set) {
     if (set == 2) {
         const QString prefix = ":/buttons/";
@@ -35,14 +57,14 @@ QImage buttonStripInSet(const QString& resource, int set) {
         if (twice.startsWith(prefix)) {
             twice.insert(prefix.size(), "2x/");
             twice = twice.left(twice.lastIndexOf('.')) + ".png";
-            QImage strip(twice);
+            QImage strip = resourceImage(twice);
             if (!strip.isNull()) {
                 strip.setDevicePixelRatio(2);
                 return strip;
             }
         }
     }
-    return QImage(resource);
+    return resourceImage(resource);
 }
 
 }  // namespace kl::platform

@@ -1,10 +1,10 @@
 #include "platform/png.h"
 
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include <QByteArray>
+#include <zlib.h>
 
 namespace kl::platform {
 
@@ -14,25 +14,16 @@ namespace {
 // a few per cent of the slow levels at a third of their time.
 constexpr int kFastLevel = 3;
 
-std::uint32_t crc32(const char* data, std::size_t n, std::uint32_t crc = 0) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (std::size_t i = 0; i < n; ++i) crc = table[(crc ^ static_cast<std::uint8_t>(data[i])) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
 void putBig32(std::string& out, std::uint32_t v) {
     const char b[4] = {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8),
                        static_cast<char>(v)};
     out.append(b, 4);
+}
+
+// The CRC of a chunk's type and data, which stand at `start`, behind it.
+void endChunk(std::string& out, std::size_t start) {
+    const auto* bytes = reinterpret_cast<const Bytef*>(out.data() + start);
+    putBig32(out, static_cast<std::uint32_t>(::crc32_z(::crc32(0, nullptr, 0), bytes, out.size() - start)));
 }
 
 // Length, type, data, and the CRC of type and data.
@@ -41,7 +32,43 @@ void putChunk(std::string& out, const char* type, const char* data, std::size_t 
     const std::size_t start = out.size();
     out.append(type, 4);
     out.append(data, n);
-    putBig32(out, crc32(out.data() + start, n + 4));
+    endChunk(out, start);
+}
+
+// Deflates the rows, each behind its filter byte (0: none), onto the end of
+// `out` as one zlib stream. The rows are handed to zlib where they stand, so
+// no copy of the picture is made, and `out` grows as the stream does.
+bool deflateRows(const QImage& image, int level, std::string& out) {
+    z_stream z{};
+    if (deflateInit(&z, level) != Z_OK) return false;
+    const std::size_t start = out.size();
+    // Hands zlib what is in z.next_in (everything, under Z_FINISH also the
+    // end of the stream), making room behind what it has written as it asks.
+    const auto run = [&](int flush) {
+        for (;;) {
+            if (out.size() - start == z.total_out) out.resize(out.size() + std::max<std::size_t>(out.size() - start, 1 << 16));
+            z.next_out = reinterpret_cast<Bytef*>(out.data() + start + z.total_out);
+            z.avail_out = static_cast<uInt>(out.size() - start - z.total_out);
+            const int r = deflate(&z, flush);
+            if (flush == Z_FINISH ? r == Z_STREAM_END : r == Z_OK && z.avail_in == 0) return true;
+            if (r != Z_OK && r != Z_BUF_ERROR) return false;
+        }
+    };
+    const std::size_t rowBytes = 3 * static_cast<std::size_t>(image.width());
+    Bytef filter = 0;
+    bool ok = true;
+    for (int y = 0; ok && y < image.height(); ++y) {
+        z.next_in = &filter;
+        z.avail_in = 1;
+        ok = run(Z_NO_FLUSH);
+        z.next_in = const_cast<Bytef*>(image.constScanLine(y));
+        z.avail_in = static_cast<uInt>(rowBytes);
+        ok = ok && run(Z_NO_FLUSH);
+    }
+    ok = ok && run(Z_FINISH);
+    out.resize(start + z.total_out);
+    deflateEnd(&z);
+    return ok;
 }
 
 }  // namespace
@@ -49,23 +76,8 @@ void putChunk(std::string& out, const char* type, const char* data, std::size_t 
 std::string encodePng(const QImage& image, int level) {
     if (image.isNull() || image.format() != QImage::Format_RGB888) return {};
     const int w = image.width(), h = image.height();
-    const std::size_t rowBytes = 3 * static_cast<std::size_t>(w);
-
-    // Each row behind its filter byte, 0: none.
-    QByteArray raw(static_cast<qsizetype>((rowBytes + 1) * static_cast<std::size_t>(h)), Qt::Uninitialized);
-    char* p = raw.data();
-    for (int y = 0; y < h; ++y) {
-        *p++ = 0;
-        std::memcpy(p, image.constScanLine(y), rowBytes);
-        p += rowBytes;
-    }
-    // qCompress gives a zlib stream, which is what the image data is,
-    // behind four bytes of its own (the uncompressed size).
-    const QByteArray packed = qCompress(raw, level < 0 || level > 9 ? kFastLevel : level);
-    if (packed.size() <= 4) return {};
 
     std::string out("\x89PNG\r\n\x1A\n", 8);
-    out.reserve(static_cast<std::size_t>(packed.size()) + 128);
     std::string header;
     putBig32(header, static_cast<std::uint32_t>(w));
     putBig32(header, static_cast<std::uint32_t>(h));
@@ -78,7 +90,15 @@ std::string encodePng(const QImage& image, int level) {
         density += '\x01';  // per metre
         putChunk(out, "pHYs", density.data(), density.size());
     }
-    putChunk(out, "IDAT", packed.constData() + 4, static_cast<std::size_t>(packed.size() - 4));
+    // The image data chunk, its length put in once the stream is made.
+    const std::size_t lengthAt = out.size();
+    putBig32(out, 0);
+    const std::size_t start = out.size();
+    out.append("IDAT", 4);
+    if (!deflateRows(image, level < 0 || level > 9 ? kFastLevel : level, out)) return {};
+    const std::size_t n = out.size() - start - 4;
+    for (int b = 0; b < 4; ++b) out[lengthAt + b] = static_cast<char>(n >> (24 - 8 * b));
+    endChunk(out, start);
     putChunk(out, "IEND", "", 0);
     return out;
 }

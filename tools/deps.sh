@@ -6,13 +6,15 @@
 # qt6-wayland: the program on a Wayland desktop; weston: the headless
 # compositor the test of the shaped face on Wayland runs it in.
 # libfontconfig-dev, pkg-config: the command line gives fontconfig the views'
-# own font configuration (platform/drawingapp.cpp).
+# own font configuration (platform/drawingapp.cpp). zlib1g-dev: PNG files are
+# deflated row by row and packed pictures checked by their CRC (the toolkit
+# loads the same library).
 # qt6-translations-l10n: Qt's own texts (file, print, font and colour dialogs,
 # message box buttons) in the language the user picked; the tests check they load.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils
-          python3 python3-fonttools libical-dev libfontconfig-dev pkg-config dpkg-dev qt6-wayland weston qt6-translations-l10n)
+          python3 python3-fonttools libical-dev libfontconfig-dev zlib1g-dev pkg-config dpkg-dev qt6-wayland weston qt6-translations-l10n)
 # --sanitize: also clang with its sanitizer and fuzzer runtimes, and the
 # symbolizer that makes their reports readable (tools/sanitize.sh).
 if [ "${1:-}" = --sanitize ]; then

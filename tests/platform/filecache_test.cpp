@@ -20,10 +20,10 @@ struct Counted {
     int reads = 0;
     bool fail = false;
     std::shared_ptr<const std::size_t> get(const std::string& name) {
-        return cache.get(name, [this](const std::string& path) -> std::shared_ptr<const std::size_t> {
+        return cache.get(name, [this](const FileStamp& file) -> std::shared_ptr<const std::size_t> {
             ++reads;
             if (fail) return nullptr;
-            return std::make_shared<const std::size_t>(std::filesystem::file_size(path));
+            return std::make_shared<const std::size_t>(std::filesystem::file_size(file.path));
         });
     }
 };
@@ -59,7 +59,7 @@ TEST_F(FileCacheTest, AFailedReadIsTriedAgainOnTheUnchangedFile) {
     // A read that throws leaves nothing behind either.
     FileCache<int> throwing;
     int tries = 0;
-    const auto make = [&tries](const std::string&) -> std::shared_ptr<const int> {
+    const auto make = [&tries](const FileStamp&) -> std::shared_ptr<const int> {
         if (++tries == 1) throw std::runtime_error("broken");
         return std::make_shared<const int>(7);
     };
@@ -71,9 +71,9 @@ TEST_F(FileCacheTest, AFailedReadIsTriedAgainOnTheUnchangedFile) {
 TEST_F(FileCacheTest, BeyondItsBudgetTheLeastRecentlyUsedGoFirst) {
     FileCache<std::size_t> cache(10, [](const std::size_t& v) { return v; });
     int reads = 0;
-    const auto make = [&reads](const std::string& path) {
+    const auto make = [&reads](const FileStamp& file) {
         ++reads;
-        return std::make_shared<const std::size_t>(std::filesystem::file_size(path));
+        return std::make_shared<const std::size_t>(std::filesystem::file_size(file.path));
     };
     for (const char* name : {"x", "y", "z"}) {
         writeFile(name, "1234");
@@ -88,6 +88,23 @@ TEST_F(FileCacheTest, BeyondItsBudgetTheLeastRecentlyUsedGoFirst) {
     EXPECT_EQ(reads, 3);
     cache.get("y", make);
     EXPECT_EQ(reads, 4);
+}
+
+// Inside a check scope a name is looked at once, so one paint draws one
+// version of a file; the next scope sees the file as it is then.
+TEST_F(FileCacheTest, AScopeLooksAtEachNameOnce) {
+    writeFile("s.dat", "ab");
+    backdate("s.dat", 3600);
+    Counted c;
+    {
+        const FileCheckScope paint;
+        EXPECT_EQ(*c.get("s.dat"), 2u);
+        writeFile("s.dat", "abc");
+        backdate("s.dat", 60);
+        EXPECT_EQ(*c.get("s.dat"), 2u);
+    }
+    EXPECT_EQ(*c.get("s.dat"), 3u);
+    EXPECT_EQ(c.reads, 2);
 }
 
 // Pictures: the same file is decoded once; a changed one is decoded again;

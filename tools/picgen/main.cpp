@@ -9,7 +9,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <stdexcept>
+#include <string>
 
+#include "platform/picturepack.h"
 #include "tools/picgen/picgen.h"
 
 int main(int argc, char** argv) {
@@ -40,6 +43,12 @@ int main(int argc, char** argv) {
                 if (!wanted || (scale == 2 && reviewOnly.contains(family.name))) continue;
                 family.generate(scale == 1 ? out : doubled);
             }
+        }
+        // Each set's small pictures packed beside them, so that a view opens
+        // one file for its signs.
+        for (const QString& set : {out.graphic, doubled.graphic}) {
+            std::string error;
+            if (!kl::platform::writePicturePack(set.toStdString(), error)) throw std::runtime_error(error);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "picgen: %s\n", e.what());

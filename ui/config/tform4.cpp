@@ -244,8 +244,7 @@ void TForm4::load() {
     if (platform::inUseButNoFile(kConfigFile)) throw ConfigError(1, "it is not a regular file");
     if (platform::fileExists(kConfigFile)) {
         std::string bytes;
-        if (!platform::readFileBytes(kConfigFile, bytes))
-            throw ConfigError(1, "the file cannot be opened");
+        if (!readConfBytes(bytes)) throw ConfigError(1, "the file cannot be opened");
         readConfig(bytes);
     } else {
         // Made anew as a new install finds it: the help pages there are.
