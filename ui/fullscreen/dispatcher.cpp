@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "data/errorlog.h"
 #include "data/settings.h"
+#include "platform/filecache.h"
 #include "ui/fullscreen/fullstate.h"
 #include "ui/fullscreen/hints.h"
 #include "ui/fullscreen/modes.h"
@@ -26,17 +27,16 @@ platform::Picture& viewPicture() {
 }
 
 platform::Picture& scratchPicture() {
-    static platform::Picture picture(kViewWidth, kViewHeight, kViewBackground);
+    static platform::Picture picture;
     return picture;
 }
 
 void setViewPictureSet(int set) {
     set = set == 2 ? 2 : 1;
     if (set == viewPictureSet()) return;
-    for (platform::Picture* p : {&viewPicture(), &scratchPicture()}) {
-        *p = platform::Picture(kViewWidth * set, kViewHeight * set, kViewBackground);
-        p->setScale(set);
-    }
+    viewPicture() = platform::Picture(kViewWidth * set, kViewHeight * set, kViewBackground);
+    viewPicture().setScale(set);
+    scratchPicture() = platform::Picture();
     pb2ys = 0;
     pb2yt = 0;
     _teldrawed = false;
@@ -64,6 +64,8 @@ struct CallFlags {
 
 void paintall(int mode, std::uint8_t level, ScriptSink* exportTo) {
     CallFlags flags;
+    // A view draws the same signs many times: each file is looked at once.
+    const platform::FileCheckScope oneLook;
     try {
         _expstate = mode;
         viewPicture().fill(kViewBackground);

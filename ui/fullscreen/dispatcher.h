@@ -31,8 +31,9 @@ DispatcherHooks& dispatcherHooks();
 // kept for the whole run. In picture set 2 it has twice the pixels (scale 2)
 // and the views still draw in its 670 x 550 units.
 platform::Picture& viewPicture();
-// The work picture of the year view and of signs drawn while USEPB2 is set;
-// kept like the view picture, always of its size and set.
+// The work picture of the year view and of signs drawn while USEPB2 is set:
+// empty until a view first begins drawing into it (only the year view
+// does), then kept like the view picture, of its size and set.
 platform::Picture& scratchPicture();
 // The picture set the view and scratch pictures are drawn in: 1 (exports,
 // the command line, printing) unless the full-screen window's screen asks

@@ -1,5 +1,7 @@
 #include "ui/fullscreen/picturecanvas.h"
 
+#include <cstring>
+
 #include "layout/viewgeometry.h"
 #include "ui/fullscreen/moonpicture.h"
 #include "ui/fullscreen/renderstate.h"
@@ -34,7 +36,13 @@ void PictureCanvas::paint(const std::function<void(platform::Painter&)>& draw) {
 }
 
 bool PictureCanvas::beginScratch() {
-    scratch_.fill(layout::kViewBackground);
+    // Made at the first use, of the view's size and set.
+    if (scratch_.width() != view_.width() || scratch_.height() != view_.height() || scratch_.scale() != view_.scale()) {
+        scratch_ = platform::Picture(view_.width(), view_.height(), layout::kViewBackground);
+        scratch_.setScale(view_.scale());
+    } else {
+        scratch_.fill(layout::kViewBackground);
+    }
     USEPB2 = true;
     return true;
 }
@@ -45,7 +53,10 @@ bool PictureCanvas::endScratch() {
 }
 
 bool PictureCanvas::showScratch() {
-    view_ = scratch_;
+    if (scratch_.isNull() || scratch_.width() != view_.width() || scratch_.height() != view_.height()) return false;
+    // Into the view's own pixels: sharing the scratch's would cost the view
+    // a fresh copy at its next fill.
+    for (int y = 0; y < view_.height(); ++y) std::memcpy(view_.row(y), scratch_.row(y), 3 * std::size_t(view_.width()));
     return true;
 }
 

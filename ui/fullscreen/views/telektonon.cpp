@@ -125,7 +125,7 @@ void board(ViewCanvas& c) {
     const long failuresBefore = platform::messagesShown();
     buildBoard(c);
     if (view && platform::messagesShown() == failuresBefore) {
-        kept = *view;
+        kept = view->copy();  // the view's own pixels stay unshared for the pieces
         _teldrawed = true;
     }
 }
