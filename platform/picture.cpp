@@ -7,6 +7,7 @@
 #include <utility>
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <QBuffer>
 #include <QImageReader>
@@ -20,30 +21,22 @@ namespace kl::platform {
 
 namespace {
 
-// Pixels of a large picture come straight from the system, all their pages
-// in place at once: a picture is filled as soon as it is made, and taking
-// its pages one fault at a time costs far more than the fill itself.
-constexpr qsizetype kMappedPictureBytes = qsizetype{256} << 10;
+// A large picture's pages are put in place in one call before it is
+// filled: taking them one fault at a time costs more than the fill itself.
+// Pages a picture reuses from one let go before are in place already, and
+// the call returns at once.
+constexpr qsizetype kPrefaultedPictureBytes = qsizetype{256} << 10;
 
 QImage newImage(int width, int height) {
-    const qsizetype bytesPerLine = (qsizetype{width} * 3 + 3) / 4 * 4;
-    const qsizetype bytes = bytesPerLine * height;
-    if (width > 0 && height > 0 && bytes >= kMappedPictureBytes && bytes / height == bytesPerLine) {
-        void* pixels = ::mmap(nullptr, static_cast<std::size_t>(bytes), PROT_READ | PROT_WRITE,
-                              MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        if (pixels != MAP_FAILED) {
-            struct Mapping { void* at; std::size_t bytes; };
-            auto* mapping = new Mapping{pixels, static_cast<std::size_t>(bytes)};
-            return QImage(static_cast<uchar*>(pixels), width, height, bytesPerLine, QImage::Format_RGB888,
-                          [](void* info) {
-                              auto* m = static_cast<Mapping*>(info);
-                              ::munmap(m->at, m->bytes);
-                              delete m;
-                          },
-                          mapping);
-        }
+    QImage image(width, height, QImage::Format_RGB888);
+    if (image.sizeInBytes() >= kPrefaultedPictureBytes) {
+        static const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        const auto start = (reinterpret_cast<std::uintptr_t>(image.bits()) + page - 1) / page * page;
+        const auto end = (reinterpret_cast<std::uintptr_t>(image.bits()) + static_cast<std::uintptr_t>(image.sizeInBytes())) / page * page;
+        // A system without the call faults the pages in as they are written.
+        if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
     }
-    return QImage(width, height, QImage::Format_RGB888);
+    return image;
 }
 
 }  // namespace
