@@ -151,6 +151,15 @@ for f in /usr/bin/kestralune /usr/bin/kestralune-cli /usr/lib/kestralune/kestral
          /usr/share/icons/hicolor/48x48/apps/kestralune.png; do
     [ -e "$root$f" ] || fail "$f is not installed"
 done
+# The packed pictures stand in for their files only while the files keep the
+# times they were packed with: the package must carry them over.
+for set in graphic graphic2x; do
+    [ -e "$root/usr/lib/kestralune/$set/pictures.pack" ] || fail "$set/pictures.pack is not installed"
+    for f in build/shipped/$set/*; do
+        [ "$(stat -c %Y "$f")" = "$(stat -c %Y "$root/usr/lib/kestralune/$set/${f##*/}")" ] ||
+            fail "$set/${f##*/} is installed with another time than it was packed with"
+    done
+done
 echo "   $(($(date +%s) - t)) s"
 
 say "started from the desktop entry by an ordinary user"
