@@ -48,12 +48,8 @@ Picture::Picture(int width, int height, Rgb fill) : image_(newImage(width, heigh
 
 Picture Picture::copy() const {
     Picture p;
-    p.image_ = newImage(width(), height());
+    p.image_ = image_.copy();
     if (p.image_.isNull() && !isNull()) throw PictureError("cannot make a picture");
-    for (int y = 0; y < height(); ++y) std::memcpy(p.row(y), row(y), std::size_t(width()) * 3);
-    p.image_.setDevicePixelRatio(image_.devicePixelRatio());
-    p.image_.setDotsPerMeterX(image_.dotsPerMeterX());
-    p.image_.setDotsPerMeterY(image_.dotsPerMeterY());
     return p;
 }
 
