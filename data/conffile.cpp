@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kDateFormats = 7;
 
-
 // How a line holds its value.
 enum class ConfKind {
     Flag,          // "Y" is true, any other text false

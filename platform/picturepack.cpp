@@ -1,6 +1,7 @@
 #include "platform/picturepack.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
